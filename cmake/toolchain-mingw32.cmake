@@ -1,0 +1,11 @@
+# i686 (32-bit release) Windows build with the posix-thread MinGW compilers (GoogleTest needs std::mutex).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(VL_TRIPLE i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${VL_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VL_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${VL_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${VL_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
