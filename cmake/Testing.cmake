@@ -18,6 +18,13 @@ function(vl_add_gtest name)
   cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+  # Windows tests share one virtual display and Wine server; windows from parallel tests would
+  # steal each other's focus and pixels, so they run one at a time.
+  set(lock "")
+  if(VL_WINDOWS)
+    set(lock RESOURCE_LOCK wine-display)
+  endif()
   gtest_discover_tests(${name} TEST_PREFIX "${VL_FLAVOUR}." DISCOVERY_MODE PRE_TEST
-                       DISCOVERY_TIMEOUT 60 PROPERTIES LABELS "${VL_FLAVOUR};${T_LABELS}" TIMEOUT 120)
+                       DISCOVERY_TIMEOUT 60
+                       PROPERTIES LABELS "${VL_FLAVOUR};${T_LABELS}" TIMEOUT 120 ${lock})
 endfunction()
