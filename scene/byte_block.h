@@ -12,7 +12,7 @@ namespace vl {
 // from a scene file points into the file's buffer and keeps that buffer alive, which is what
 // keeps reading a large scene within little more than the file's size.
 class ByteBlock {
-public:
+  public:
     ByteBlock() = default;
     ByteBlock(std::shared_ptr<const std::uint8_t> data, std::size_t size)
         : data_(size ? std::move(data) : nullptr), size_(data_ ? size : 0) {}
@@ -28,7 +28,7 @@ public:
 
     bool SameBytes(const ByteBlock& other) const;
 
-private:
+  private:
     std::shared_ptr<const std::uint8_t> data_;
     std::size_t size_ = 0;
 };

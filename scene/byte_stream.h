@@ -31,7 +31,7 @@ void UnscrambleInPlace(std::uint8_t* bytes, std::size_t size);
 // Scrambled blocks are restored in place inside the buffer and handed out without copying;
 // a buffer given to a reader is therefore consumed by it.
 class ByteReader {
-public:
+  public:
     explicit ByteReader(SharedBytes buffer, std::size_t begin = 0);
     // Copies the bytes first; for callers that keep their own buffer (clipboard, fuzzers).
     static ByteReader Copying(const void* data, std::size_t size);
@@ -53,7 +53,7 @@ public:
     std::string ReadScrambledText();
     ByteBlock ReadScrambledBlock(std::size_t size);
 
-private:
+  private:
     // Length prefix of a text: 1, 3 or 7 bytes.
     std::size_t ReadTextLength();
     const std::uint8_t* Take(std::size_t size);
@@ -67,7 +67,7 @@ private:
 
 // Where a ByteWriter streams its bytes when it does not keep them.
 class ByteSink {
-public:
+  public:
     virtual ~ByteSink() = default;
     // Returns false when the bytes could not be stored; the writer then fails.
     virtual bool Put(const std::uint8_t* data, std::size_t size) = 0;
@@ -77,7 +77,7 @@ public:
 // the bytes on in pieces, so a large scene never has to sit in memory twice. Lengths that do not
 // fit the format's 32 bits and sink failures put the writer into the failed state.
 class ByteWriter {
-public:
+  public:
     ByteWriter() = default;
     explicit ByteWriter(ByteSink& sink) : sink_(&sink) {}
     ByteWriter(const ByteWriter&) = delete;
@@ -99,7 +99,7 @@ public:
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
     std::vector<std::uint8_t> TakeBytes() { return std::move(bytes_); }
 
-private:
+  private:
     void WriteTextLength(std::size_t length);
     void FlushIfFull();
 

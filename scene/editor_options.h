@@ -25,9 +25,9 @@ struct EditorOptions {
     LogFont commentFont = LogFont::Default();
     LogFont disabledFont = LogFont::Default();
     std::uint32_t normalColour = 0x000000;
-    std::uint32_t commentColour = 0x008000;    // RGB(0, 128, 0)
-    std::uint32_t disabledColour = 0xC0C0C0;   // RGB(192, 192, 192)
-    std::uint32_t dragColour = 0x00FFFF;       // RGB(255, 255, 0)
+    std::uint32_t commentColour = 0x008000;   // RGB(0, 128, 0)
+    std::uint32_t disabledColour = 0xC0C0C0;  // RGB(192, 192, 192)
+    std::uint32_t dragColour = 0x00FFFF;      // RGB(255, 255, 0)
     std::int32_t dragColourOn = 1;
     std::int32_t softDragging = 1;
     std::int32_t deleteClipboardOnExit = kDeleteClipboard;

@@ -26,7 +26,7 @@ DefaultImageColours GetDefaultImageColours();
 
 // Kind 0: a picture (the complete bytes of a .bmp, .jpg, .ico or .cur file) or a text message.
 class ImageEntry final : public SceneEntry {
-public:
+  public:
     static constexpr std::int32_t kKind = kImage;
     ImageEntry();
 
@@ -60,14 +60,14 @@ public:
     void Describe(std::string& line) const override;
     std::unique_ptr<SceneEntry> Clone() const override;
 
-protected:
+  protected:
     void WriteRecord(ByteWriter& out) const override;
     void ReadRecord(ByteReader& in) override;
 };
 
 // Kind 9: a wave sound or other media file (type 0) or an AVI video (type 1).
 class MultimediaEntry final : public SceneEntry {
-public:
+  public:
     static constexpr std::int32_t kKind = kMultimedia;
     static constexpr std::int32_t kTypeOther = 0;
     static constexpr std::int32_t kTypeAvi = 1;
@@ -85,14 +85,14 @@ public:
     void Describe(std::string& line) const override;
     std::unique_ptr<SceneEntry> Clone() const override;
 
-protected:
+  protected:
     void WriteRecord(ByteWriter& out) const override;
     void ReadRecord(ByteReader& in) override;
 };
 
 // Show, Move and Hide share their record and their validation; they differ in their text.
 class ImageCommandEntry : public SceneEntry {
-public:
+  public:
     ImageActionParams params;
 
     // The linked Image, or nullptr when there is none (or the link is not to an Image).
@@ -101,14 +101,14 @@ public:
     bool Assign(const SceneEntry& other) override;
     Validation Validate(ValidationContext& context) override;
 
-protected:
+  protected:
     explicit ImageCommandEntry(std::int32_t kind) : SceneEntry(kind) {}
     void WriteRecord(ByteWriter& out) const override { params.Write(out); }
     void ReadRecord(ByteReader& in) override { params.Read(in); }
 };
 
 class ShowEntry final : public ImageCommandEntry {
-public:
+  public:
     static constexpr std::int32_t kKind = kShow;
     ShowEntry() : ImageCommandEntry(kKind) {}
     void Describe(std::string& line) const override;
@@ -116,7 +116,7 @@ public:
 };
 
 class MoveEntry final : public ImageCommandEntry {
-public:
+  public:
     static constexpr std::int32_t kKind = kMove;
     MoveEntry() : ImageCommandEntry(kKind) {}
     void Describe(std::string& line) const override;
@@ -124,7 +124,7 @@ public:
 };
 
 class HideEntry final : public ImageCommandEntry {
-public:
+  public:
     static constexpr std::int32_t kKind = kHide;
     HideEntry() : ImageCommandEntry(kKind) {}
     void Describe(std::string& line) const override;
@@ -132,7 +132,7 @@ public:
 };
 
 class WaitEntry final : public SceneEntry {
-public:
+  public:
     static constexpr std::int32_t kKind = kWait;
     WaitEntry() : SceneEntry(kKind) {}
     DurationParam duration;
@@ -142,13 +142,13 @@ public:
     void Describe(std::string& line) const override;
     std::unique_ptr<SceneEntry> Clone() const override;
 
-protected:
+  protected:
     void WriteRecord(ByteWriter& out) const override { duration.Write(out); }
     void ReadRecord(ByteReader& in) override { duration.Read(in); }
 };
 
 class ClsEntry final : public SceneEntry {
-public:
+  public:
     static constexpr std::int32_t kKind = kCls;
     ClsEntry() : SceneEntry(kKind) {}
     ColourParam colour;
@@ -158,13 +158,13 @@ public:
     void Describe(std::string& line) const override;
     std::unique_ptr<SceneEntry> Clone() const override;
 
-protected:
+  protected:
     void WriteRecord(ByteWriter& out) const override { colour.Write(out); }
     void ReadRecord(ByteReader& in) override { colour.Read(in); }
 };
 
 class RepeatEntry final : public SceneEntry {
-public:
+  public:
     static constexpr std::int32_t kKind = kRepeat;
     RepeatEntry() : SceneEntry(kKind) {}
 
@@ -173,13 +173,13 @@ public:
     void Describe(std::string& line) const override;
     std::unique_ptr<SceneEntry> Clone() const override;
 
-protected:
+  protected:
     void WriteRecord(ByteWriter&) const override {}
     void ReadRecord(ByteReader&) override {}
 };
 
 class UntilEntry final : public SceneEntry {
-public:
+  public:
     static constexpr std::int32_t kKind = kUntil;
     UntilEntry() : SceneEntry(kKind) {}
     RepeatCountParam repeat;
@@ -195,7 +195,7 @@ public:
     void Describe(std::string& line) const override;
     std::unique_ptr<SceneEntry> Clone() const override;
 
-protected:
+  protected:
     void WriteRecord(ByteWriter& out) const override { repeat.Write(out); }
     void ReadRecord(ByteReader& in) override { repeat.Read(in); }
 };
@@ -203,7 +203,7 @@ protected:
 enum PenStyle : std::int32_t { kPenSolid = 0, kPenDash = 1, kPenDot = 2, kPenDashDot = 3 };
 
 class LineEntry final : public SceneEntry {
-public:
+  public:
     static constexpr std::int32_t kKind = kLine;
     LineEntry() : SceneEntry(kKind) {}
     MotionParam motion;
@@ -216,25 +216,25 @@ public:
     void Describe(std::string& line) const override;
     std::unique_ptr<SceneEntry> Clone() const override;
 
-protected:
+  protected:
     void WriteRecord(ByteWriter& out) const override;
     void ReadRecord(ByteReader& in) override;
 };
 
 // Play and Stop: commands on a Multimedia.
 class MediaCommandEntry : public SceneEntry {
-public:
+  public:
     // The linked Multimedia, or nullptr.
     const MultimediaEntry* LinkedMedia() const;
     // Fails with "You have to choose the media." when active and not linked to a Multimedia.
     Validation Validate(ValidationContext& context) override;
 
-protected:
+  protected:
     explicit MediaCommandEntry(std::int32_t kind) : SceneEntry(kind) {}
 };
 
 class PlayEntry final : public MediaCommandEntry {
-public:
+  public:
     static constexpr std::int32_t kKind = kPlay;
     PlayEntry() : MediaCommandEntry(kKind) {}
     PlayParams params;
@@ -243,13 +243,13 @@ public:
     void Describe(std::string& line) const override;
     std::unique_ptr<SceneEntry> Clone() const override;
 
-protected:
+  protected:
     void WriteRecord(ByteWriter& out) const override { params.Write(out); }
     void ReadRecord(ByteReader& in) override { params.Read(in); }
 };
 
 class StopEntry final : public MediaCommandEntry {
-public:
+  public:
     static constexpr std::int32_t kKind = kStop;
     StopEntry() : MediaCommandEntry(kKind) {}
     StopParams params;
@@ -258,13 +258,13 @@ public:
     void Describe(std::string& line) const override;
     std::unique_ptr<SceneEntry> Clone() const override;
 
-protected:
+  protected:
     void WriteRecord(ByteWriter& out) const override { params.Write(out); }
     void ReadRecord(ByteReader& in) override { params.Read(in); }
 };
 
 class CommentEntry final : public SceneEntry {
-public:
+  public:
     static constexpr std::int32_t kKind = kComment;
     CommentEntry() : SceneEntry(kKind) {}
     std::string text;
@@ -275,7 +275,7 @@ public:
     void Describe(std::string& line) const override;
     std::unique_ptr<SceneEntry> Clone() const override;
 
-protected:
+  protected:
     void WriteRecord(ByteWriter& out) const override { out.WriteScrambledText(text); }
     void ReadRecord(ByteReader& in) override { text = in.ReadScrambledText(); }
 };

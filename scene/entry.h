@@ -21,7 +21,7 @@ class ImageEntry;
 // loads its picture. The engine implements it with GDI; PortablePreparer refuses what can be
 // decided without drawing. The message of a failure is the one the user sees.
 class ObjectPreparer {
-public:
+  public:
     virtual ~ObjectPreparer() = default;
     virtual Validation PrepareImage(ImageEntry& image) = 0;
 };
@@ -36,12 +36,12 @@ struct ValidationContext {
 // Run-time state that a platform layer hangs on an entry (bitmaps, media players). Owned by the
 // entry, never copied, never stored.
 class EntryRuntime {
-public:
+  public:
     virtual ~EntryRuntime() = default;
 };
 
 class SceneEntry {
-public:
+  public:
     virtual ~SceneEntry();
     SceneEntry(const SceneEntry&) = delete;
     SceneEntry& operator=(const SceneEntry&) = delete;
@@ -97,7 +97,7 @@ public:
     // True when every user of this object is deactivated (or there is none).
     bool AllUsersDisabled() const;
 
-protected:
+  protected:
     explicit SceneEntry(std::int32_t kind) : kind_(kind) {}
     // Base fields of Assign.
     void AssignBase(const SceneEntry& other);
@@ -106,10 +106,10 @@ protected:
     // Kind name, " (description)" when there is one, " [".
     void DescribeHead(std::string& text) const;
 
-private:
+  private:
     const std::int32_t kind_;
-    SceneEntry* object_ = nullptr;     // the object this command uses; owned by the list
-    std::vector<SceneEntry*> users_;   // commands using this object; owned by the list
+    SceneEntry* object_ = nullptr;    // the object this command uses; owned by the list
+    std::vector<SceneEntry*> users_;  // commands using this object; owned by the list
 };
 
 // The entry as its concrete class when it has that kind, else nullptr.

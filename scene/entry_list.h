@@ -10,7 +10,7 @@
 namespace vl {
 
 class EntryList {
-public:
+  public:
     EntryList() = default;
     ~EntryList() { Clear(); }
     EntryList(const EntryList&) = delete;
@@ -35,7 +35,7 @@ public:
     // The position of entry in this list, or -1.
     std::ptrdiff_t Find(const SceneEntry* entry) const;
 
-private:
+  private:
     std::vector<std::unique_ptr<SceneEntry>> entries_;
 };
 

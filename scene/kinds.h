@@ -24,10 +24,14 @@ enum EntryKind : std::int32_t {
 
 inline constexpr int kKindCount = 13;
 
-inline constexpr bool IsValidKind(std::int64_t kind) { return kind >= 0 && kind < kKindCount; }
+inline constexpr bool IsValidKind(std::int64_t kind) {
+    return kind >= 0 && kind < kKindCount;
+}
 
 // Image and Multimedia only declare an object; every other kind is a command.
-inline constexpr bool IsObjectKind(std::int32_t kind) { return kind == kImage || kind == kMultimedia; }
+inline constexpr bool IsObjectKind(std::int32_t kind) {
+    return kind == kImage || kind == kMultimedia;
+}
 
 // The object kind a command links to, or -1 for kinds without a link.
 inline constexpr std::int32_t LinkedObjectKind(std::int32_t kind) {

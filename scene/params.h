@@ -12,7 +12,7 @@
 namespace vl {
 
 class EntryParam {
-public:
+  public:
     virtual ~EntryParam() = default;
     // Stores the record in the current layout (version 2.2).
     virtual void Write(ByteWriter& out) const = 0;
@@ -25,7 +25,7 @@ public:
 
 // The free text a user attaches to an entry.
 class DescriptionParam : public EntryParam {
-public:
+  public:
     std::string text;
 
     void Assign(const DescriptionParam& other) { text = other.text; }
@@ -38,17 +38,24 @@ inline constexpr std::uint32_t kWhite = 0x00FFFFFF;
 
 // COLORREF helpers: 0x00BBGGRR.
 inline constexpr std::uint32_t MakeColour(int red, int green, int blue) {
-    return static_cast<std::uint32_t>(red & 0xFF) | (static_cast<std::uint32_t>(green & 0xFF) << 8) |
+    return static_cast<std::uint32_t>(red & 0xFF) |
+           (static_cast<std::uint32_t>(green & 0xFF) << 8) |
            (static_cast<std::uint32_t>(blue & 0xFF) << 16);
 }
-inline constexpr int RedOf(std::uint32_t colour) { return colour & 0xFF; }
-inline constexpr int GreenOf(std::uint32_t colour) { return (colour >> 8) & 0xFF; }
-inline constexpr int BlueOf(std::uint32_t colour) { return (colour >> 16) & 0xFF; }
+inline constexpr int RedOf(std::uint32_t colour) {
+    return colour & 0xFF;
+}
+inline constexpr int GreenOf(std::uint32_t colour) {
+    return (colour >> 8) & 0xFF;
+}
+inline constexpr int BlueOf(std::uint32_t colour) {
+    return (colour >> 16) & 0xFF;
+}
 
 enum Mixing : std::int32_t { kNoMixing = 0, kMixOr = 1, kMixAnd = 2 };
 
 class ColourParam : public EntryParam {
-public:
+  public:
     ColourParam();
 
     std::uint32_t colour = 0;
@@ -73,7 +80,7 @@ public:
 };
 
 class DurationParam : public EntryParam {
-public:
+  public:
     static constexpr std::int32_t kRandomRange = 3001;
     static constexpr std::int32_t kMinimumChange = 150;
 
@@ -94,7 +101,7 @@ public:
 };
 
 class RepeatCountParam : public EntryParam {
-public:
+  public:
     std::uint32_t count = 1;
     std::int32_t infinite = 0;
     std::uint32_t passCounter = 0;  // run-time
@@ -109,7 +116,7 @@ public:
 // How a Play plays its media: the count (or Infinite), where a video appears and whether the
 // scene waits.
 class PlayModeParam : public RepeatCountParam {
-public:
+  public:
     std::int32_t videoX = 0;
     std::int32_t videoY = 0;
     std::int32_t wait = 0;     // "Wait while media plays"
@@ -129,7 +136,7 @@ enum Effect : std::int32_t { kEffectNone = 0, kEffectTile = 1, kEffectStretch = 
 
 // Positions and movement of Show, Move, Hide and Line.
 class MotionParam : public EntryParam {
-public:
+  public:
     MotionParam();
 
     std::int32_t startX = 0, startY = 0;
@@ -165,7 +172,7 @@ public:
 // copies of these parameters, as dialogs make them, never hold a link of their own; the entry's
 // Validate checks the link.
 class ImageActionParams : public EntryParam {
-public:
+  public:
     MotionParam motion;
     ColourParam colour;
     DescriptionParam description;
@@ -180,7 +187,7 @@ public:
 
 // Play. The linked Multimedia is held by the entry, as for ImageActionParams.
 class PlayParams : public EntryParam {
-public:
+  public:
     DescriptionParam description;
     PlayModeParam mode;
 
@@ -192,7 +199,7 @@ public:
 
 // Stop: nothing stored beyond the link.
 class StopParams : public EntryParam {
-public:
+  public:
     DescriptionParam description;
 
     void Assign(const StopParams& other) { description.Assign(other.description); }

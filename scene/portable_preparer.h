@@ -22,7 +22,7 @@ PictureFormat DetectPictureFormat(const ByteBlock& bytes);
 bool HasMeasurableText(std::string_view text);
 
 class PortablePreparer : public ObjectPreparer {
-public:
+  public:
     // Text objects: refused (text + "\ntext bitmap cannot be made.") when not measurable.
     // Pictures: refused without data ("You have to choose the image.") and when the bytes are
     // no known picture (file name + "\ncannot be loaded.").

@@ -12,7 +12,7 @@
 namespace vl {
 
 class PrototypeTable {
-public:
+  public:
     PrototypeTable();
 
     // The prototype of a valid kind (0..12).
@@ -22,7 +22,7 @@ public:
     // Hands out the prototype itself and puts a fresh one in its place; nullptr outside 0..12.
     std::unique_ptr<SceneEntry> Take(std::int32_t kind);
 
-private:
+  private:
     std::array<std::unique_ptr<SceneEntry>, kKindCount> prototypes_;
 };
 

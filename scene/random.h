@@ -7,7 +7,7 @@
 namespace vl {
 
 class RandomGenerator {
-public:
+  public:
     static constexpr int kMax = 0x7FFF;
 
     explicit RandomGenerator(std::uint32_t seed = 1) : state_(seed) {}
@@ -18,7 +18,7 @@ public:
         return static_cast<int>((state_ >> 16) & 0x7FFF);
     }
 
-private:
+  private:
     std::uint32_t state_;
 };
 

@@ -11,7 +11,7 @@ namespace vl {
 
 struct SceneCheckResult {
     bool ok = true;
-    std::string message;     // what the caller shows with the stop icon; empty when ok
+    std::string message;      // what the caller shows with the stop icon; empty when ok
     std::int32_t index = -1;  // the list line to select on failure; -1 when ok
 };
 

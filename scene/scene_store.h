@@ -11,7 +11,7 @@
 namespace vl {
 
 class SceneStore {
-public:
+  public:
     SceneStore() = default;
     SceneStore(const SceneStore&) = delete;
     SceneStore& operator=(const SceneStore&) = delete;
@@ -26,7 +26,7 @@ public:
     OptionsLoadResult LoadOptions(const std::string& path);
     bool SaveOptions(const std::string& path) const;
 
-private:
+  private:
     EntryList entries_;
     PrototypeTable prototypes_;
     EditorOptions options_;

@@ -1,0 +1,58 @@
+#include "scene/portable_preparer.h"
+
+#include "scene/messages.h"
+
+namespace vl {
+
+PictureFormat DetectPictureFormat(const ByteBlock& bytes) {
+    const std::uint8_t* b = bytes.data();
+    const std::size_t size = bytes.size();
+    if (size >= 2 && b[0] == 'B' && b[1] == 'M') {
+        return PictureFormat::kBitmap;
+    }
+    if (size >= 3 && b[0] == 0xFF && b[1] == 0xD8 && b[2] == 0xFF) {
+        return PictureFormat::kJpeg;
+    }
+    if (size >= 4 && b[0] == 0 && b[1] == 0 && b[3] == 0) {
+        if (b[2] == 1) {
+            return PictureFormat::kIcon;
+        }
+        if (b[2] == 2) {
+            return PictureFormat::kCursor;
+        }
+    }
+    return PictureFormat::kUnknown;
+}
+
+bool HasMeasurableText(std::string_view text) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\n') {
+            continue;
+        }
+        // The piece ends before the two characters at i - 1 and i.
+        if (i >= 1 && i - 1 > start) {
+            return true;
+        }
+        start = i + 1;
+    }
+    return start < text.size();
+}
+
+Validation PortablePreparer::PrepareImage(ImageEntry& image) {
+    if (image.IsTextObject()) {
+        if (!HasMeasurableText(image.text)) {
+            return Validation::Fail(image.text + msg::kTextBitmapSuffix);
+        }
+        return Validation::Pass();
+    }
+    if (image.data.empty()) {
+        return Validation::Fail(msg::kChooseImage);
+    }
+    if (DetectPictureFormat(image.data) == PictureFormat::kUnknown) {
+        return Validation::Fail(image.fileName + msg::kCannotBeLoadedSuffix);
+    }
+    return Validation::Pass();
+}
+
+}  // namespace vl
