@@ -1,0 +1,154 @@
+#include "win32_prompt.h"
+
+#include <commdlg.h>
+#include <dlgs.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "own_windows.h"
+
+namespace vl {
+namespace {
+
+// The user: waits for a box with the given caption, notes what it says and presses a button.
+struct MessageBoxUser {
+    std::string caption;
+    int button;
+    std::string text;
+    bool found = false;
+    bool noIsDefault = false;
+
+    void operator()() {
+        HWND box = WaitForOwnDialog(caption);
+        if (!box) return;
+        found = true;
+        text = TextOf(GetDlgItem(box, 0xFFFF));
+        if (HWND no = GetDlgItem(box, IDNO)) {
+            noIsDefault = (GetWindowLongA(no, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
+        }
+        PressButton(box, button);
+    }
+};
+
+TEST(Win32Prompt, MessageUsesTheProgramTitleUnlessGivenACaption) {
+    Win32Prompt prompt("Vistaloom Test");
+    MessageBoxUser user{"Vistaloom Test", IDOK, ""};
+    std::thread thread(std::ref(user));
+    prompt.Message("scene.ssd\nCannot be read data.", MessageIcon::Stop, "");
+    thread.join();
+    EXPECT_TRUE(user.found);
+    EXPECT_EQ(user.text, "scene.ssd\nCannot be read data.");
+
+    MessageBoxUser captioned{"Make SS", IDOK, ""};
+    std::thread second(std::ref(captioned));
+    prompt.Message("Done.", MessageIcon::Information, "Make SS");
+    second.join();
+    EXPECT_TRUE(captioned.found);
+    EXPECT_EQ(captioned.text, "Done.");
+}
+
+TEST(Win32Prompt, YesNoReportsTheButtonPressed) {
+    Win32Prompt prompt("Vistaloom Test");
+    MessageBoxUser yes{"Vistaloom Test", IDYES, ""};
+    std::thread first(std::ref(yes));
+    EXPECT_TRUE(prompt.AskYesNo("Are you sure?", {}, ""));
+    first.join();
+    EXPECT_EQ(yes.text, "Are you sure?");
+    EXPECT_FALSE(yes.noIsDefault);
+
+    MessageBoxUser no{"Wizard", IDNO, ""};
+    std::thread second(std::ref(no));
+    EXPECT_FALSE(prompt.AskYesNo("Are you sure you want to exit Wizard?",
+                                 {MessageIcon::Exclamation, true}, "Wizard"));
+    second.join();
+    EXPECT_TRUE(no.found);
+    EXPECT_TRUE(no.noIsDefault);
+}
+
+// The user of a save dialog: types each name in turn and presses OK, until the dialog is gone.
+struct SaveDialogUser {
+    std::vector<std::string> names;
+    int typed = 0;
+
+    void operator()() {
+        for (const std::string& name : names) {
+            HWND dialog = WaitForOwnDialog("Make Screen Saver");
+            if (!dialog) return;
+            SendMessageA(dialog, CDM_SETCONTROLTEXT, cmb13,
+                         reinterpret_cast<LPARAM>(name.c_str()));
+            SendMessageA(dialog, CDM_SETCONTROLTEXT, edt1, reinterpret_cast<LPARAM>(name.c_str()));
+            ++typed;
+            PressButton(dialog, IDOK);
+            Sleep(200);
+        }
+    }
+};
+
+FileDialogRequest MakeScreenSaverRequest(const std::string& folder) {
+    FileDialogRequest request;
+    request.title = "Make Screen Saver";
+    request.filter = "Screen Saver (.scr)|*.scr||";
+    request.defaultExtension = "scr";
+    request.initialFolder = folder;
+    request.flags = kFileOverwritePrompt | kFileHideReadOnly | kFileCentreOverOwner;
+    return request;
+}
+
+std::string TempFolder() {
+    char folder[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, folder);
+    std::string result = folder;
+    if (!result.empty() && result.back() == '\\') result.pop_back();
+    return result;
+}
+
+TEST(Win32Prompt, SaveDialogHookCanRefuseATypedName) {
+    Win32Prompt prompt("Vistaloom Test");
+    const std::string folder = TempFolder();
+    FileDialogRequest request = MakeScreenSaverRequest(folder);
+    std::vector<std::string> asked;
+    request.acceptName = [&](const std::string& typed, const std::string& path) {
+        asked.push_back(typed + "|" + FileNamePart(path));
+        return typed != "ssaver";
+    };
+    SaveDialogUser user{{"ssaver", "saver"}};
+    std::thread thread(std::ref(user));
+    const FileDialogResult result = prompt.SaveFile(request);
+    thread.join();
+
+    ASSERT_TRUE(result.chosen);
+    ASSERT_EQ(result.paths.size(), 1u);
+    EXPECT_EQ(FileNamePart(result.paths[0]), "saver.scr");
+    EXPECT_FALSE(result.extensionDiffers);
+    EXPECT_EQ(user.typed, 2);
+    EXPECT_EQ(asked, (std::vector<std::string>{"ssaver|ssaver.scr", "saver|saver.scr"}));
+}
+
+TEST(Win32Prompt, SaveDialogReportsADifferentExtension) {
+    Win32Prompt prompt("Vistaloom Test");
+    SaveDialogUser user{{"notes.txt"}};
+    std::thread thread(std::ref(user));
+    const FileDialogResult result = prompt.SaveFile(MakeScreenSaverRequest(TempFolder()));
+    thread.join();
+    ASSERT_TRUE(result.chosen);
+    EXPECT_EQ(FileNamePart(result.paths[0]), "notes.txt");
+    EXPECT_TRUE(result.extensionDiffers);
+}
+
+TEST(Win32Prompt, CancelledSaveDialogChoosesNothing) {
+    Win32Prompt prompt("Vistaloom Test");
+    std::thread thread([] {
+        if (HWND dialog = WaitForOwnDialog("Make Screen Saver")) PressButton(dialog, IDCANCEL);
+    });
+    const FileDialogResult result = prompt.SaveFile(MakeScreenSaverRequest(TempFolder()));
+    thread.join();
+    EXPECT_FALSE(result.chosen);
+    EXPECT_TRUE(result.paths.empty());
+    EXPECT_EQ(result.failure, 0u);
+}
+
+}  // namespace
+}  // namespace vl
