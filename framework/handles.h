@@ -9,7 +9,7 @@ namespace vl {
 // Owns one handle of a kind described by Traits (Invalid(), Close(h)). Move-only.
 template <class Traits>
 class UniqueHandle {
-public:
+  public:
     using Handle = typename Traits::Handle;
 
     UniqueHandle() = default;
@@ -17,7 +17,8 @@ public:
     ~UniqueHandle() { Reset(); }
     UniqueHandle(UniqueHandle&& other) : handle_(other.Release()) {}
     UniqueHandle& operator=(UniqueHandle&& other) {
-        if (this != &other) Reset(other.Release());
+        if (this != &other)
+            Reset(other.Release());
         return *this;
     }
     UniqueHandle(const UniqueHandle&) = delete;
@@ -33,11 +34,12 @@ public:
         return h;
     }
     void Reset(Handle h = Traits::Invalid()) {
-        if (handle_ != Traits::Invalid()) Traits::Close(handle_);
+        if (handle_ != Traits::Invalid())
+            Traits::Close(handle_);
         handle_ = h;
     }
 
-private:
+  private:
     Handle handle_ = Traits::Invalid();
 };
 
@@ -96,48 +98,51 @@ using GlobalMemory = UniqueHandle<GlobalTraits>;
 
 // Locks a global memory block for the guard's lifetime.
 class GlobalLockGuard {
-public:
+  public:
     explicit GlobalLockGuard(HGLOBAL memory) : memory_(memory), data_(GlobalLock(memory)) {}
     ~GlobalLockGuard() {
-        if (data_) GlobalUnlock(memory_);
+        if (data_)
+            GlobalUnlock(memory_);
     }
     GlobalLockGuard(const GlobalLockGuard&) = delete;
     GlobalLockGuard& operator=(const GlobalLockGuard&) = delete;
     void* Data() const { return data_; }
 
-private:
+  private:
     HGLOBAL memory_;  // not owned
     void* data_;
 };
 
 // A device context from GetDC, released to its window.
 class WindowDc {
-public:
+  public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
     ~WindowDc() {
-        if (dc_) ReleaseDC(window_, dc_);
+        if (dc_)
+            ReleaseDC(window_, dc_);
     }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
     HDC Get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
-private:
+  private:
     HWND window_;  // not owned
     HDC dc_;
 };
 
 // Selects an object into a device context and puts the previous one back.
 class SelectGuard {
-public:
+  public:
     SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), previous_(SelectObject(dc, object)) {}
     ~SelectGuard() {
-        if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+        if (previous_ && previous_ != HGDI_ERROR)
+            SelectObject(dc_, previous_);
     }
     SelectGuard(const SelectGuard&) = delete;
     SelectGuard& operator=(const SelectGuard&) = delete;
 
-private:
+  private:
     HDC dc_;            // not owned
     HGDIOBJ previous_;  // not owned: the context's own object before ours
 };
@@ -145,7 +150,7 @@ private:
 // A file in the temporary folder that is deleted when the owner goes away. Create() makes the
 // empty file with a unique name, as GetTempFileName does.
 class TemporaryFile {
-public:
+  public:
     TemporaryFile() { path_[0] = '\0'; }
     ~TemporaryFile() { Remove(); }
     TemporaryFile(const TemporaryFile&) = delete;
@@ -155,7 +160,8 @@ public:
         Remove();
         char folder[MAX_PATH];
         const DWORD length = GetTempPathA(MAX_PATH, folder);
-        if (length == 0 || length >= MAX_PATH) return false;
+        if (length == 0 || length >= MAX_PATH)
+            return false;
         if (!GetTempFileNameA(folder, prefix, 0, path_)) {
             path_[0] = '\0';
             return false;
@@ -170,13 +176,14 @@ public:
     // Keeps the file on disk; the owner no longer deletes it.
     void Keep() { path_[0] = '\0'; }
     void Remove() {
-        if (path_[0]) DeleteFileA(path_);
+        if (path_[0])
+            DeleteFileA(path_);
         path_[0] = '\0';
     }
     const char* Path() const { return path_; }
     bool Valid() const { return path_[0] != '\0'; }
 
-private:
+  private:
     char path_[MAX_PATH];
 };
 

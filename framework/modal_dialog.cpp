@@ -22,7 +22,8 @@ INT_PTR ModalDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 bool ModalDialog::OnCommand(int id, int, HWND) {
-    if (id != IDOK && id != IDCANCEL) return false;
+    if (id != IDOK && id != IDCANCEL)
+        return false;
     End(id);
     return true;
 }
@@ -37,7 +38,8 @@ INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
         self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
     }
     // WM_SETFONT and a few others arrive before WM_INITDIALOG.
-    if (!self) return FALSE;
+    if (!self)
+        return FALSE;
     try {
         return self->OnMessage(msg, wParam, lParam);
     } catch (...) {

@@ -8,7 +8,7 @@
 namespace vl {
 
 class ModalDialog {
-public:
+  public:
     explicit ModalDialog(int templateId) : templateId_(templateId) {}
     virtual ~ModalDialog() = default;
     ModalDialog(const ModalDialog&) = delete;
@@ -17,7 +17,7 @@ public:
     // The closing button's id (IDOK, IDCANCEL, ...), or -1 when the dialog could not be created.
     INT_PTR Run(HWND owner);
 
-protected:
+  protected:
     // One switch over msg in each derived class; return FALSE for what the system should handle.
     virtual INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     // TRUE lets the system put the focus on the first control.
@@ -31,7 +31,7 @@ protected:
     HWND Handle() const { return hwnd_; }
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
 
-private:
+  private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
     int templateId_;

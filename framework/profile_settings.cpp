@@ -6,17 +6,17 @@ namespace vl {
 namespace {
 
 class RegistryKey {
-public:
+  public:
     RegistryKey() = default;
     ~RegistryKey() {
-        if (key_) RegCloseKey(key_);
+        if (key_)
+            RegCloseKey(key_);
     }
     RegistryKey(const RegistryKey&) = delete;
     RegistryKey& operator=(const RegistryKey&) = delete;
 
     bool Open(const std::string& path) {
-        return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key_) ==
-               ERROR_SUCCESS;
+        return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key_) == ERROR_SUCCESS;
     }
     bool Create(const std::string& path) {
         return RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
@@ -24,7 +24,7 @@ public:
     }
     HKEY Get() const { return key_; }
 
-private:
+  private:
     HKEY key_ = nullptr;  // owned
 };
 
@@ -36,12 +36,13 @@ std::string ProfileSettings::SectionKey(const char* section) const {
 
 int ProfileSettings::ReadInt(const char* section, const char* name, int fallback) const {
     RegistryKey key;
-    if (!key.Open(SectionKey(section))) return fallback;
+    if (!key.Open(SectionKey(section)))
+        return fallback;
     DWORD type = 0;
     DWORD value = 0;
     DWORD size = sizeof(value);
-    if (RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                         &size) != ERROR_SUCCESS ||
+    if (RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+            ERROR_SUCCESS ||
         type != REG_DWORD || size != sizeof(value)) {
         return fallback;
     }
@@ -51,7 +52,8 @@ int ProfileSettings::ReadInt(const char* section, const char* name, int fallback
 std::string ProfileSettings::ReadString(const char* section, const char* name,
                                         const std::string& fallback) const {
     RegistryKey key;
-    if (!key.Open(SectionKey(section))) return fallback;
+    if (!key.Open(SectionKey(section)))
+        return fallback;
     DWORD type = 0;
     DWORD size = 0;
     if (RegQueryValueExA(key.Get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
@@ -69,7 +71,8 @@ std::string ProfileSettings::ReadString(const char* section, const char* name,
 
 bool ProfileSettings::WriteInt(const char* section, const char* name, int value) const {
     RegistryKey key;
-    if (!key.Create(SectionKey(section))) return false;
+    if (!key.Create(SectionKey(section)))
+        return false;
     const DWORD data = static_cast<DWORD>(value);
     return RegSetValueExA(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
                           sizeof(data)) == ERROR_SUCCESS;
@@ -78,14 +81,16 @@ bool ProfileSettings::WriteInt(const char* section, const char* name, int value)
 bool ProfileSettings::WriteString(const char* section, const char* name,
                                   const std::string& value) const {
     RegistryKey key;
-    if (!key.Create(SectionKey(section))) return false;
+    if (!key.Create(SectionKey(section)))
+        return false;
     return RegSetValueExA(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                           static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
 bool ProfileSettings::Delete(const char* section, const char* name) const {
     RegistryKey key;
-    if (!key.Create(SectionKey(section))) return false;
+    if (!key.Create(SectionKey(section)))
+        return false;
     const LONG status = RegDeleteValueA(key.Get(), name);
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }

@@ -10,7 +10,7 @@
 namespace vl {
 
 class ProfileSettings {
-public:
+  public:
     // key below HKEY_CURRENT_USER, for example "Software\\Quillmark\\Screen Saver".
     explicit ProfileSettings(std::string key) : key_(std::move(key)) {}
 
@@ -22,7 +22,7 @@ public:
     bool WriteString(const char* section, const char* name, const std::string& value) const;
     bool Delete(const char* section, const char* name) const;
 
-private:
+  private:
     std::string SectionKey(const char* section) const;
 
     std::string key_;

@@ -5,7 +5,7 @@ namespace {
 
 // Without a platform prompt nothing can be shown; refusing is the safe answer to every question.
 class SilentPrompt : public Prompt {
-public:
+  public:
     void Message(const std::string&, MessageIcon, const std::string&) override {}
     bool AskYesNo(const std::string&, const QuestionOptions&, const std::string&) override {
         return false;
@@ -19,28 +19,37 @@ SilentPrompt g_silent;
 Prompt* g_default = nullptr;   // not owned: the program's own prompt
 Prompt* g_override = nullptr;  // not owned: the innermost ScopedPromptOverride's
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 
 Prompt& CurrentPrompt() {
-    if (g_override) return *g_override;
-    if (g_default) return *g_default;
+    if (g_override)
+        return *g_override;
+    if (g_default)
+        return *g_default;
     return g_silent;
 }
 
-void SetDefaultPrompt(Prompt* prompt) { g_default = prompt; }
+void SetDefaultPrompt(Prompt* prompt) {
+    g_default = prompt;
+}
 
 ScopedPromptOverride::ScopedPromptOverride(Prompt& prompt) : previous_(g_override) {
     g_override = &prompt;
 }
 
-ScopedPromptOverride::~ScopedPromptOverride() { g_override = previous_; }
+ScopedPromptOverride::~ScopedPromptOverride() {
+    g_override = previous_;
+}
 
 std::string FilterForFileDialog(const std::string& filter) {
     std::string result = filter;
     for (char& c : result) {
-        if (c == '|') c = '\0';
+        if (c == '|')
+            c = '\0';
     }
     // The list ends with two NULs whether or not the text ended with "||".
     while (result.size() < 2 || result[result.size() - 1] != '\0' ||
@@ -55,15 +64,19 @@ std::vector<std::string> SplitFileDialogSelection(const std::string& buffer) {
     std::size_t start = 0;
     while (start < buffer.size() && buffer[start] != '\0') {
         std::size_t end = buffer.find('\0', start);
-        if (end == std::string::npos) end = buffer.size();
+        if (end == std::string::npos)
+            end = buffer.size();
         parts.push_back(buffer.substr(start, end - start));
         start = end + 1;
     }
-    if (parts.size() <= 1) return parts;
+    if (parts.size() <= 1)
+        return parts;
     std::string folder = parts.front();
-    if (folder.back() != '\\') folder += '\\';
+    if (folder.back() != '\\')
+        folder += '\\';
     std::vector<std::string> paths;
-    for (std::size_t i = 1; i < parts.size(); ++i) paths.push_back(folder + parts[i]);
+    for (std::size_t i = 1; i < parts.size(); ++i)
+        paths.push_back(folder + parts[i]);
     return paths;
 }
 
@@ -73,14 +86,18 @@ std::string FileNamePart(const std::string& path) {
 }
 
 bool ExtensionDiffers(const std::string& path, const std::string& defaultExtension) {
-    if (defaultExtension.empty()) return false;
+    if (defaultExtension.empty())
+        return false;
     const std::string name = FileNamePart(path);
     const auto dot = name.find_last_of('.');
-    if (dot == std::string::npos) return false;
+    if (dot == std::string::npos)
+        return false;
     const std::string typed = name.substr(dot + 1);
-    if (typed.size() != defaultExtension.size()) return true;
+    if (typed.size() != defaultExtension.size())
+        return true;
     for (std::size_t i = 0; i < typed.size(); ++i) {
-        if (Lower(typed[i]) != Lower(defaultExtension[i])) return true;
+        if (Lower(typed[i]) != Lower(defaultExtension[i]))
+            return true;
     }
     return false;
 }

@@ -12,11 +12,11 @@ namespace vl {
 enum class MessageIcon { Plain, Stop, Information, Question, Exclamation };
 
 enum FileDialogFlags : unsigned {
-    kFileOverwritePrompt = 1u << 0,  // save: ask before replacing an existing file
-    kFileMustExist = 1u << 1,        // open: only existing files
-    kFileHideReadOnly = 1u << 2,     // no "open as read-only" box
+    kFileOverwritePrompt = 1u << 0,   // save: ask before replacing an existing file
+    kFileMustExist = 1u << 1,         // open: only existing files
+    kFileHideReadOnly = 1u << 2,      // no "open as read-only" box
     kFileAllowMultiSelect = 1u << 3,  // open: several files at once
-    kFileCentreOverOwner = 1u << 4,  // centre the dialog over its owner once it is shown
+    kFileCentreOverOwner = 1u << 4,   // centre the dialog over its owner once it is shown
 };
 
 // Asked when the user presses OK: typedName is the text of the file-name field, path the full
@@ -29,15 +29,15 @@ struct FileDialogRequest {
     std::string defaultExtension;  // without the dot; appended when the user types none
     std::string proposedName;      // may include a folder
     std::string initialFolder;
-    unsigned flags = 0;            // FileDialogFlags
-    AcceptFileName acceptName;     // optional
+    unsigned flags = 0;         // FileDialogFlags
+    AcceptFileName acceptName;  // optional
 };
 
 struct FileDialogResult {
-    bool chosen = false;              // false: cancelled or failed
-    std::vector<std::string> paths;   // one path, or several with kFileAllowMultiSelect
-    bool extensionDiffers = false;    // the typed extension is not the default extension
-    unsigned long failure = 0;        // the dialog's own error code when it could not be shown
+    bool chosen = false;             // false: cancelled or failed
+    std::vector<std::string> paths;  // one path, or several with kFileAllowMultiSelect
+    bool extensionDiffers = false;   // the typed extension is not the default extension
+    unsigned long failure = 0;       // the dialog's own error code when it could not be shown
 };
 
 struct FolderRequest {
@@ -50,7 +50,7 @@ struct QuestionOptions {
 };
 
 class Prompt {
-public:
+  public:
     virtual ~Prompt() = default;
     // An OK-only message box. An empty caption means the program's own title.
     virtual void Message(const std::string& text, MessageIcon icon,
@@ -72,13 +72,13 @@ void SetDefaultPrompt(Prompt* prompt);
 
 // Replaces the prompt for its lifetime (tests).
 class ScopedPromptOverride {
-public:
+  public:
     explicit ScopedPromptOverride(Prompt& prompt);
     ~ScopedPromptOverride();
     ScopedPromptOverride(const ScopedPromptOverride&) = delete;
     ScopedPromptOverride& operator=(const ScopedPromptOverride&) = delete;
 
-private:
+  private:
     Prompt* previous_;  // not owned
 };
 

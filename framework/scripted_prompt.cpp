@@ -5,7 +5,8 @@ namespace {
 
 // The system's dialog appends the default extension to a name typed without one.
 std::string WithDefaultExtension(const std::string& path, const std::string& extension) {
-    if (extension.empty() || FileNamePart(path).find('.') != std::string::npos) return path;
+    if (extension.empty() || FileNamePart(path).find('.') != std::string::npos)
+        return path;
     return path + "." + extension;
 }
 
@@ -72,7 +73,8 @@ bool ScriptedPrompt::AskYesNo(const std::string& text, const QuestionOptions& op
     shown_.push_back({PromptKind::Question, text, caption, options.icon, options.defaultNo, {}});
     Answer answer;
     const auto fits = [](AnswerKind k) { return k == AnswerKind::Yes || k == AnswerKind::No; };
-    if (!TakeAnswer(text, fits, answer)) return false;
+    if (!TakeAnswer(text, fits, answer))
+        return false;
     return answer.kind == AnswerKind::Yes;
 }
 
@@ -87,15 +89,19 @@ FileDialogResult ScriptedPrompt::FileDialog(PromptKind kind, const FileDialogReq
     // The dialog stays open while the hook refuses the typed name.
     for (;;) {
         Answer answer;
-        if (!TakeAnswer(request.title, fits, answer)) return {};
-        if (answer.kind == AnswerKind::CancelFile) return {};
+        if (!TakeAnswer(request.title, fits, answer))
+            return {};
+        if (answer.kind == AnswerKind::CancelFile)
+            return {};
         if (answer.paths.empty()) {
             failures_.push_back("empty file answer for: " + request.title);
             return {};
         }
         const std::string typed = FileNamePart(answer.paths.front());
-        for (auto& path : answer.paths) path = WithDefaultExtension(path, request.defaultExtension);
-        if (request.acceptName && !request.acceptName(typed, answer.paths.front())) continue;
+        for (auto& path : answer.paths)
+            path = WithDefaultExtension(path, request.defaultExtension);
+        if (request.acceptName && !request.acceptName(typed, answer.paths.front()))
+            continue;
         FileDialogResult result;
         result.chosen = true;
         result.paths = answer.paths;
@@ -113,21 +119,24 @@ FileDialogResult ScriptedPrompt::SaveFile(const FileDialogRequest& request) {
 }
 
 std::string ScriptedPrompt::ChooseFolder(const FolderRequest& request) {
-    shown_.push_back({PromptKind::Folder, request.title, std::string(), MessageIcon::Plain, false,
-                      {}});
+    shown_.push_back(
+        {PromptKind::Folder, request.title, std::string(), MessageIcon::Plain, false, {}});
     Answer answer;
     const auto fits = [](AnswerKind k) {
         return k == AnswerKind::Folder || k == AnswerKind::CancelFolder;
     };
-    if (!TakeAnswer(request.title, fits, answer)) return {};
-    if (answer.kind == AnswerKind::CancelFolder) return {};
+    if (!TakeAnswer(request.title, fits, answer))
+        return {};
+    if (answer.kind == AnswerKind::CancelFolder)
+        return {};
     return answer.paths.front();
 }
 
 std::vector<std::string> ScriptedPrompt::Texts() const {
     std::vector<std::string> texts;
     texts.reserve(shown_.size());
-    for (const auto& shown : shown_) texts.push_back(shown.text);
+    for (const auto& shown : shown_)
+        texts.push_back(shown.text);
     return texts;
 }
 

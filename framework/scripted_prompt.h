@@ -22,7 +22,7 @@ struct ShownPrompt {
 };
 
 class ScriptedPrompt : public Prompt {
-public:
+  public:
     // Queued answers, used in order. A question or dialog meeting an answer of another kind, or
     // none, is recorded as a script failure and answered No or Cancel.
     ScriptedPrompt& AnswerYes();
@@ -50,7 +50,7 @@ public:
     const std::vector<std::string>& Failures() const { return failures_; }
     std::size_t UnusedAnswers() const { return answers_.size(); }
 
-private:
+  private:
     enum class AnswerKind { Yes, No, File, CancelFile, Folder, CancelFolder };
     struct Answer {
         AnswerKind kind;

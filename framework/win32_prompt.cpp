@@ -48,7 +48,8 @@ void CentreOver(HWND window, HWND owner) {
 
 // True when the typed name may close the dialog.
 bool AcceptTypedName(HWND dialog, const OPENFILENAMEA& ofn, const HookState& state) {
-    if (!state.request->acceptName) return true;
+    if (!state.request->acceptName)
+        return true;
     char typed[MAX_PATH] = "";
     if (SendMessageA(dialog, CDM_GETSPEC, MAX_PATH, reinterpret_cast<LPARAM>(typed)) < 0) {
         typed[0] = '\0';
@@ -63,17 +64,20 @@ bool AcceptTypedName(HWND dialog, const OPENFILENAMEA& ofn, const HookState& sta
 }
 
 UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT msg, WPARAM, LPARAM lParam) {
-    if (msg != WM_NOTIFY) return 0;
+    if (msg != WM_NOTIFY)
+        return 0;
     const auto* notify = reinterpret_cast<const OFNOTIFYA*>(lParam);
     const auto* state = reinterpret_cast<const HookState*>(notify->lpOFN->lCustData);
     // The hook is a child of the explorer-style dialog; the dialog itself is its parent.
     HWND dialog = GetParent(hook);
     switch (notify->hdr.code) {
         case CDN_INITDONE:
-            if (state->request->flags & kFileCentreOverOwner) CentreOver(dialog, state->owner);
+            if (state->request->flags & kFileCentreOverOwner)
+                CentreOver(dialog, state->owner);
             return 0;
         case CDN_FILEOK:
-            if (AcceptTypedName(dialog, *notify->lpOFN, *state)) return 0;
+            if (AcceptTypedName(dialog, *notify->lpOFN, *state))
+                return 0;
             SetWindowLongPtrA(hook, DWLP_MSGRESULT, 1);
             return 1;
         default:
@@ -83,7 +87,9 @@ UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT msg, WPARAM, LPARAM lParam) {
 
 }  // namespace
 
-HWND Win32Prompt::Owner() const { return owner_ ? owner_ : GetActiveWindow(); }
+HWND Win32Prompt::Owner() const {
+    return owner_ ? owner_ : GetActiveWindow();
+}
 
 const char* Win32Prompt::Caption(const std::string& caption) const {
     return caption.empty() ? title_.c_str() : caption.c_str();
@@ -116,10 +122,14 @@ FileDialogResult Win32Prompt::FileDialog(bool save, const FileDialogRequest& req
     ofn.lpstrTitle = request.title.empty() ? nullptr : request.title.c_str();
     ofn.lpstrDefExt = request.defaultExtension.empty() ? nullptr : request.defaultExtension.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-    if (request.flags & kFileOverwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
-    if (request.flags & kFileMustExist) ofn.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
-    if (request.flags & kFileHideReadOnly) ofn.Flags |= OFN_HIDEREADONLY;
-    if (multi) ofn.Flags |= OFN_ALLOWMULTISELECT;
+    if (request.flags & kFileOverwritePrompt)
+        ofn.Flags |= OFN_OVERWRITEPROMPT;
+    if (request.flags & kFileMustExist)
+        ofn.Flags |= OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    if (request.flags & kFileHideReadOnly)
+        ofn.Flags |= OFN_HIDEREADONLY;
+    if (multi)
+        ofn.Flags |= OFN_ALLOWMULTISELECT;
     ofn.lpfnHook = &FileDialogHook;
     ofn.lCustData = reinterpret_cast<LPARAM>(&state);
 
@@ -136,9 +146,9 @@ FileDialogResult Win32Prompt::FileDialog(bool save, const FileDialogRequest& req
         result.paths.push_back(buffer.data());
     }
     // Not every implementation of the dialog sets OFN_EXTENSIONDIFFERENT; the rule is simple.
-    result.extensionDiffers = (ofn.Flags & OFN_EXTENSIONDIFFERENT) != 0 ||
-                              (!result.paths.empty() &&
-                               ExtensionDiffers(result.paths.front(), request.defaultExtension));
+    result.extensionDiffers =
+        (ofn.Flags & OFN_EXTENSIONDIFFERENT) != 0 ||
+        (!result.paths.empty() && ExtensionDiffers(result.paths.front(), request.defaultExtension));
     return result;
 }
 
@@ -162,10 +172,12 @@ std::string Win32Prompt::ChooseFolder(const FolderRequest& request) {
     std::string folder;
     if (LPITEMIDLIST list = SHBrowseForFolderA(&info)) {
         char path[MAX_PATH] = "";
-        if (SHGetPathFromIDListA(list, path)) folder = path;
+        if (SHGetPathFromIDListA(list, path))
+            folder = path;
         CoTaskMemFree(list);
     }
-    if (SUCCEEDED(com)) CoUninitialize();
+    if (SUCCEEDED(com))
+        CoUninitialize();
     return folder;
 }
 

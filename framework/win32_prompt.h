@@ -12,7 +12,7 @@
 namespace vl {
 
 class Win32Prompt : public Prompt {
-public:
+  public:
     // programTitle captions every box that brings no caption of its own.
     explicit Win32Prompt(std::string programTitle) : title_(std::move(programTitle)) {}
 
@@ -26,7 +26,7 @@ public:
     FileDialogResult SaveFile(const FileDialogRequest& request) override;
     std::string ChooseFolder(const FolderRequest& request) override;
 
-private:
+  private:
     HWND Owner() const;
     const char* Caption(const std::string& caption) const;
     FileDialogResult FileDialog(bool save, const FileDialogRequest& request);

@@ -3,7 +3,8 @@
 namespace vl {
 
 Window::~Window() {
-    if (!hwnd_) return;
+    if (!hwnd_)
+        return;
     // Detach first: the messages of the destruction must not reach a half-destroyed object.
     SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
     HWND hwnd = hwnd_;
@@ -27,7 +28,8 @@ bool Window::Register(const WindowClass& windowClass) {
 
 bool Window::Create(const char* className, DWORD exStyle, const char* title, DWORD style, int x,
                     int y, int width, int height, HWND parent, HMENU menu) {
-    if (hwnd_) return false;
+    if (hwnd_)
+        return false;
     return CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent, menu,
                            GetModuleHandleA(nullptr), this) != nullptr;
 }
@@ -40,7 +42,9 @@ LRESULT Window::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd_, msg, wParam, lParam);
 }
 
-void Window::OnException() { PostQuitMessage(1); }
+void Window::OnException() {
+    PostQuitMessage(1);
+}
 
 LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     Window* self = nullptr;
@@ -52,7 +56,8 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
         self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     }
     // Messages before WM_NCCREATE (WM_GETMINMAXINFO) and after detaching have no object.
-    if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (!self)
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
 
     LRESULT result = 0;
     try {

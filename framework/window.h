@@ -17,7 +17,7 @@ struct WindowClass {
 };
 
 class Window {
-public:
+  public:
     Window() = default;
     virtual ~Window();
     Window(const Window&) = delete;
@@ -27,12 +27,12 @@ public:
     // than the class existing already.
     static bool Register(const WindowClass& windowClass);
 
-    bool Create(const char* className, DWORD exStyle, const char* title, DWORD style, int x,
-                int y, int width, int height, HWND parent, HMENU menu = nullptr);
+    bool Create(const char* className, DWORD exStyle, const char* title, DWORD style, int x, int y,
+                int width, int height, HWND parent, HMENU menu = nullptr);
 
     HWND Handle() const { return hwnd_; }
 
-protected:
+  protected:
     // One switch over msg in each derived class; unhandled messages go to DefaultProc.
     virtual LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -42,7 +42,7 @@ protected:
     // The window is gone (WM_NCDESTROY has been handled); Handle() is null from here on.
     virtual void OnFinalMessage() {}
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;  // owned: destroyed with the object when still alive

@@ -14,7 +14,9 @@ HFONT MakeFont() {
                        "Arial");
 }
 
-bool FileExists(const char* path) { return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const char* path) {
+    return GetFileAttributesA(path) != INVALID_FILE_ATTRIBUTES;
+}
 
 TEST(Handles, GdiObjectIsDeletedOnceWhenItsLastOwnerGoes) {
     HFONT raw = nullptr;

@@ -16,15 +16,15 @@ constexpr UINT kScript = WM_APP + 1;
 // A dialog with an input and an output field that plays a script once it is shown, as a user
 // would.
 class NameDialog : public ModalDialog {
-public:
+  public:
     NameDialog() : ModalDialog(IDD_TEST_DIALOG) {}
 
-    std::string name;           // in: shown in the edit box
-    std::string chosen;         // out: the edit box's text after OK
+    std::string name;    // in: shown in the edit box
+    std::string chosen;  // out: the edit box's text after OK
     int otherClicks = 0;
     std::function<void(HWND)> script;
 
-protected:
+  protected:
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
         switch (msg) {
             case kScript:
@@ -43,7 +43,8 @@ protected:
         switch (id) {
             case IDC_TEST_OTHER:
                 ++otherClicks;
-                if (otherClicks == 2) throw std::runtime_error("second click");
+                if (otherClicks == 2)
+                    throw std::runtime_error("second click");
                 return true;
             case IDOK: {
                 char text[64] = "";
@@ -104,7 +105,7 @@ TEST(ModalDialogBase, ExceptionInAHandlerEndsTheDialogWithMinusOne) {
 
 TEST(ModalDialogBase, MissingTemplateGivesMinusOne) {
     class Missing : public ModalDialog {
-    public:
+      public:
         Missing() : ModalDialog(4242) {}
     } missing;
     EXPECT_EQ(missing.Run(nullptr), -1);

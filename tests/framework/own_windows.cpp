@@ -14,10 +14,12 @@ BOOL CALLBACK Visit(HWND window, LPARAM parameter) {
     auto* search = reinterpret_cast<Search*>(parameter);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process != GetCurrentProcessId() || !IsWindowVisible(window)) return TRUE;
+    if (process != GetCurrentProcessId() || !IsWindowVisible(window))
+        return TRUE;
     char className[64] = "";
     GetClassNameA(window, className, sizeof(className));
-    if (std::strcmp(className, "#32770") != 0 || TextOf(window) != *search->title) return TRUE;
+    if (std::strcmp(className, "#32770") != 0 || TextOf(window) != *search->title)
+        return TRUE;
     search->found = window;
     return FALSE;
 }
@@ -35,8 +37,10 @@ HWND WaitForOwnDialog(const std::string& title, DWORD timeoutMs) {
     for (;;) {
         Search search{&title, nullptr};
         EnumWindows(&Visit, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        if (GetTickCount() - start > timeoutMs) return nullptr;
+        if (search.found)
+            return search.found;
+        if (GetTickCount() - start > timeoutMs)
+            return nullptr;
         Sleep(20);
     }
 }

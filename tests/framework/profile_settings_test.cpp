@@ -8,7 +8,7 @@ namespace {
 const char kTestKey[] = "Software\\Vistaloom Tests\\Profile";
 
 class ProfileSettingsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey); }
     void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey); }
     ProfileSettings settings{kTestKey};
@@ -39,9 +39,9 @@ TEST_F(ProfileSettingsTest, WrittenValuesAreReadBackPerSection) {
     DWORD type = 0;
     DWORD value = 9;
     DWORD size = sizeof(value);
-    EXPECT_EQ(RegQueryValueExA(key, "Escape", nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                               &size),
-              ERROR_SUCCESS);
+    EXPECT_EQ(
+        RegQueryValueExA(key, "Escape", nullptr, &type, reinterpret_cast<BYTE*>(&value), &size),
+        ERROR_SUCCESS);
     RegCloseKey(key);
     EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(value, 1u);

@@ -42,10 +42,10 @@ TEST(ScriptedPrompt, MissingOrMismatchedAnswersAreFailuresAndRefuse) {
     // The mismatched answer stays for whoever it was meant for.
     EXPECT_EQ(prompt.UnusedAnswers(), 1u);
     EXPECT_EQ(prompt.ChooseFolder({"Choose your default wizard folder:"}), "");
-    EXPECT_THAT(prompt.Failures(), ElementsAre("no answer left for: Sure?",
-                                               "answer of another kind for: Really?",
-                                               "answer of another kind for: Choose your default "
-                                               "wizard folder:"));
+    EXPECT_THAT(prompt.Failures(),
+                ElementsAre("no answer left for: Sure?", "answer of another kind for: Really?",
+                            "answer of another kind for: Choose your default "
+                            "wizard folder:"));
     FileDialogRequest request;
     request.title = "Make Screen Saver";
     const FileDialogResult result = prompt.SaveFile(request);

@@ -23,7 +23,8 @@ struct MessageBoxUser {
 
     void operator()() {
         HWND box = WaitForOwnDialog(caption);
-        if (!box) return;
+        if (!box)
+            return;
         found = true;
         text = TextOf(GetDlgItem(box, 0xFFFF));
         if (HWND no = GetDlgItem(box, IDNO)) {
@@ -76,9 +77,9 @@ struct SaveDialogUser {
     void operator()() {
         for (const std::string& name : names) {
             HWND dialog = WaitForOwnDialog("Make Screen Saver");
-            if (!dialog) return;
-            SendMessageA(dialog, CDM_SETCONTROLTEXT, cmb13,
-                         reinterpret_cast<LPARAM>(name.c_str()));
+            if (!dialog)
+                return;
+            SendMessageA(dialog, CDM_SETCONTROLTEXT, cmb13, reinterpret_cast<LPARAM>(name.c_str()));
             SendMessageA(dialog, CDM_SETCONTROLTEXT, edt1, reinterpret_cast<LPARAM>(name.c_str()));
             ++typed;
             PressButton(dialog, IDOK);
@@ -101,7 +102,8 @@ std::string TempFolder() {
     char folder[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, folder);
     std::string result = folder;
-    if (!result.empty() && result.back() == '\\') result.pop_back();
+    if (!result.empty() && result.back() == '\\')
+        result.pop_back();
     return result;
 }
 
@@ -141,7 +143,8 @@ TEST(Win32Prompt, SaveDialogReportsADifferentExtension) {
 TEST(Win32Prompt, CancelledSaveDialogChoosesNothing) {
     Win32Prompt prompt("Vistaloom Test");
     std::thread thread([] {
-        if (HWND dialog = WaitForOwnDialog("Make Screen Saver")) PressButton(dialog, IDCANCEL);
+        if (HWND dialog = WaitForOwnDialog("Make Screen Saver"))
+            PressButton(dialog, IDCANCEL);
     });
     const FileDialogResult result = prompt.SaveFile(MakeScreenSaverRequest(TempFolder()));
     thread.join();

@@ -14,22 +14,22 @@ constexpr UINT kThrow = WM_APP + 2;
 const char kClass[] = "VlTestRoutingWindow";
 
 class RecordingWindow : public Window {
-public:
+  public:
     explicit RecordingWindow(int answer) : answer_(answer) {}
 
     bool Create() {
         WindowClass windowClass = {};
         windowClass.name = kClass;
-        if (!Window::Register(windowClass)) return false;
-        return Window::Create(kClass, 0, "routing", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
-                              nullptr);
+        if (!Window::Register(windowClass))
+            return false;
+        return Window::Create(kClass, 0, "routing", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr);
     }
 
     std::vector<std::string> seen;
     bool finalMessage = false;
     int exceptions = 0;
 
-protected:
+  protected:
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
         switch (msg) {
             case WM_CREATE:
@@ -50,7 +50,7 @@ protected:
     void OnException() override { ++exceptions; }
     void OnFinalMessage() override { finalMessage = true; }
 
-private:
+  private:
     int answer_;
 };
 
@@ -60,8 +60,7 @@ TEST(WindowBase, RoutesMessagesToTheirOwnObject) {
     ASSERT_TRUE(first.Create());
     ASSERT_TRUE(second.Create());
     EXPECT_NE(first.Handle(), second.Handle());
-    EXPECT_EQ(GetWindowLongPtrA(first.Handle(), GWLP_USERDATA),
-              reinterpret_cast<LONG_PTR>(&first));
+    EXPECT_EQ(GetWindowLongPtrA(first.Handle(), GWLP_USERDATA), reinterpret_cast<LONG_PTR>(&first));
 
     EXPECT_EQ(SendMessageA(first.Handle(), kAnswer, 5, 0), 11);
     EXPECT_EQ(SendMessageA(second.Handle(), kAnswer, 6, 0), 22);
