@@ -1,0 +1,59 @@
+// The player's walk of a scene: which entry runs next, when it pauses, how an Until jumps. The
+// Win32 thread (CSceneThread) calls PlayScene from its thread entry with an IEntryRunner over the
+// scene's entry list, then does its own clean-up (sounds, video window, finished notification,
+// the Ended event).
+#pragma once
+
+#include <cstdint>
+
+#include "engine/core/player_signals.h"
+
+namespace vl {
+
+// The scene's entry list as the player sees it.
+class IEntryRunner {
+  public:
+    virtual ~IEntryRunner() = default;
+    // The list's current count; asked before every entry.
+    virtual int EntryCount() const = 0;
+    // Nonzero disabled flag: the entry is skipped, also in step mode.
+    virtual bool IsDisabled(int index) const = 0;
+    // Runs the entry at `loopIndex` (Execute of its kind). The entry may move the loop index (an
+    // Until jumps back); the player continues after the value it leaves. True when the entry
+    // performed a visible step, which is what step mode and the pause check follow. Must not throw.
+    virtual bool Execute(int& loopIndex) = 0;
+};
+
+enum class PlayOutcome { Finished, Stopped };
+
+// The thread body: walks the list from the top; before each entry leaves when Stop is set; runs
+// every enabled entry, and after one that performed a visible step requests a pause in step mode
+// (unless it was the last entry of the list) and runs PauseCheck. Ends after the last entry, or
+// when an entry moved the loop index before the top of the list.
+PlayOutcome PlayScene(IEntryRunner& entries, IPlayerSignals& signals);
+
+enum class PauseResult {
+    NotRequested,  // no pause was requested: returned at once
+    Continued,     // Go or Step ended the pause (possibly one given earlier)
+    Stopped,       // Stop ended it
+};
+
+// When a pause is requested, waits for Continue or Stop, then clears Continue and Pause. A Go or
+// Step given while an entry ran is still set, so it lets the next pause pass at once.
+PauseResult PauseCheck(IPlayerSignals& signals);
+
+// The user interface's commands to a running player.
+void RequestGo(IPlayerSignals& signals);     // leave step mode and go on
+void RequestStep(IPlayerSignals& signals);   // go on to the next visible step, then pause
+void RequestPause(IPlayerSignals& signals);  // pause after the running entry or Move step
+
+// An Until reached at `untilIndex`: returns the loop index the player goes on from (before its
+// own increment). Without Infinite the pass counter counts this pass; when it reaches the count
+// (so a count of 0 or 1 runs the block once) it is cleared and the player goes on after the Until;
+// otherwise, and always with Infinite, it goes back to the jump target. A jump target that does
+// not lie between the top of the list and the Until (a scene not checked before playing) never
+// loops.
+int NextIndexAfterUntil(int untilIndex, int jumpTarget, std::uint32_t count, bool infinite,
+                        std::uint32_t& passCounter);
+
+}  // namespace vl

@@ -1,0 +1,61 @@
+#include "engine/core/scene_runner.h"
+
+#include "engine/core/waits.h"
+
+namespace vl {
+
+int SceneRunner::EntryCount() const {
+    return static_cast<int>(entries_.Count());
+}
+
+bool SceneRunner::IsDisabled(int index) const {
+    return entries_.At(index).IsDisabled() != 0;
+}
+
+bool SceneRunner::Execute(int& loopIndex) {
+    SceneEntry& entry = entries_.At(loopIndex);
+    // The kind is fixed at construction, so the casts below are safe.
+    switch (entry.Kind()) {
+        case kShow:
+            platform_.Show(static_cast<ShowEntry&>(entry));
+            return true;
+        case kMove:
+            platform_.Move(static_cast<MoveEntry&>(entry));
+            return true;
+        case kHide:
+            platform_.Hide(static_cast<HideEntry&>(entry));
+            return true;
+        case kWait:
+            return Wait(static_cast<WaitEntry&>(entry));
+        case kCls:
+            platform_.Cls(static_cast<ClsEntry&>(entry));
+            return true;
+        case kUntil: {
+            auto& until = static_cast<UntilEntry&>(entry);
+            loopIndex = NextIndexAfterUntil(loopIndex, until.jumpTarget, until.repeat.count,
+                                            until.repeat.infinite != 0, until.repeat.passCounter);
+            return false;
+        }
+        case kLine:
+            platform_.Line(static_cast<LineEntry&>(entry));
+            return true;
+        case kPlay:
+            platform_.Play(static_cast<PlayEntry&>(entry));
+            return true;
+        case kStop:
+            platform_.StopMedia(static_cast<StopEntry&>(entry));
+            return true;
+        default:  // Image, Multimedia, Repeat, Comment
+            return false;
+    }
+}
+
+bool SceneRunner::Wait(WaitEntry& entry) {
+    DurationParam& duration = entry.duration;
+    const int milliseconds = duration.random != 0 ? duration.DrawRandom(context_.clock.TimeSeed())
+                                                  : duration.milliseconds;
+    RunWait(context_, milliseconds);
+    return true;
+}
+
+}  // namespace vl
