@@ -321,6 +321,18 @@ std::unique_ptr<SceneEntry> UntilEntry::Clone() const {
     return std::make_unique<UntilEntry>();
 }
 
+bool UntilEntry::Loop(std::int32_t& index) {
+    if (jumpTarget < 0) {
+        return false;
+    }
+    if (!repeat.infinite && ++repeat.passCounter >= repeat.count) {
+        repeat.passCounter = 0;
+        return false;
+    }
+    index = jumpTarget - 1;
+    return true;
+}
+
 // ---- Line ----
 
 bool LineEntry::Assign(const SceneEntry& other) {

@@ -195,6 +195,13 @@ class UntilEntry final : public SceneEntry {
     void Describe(std::string& line) const override;
     std::unique_ptr<SceneEntry> Clone() const override;
 
+    // The loop rule when the player reaches this Until at index: with Infinite, or while the
+    // pass counter (raised by one) stays below the count, index becomes jumpTarget - 1 so that
+    // the player's increment lands on the first entry after the Repeat, and the result is true.
+    // Otherwise the pass counter returns to 0 and index is left alone. An unpaired Until
+    // (jumpTarget -1) never jumps.
+    bool Loop(std::int32_t& index);
+
   protected:
     void WriteRecord(ByteWriter& out) const override { repeat.Write(out); }
     void ReadRecord(ByteReader& in) override { repeat.Read(in); }
