@@ -1,0 +1,256 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "ferrule_resources.h"
+#include "program_paths.h"
+#include "program_process.h"
+
+namespace vl {
+namespace {
+
+const DWORD kExitTimeoutMs = 5000;
+
+std::string TextOf(HWND window) {
+    char text[256] = "";
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+// Resources of a built program, read without running it.
+class ProgramResources {
+  public:
+    explicit ProgramResources(const std::string& path)
+        : module_(LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
+    ~ProgramResources() {
+        if (module_)
+            FreeLibrary(module_);
+    }
+    bool Loaded() const { return module_ != nullptr; }
+    // The resource's bytes, empty when it is missing.
+    std::string Data(const char* type, int id) const {
+        HRSRC info = FindResourceA(module_, MAKEINTRESOURCEA(id), type);
+        if (!info)
+            return {};
+        HGLOBAL loaded = LoadResource(module_, info);
+        const void* data = loaded ? LockResource(loaded) : nullptr;
+        if (!data)
+            return {};
+        return std::string(static_cast<const char*>(data), SizeofResource(module_, info));
+    }
+
+  private:
+    HMODULE module_;  // owned
+};
+
+bool Contains(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+}
+
+const char kCommonControls6[] = "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"";
+
+// --- Vistaloom --------------------------------------------------------------------------------
+
+TEST(VistaloomProgram, ShowsItsMainWindowAndClosesCleanly) {
+    ProgramProcess program(WindowsPath(VL_VISTALOOM_PATH), "");
+    ASSERT_TRUE(program.Started());
+    HWND frame = program.WaitForWindow(nullptr, "Vistaloom");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(GetWindowLongA(frame, GWL_STYLE) & WS_CAPTION);
+    PostMessageA(frame, WM_CLOSE, 0, 0);
+    DWORD code = 99;
+    ASSERT_TRUE(program.WaitForExit(kExitTimeoutMs, &code));
+    EXPECT_EQ(code, 0u);
+}
+
+TEST(VistaloomProgram, ManifestAsksForCommonControls6) {
+    ProgramResources resources(WindowsPath(VL_VISTALOOM_PATH));
+    ASSERT_TRUE(resources.Loaded());
+    EXPECT_TRUE(Contains(resources.Data(RT_MANIFEST, 1), kCommonControls6));
+}
+
+// --- Glint ------------------------------------------------------------------------------------
+
+bool ScreenIsBlackAt(const RECT& area) {
+    HDC screen = GetDC(nullptr);
+    const POINT points[] = {{area.left + 2, area.top + 2},
+                            {(area.left + area.right) / 2, (area.top + area.bottom) / 2},
+                            {area.right - 3, area.bottom - 3},
+                            {area.left + 5, area.bottom - 7}};
+    bool black = true;
+    for (const POINT& point : points) {
+        if (GetPixel(screen, point.x, point.y) != RGB(0, 0, 0))
+            black = false;
+    }
+    ReleaseDC(nullptr, screen);
+    return black;
+}
+
+// The system starts a screen saver with "/s"; other starters write it differently.
+class GlintRunTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(GlintRunTest, CoversTheScreenInBlackOnTopUntilAKeyIsPressed) {
+    ProgramProcess glint(WindowsPath(VL_GLINT_PATH), GetParam());
+    ASSERT_TRUE(glint.Started());
+    HWND window = glint.WaitForWindow(nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+
+    const LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+    EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+    const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_FALSE(style & WS_CAPTION);
+    EXPECT_EQ(TextOf(window), "");
+
+    RECT rect;
+    GetWindowRect(window, &rect);
+    EXPECT_EQ(rect.left, 0);
+    EXPECT_EQ(rect.top, 0);
+    EXPECT_EQ(rect.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(rect.bottom, GetSystemMetrics(SM_CYSCREEN));
+
+    // Painting follows the window's creation; give it a moment.
+    bool black = false;
+    for (int i = 0; i < 100 && !black; ++i) {
+        black = ScreenIsBlackAt(rect);
+        if (!black)
+            Sleep(30);
+    }
+    EXPECT_TRUE(black);
+
+    DWORD code = 99;
+    EXPECT_FALSE(glint.WaitForExit(200, &code)) << "ended before any key";
+    PostMessageA(window, WM_KEYDOWN, 'A', 1);
+    ASSERT_TRUE(glint.WaitForExit(kExitTimeoutMs, &code));
+    EXPECT_EQ(code, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, GlintRunTest, ::testing::Values("/s", "-S", "s"));
+
+TEST(GlintProgram, SystemKeyEndsTheRunToo) {
+    ProgramProcess glint(WindowsPath(VL_GLINT_PATH), "/S");
+    ASSERT_TRUE(glint.Started());
+    HWND window = glint.WaitForWindow(nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_SYSKEYDOWN, VK_MENU, 1 << 29);
+    DWORD code = 99;
+    ASSERT_TRUE(glint.WaitForExit(kExitTimeoutMs, &code));
+    EXPECT_EQ(code, 0u);
+}
+
+// Settings, preview and password change come later; until then they end at once, quietly.
+class GlintOtherModeTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(GlintOtherModeTest, EndsAtOnceWithoutAWindow) {
+    ProgramProcess glint(WindowsPath(VL_GLINT_PATH), GetParam());
+    ASSERT_TRUE(glint.Started());
+    DWORD code = 99;
+    ASSERT_TRUE(glint.WaitForExit(kExitTimeoutMs, &code));
+    EXPECT_EQ(code, 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, GlintOtherModeTest,
+                         ::testing::Values("", "/c:1234", "/c", "/p 1234", "/p:1234", "/a 77",
+                                           "-x"));
+
+TEST(GlintProgram, PreviewBitmapIs96By112With256Colours) {
+    ProgramResources resources(WindowsPath(VL_GLINT_PATH));
+    ASSERT_TRUE(resources.Loaded());
+    const std::string bitmap = resources.Data(RT_BITMAP, 144);
+    ASSERT_EQ(bitmap.size(), 11816u);
+    BITMAPINFOHEADER header;
+    std::memcpy(&header, bitmap.data(), sizeof(header));
+    EXPECT_EQ(header.biSize, 40u);
+    EXPECT_EQ(header.biWidth, 96);
+    EXPECT_EQ(header.biHeight, 112);
+    EXPECT_EQ(header.biPlanes, 1);
+    EXPECT_EQ(header.biBitCount, 8);
+    EXPECT_EQ(header.biCompression, static_cast<DWORD>(BI_RGB));
+    EXPECT_TRUE(header.biClrUsed == 0 || header.biClrUsed == 256);
+}
+
+TEST(GlintProgram, ManifestAsksForCommonControls6AndPerMonitorDpi) {
+    ProgramResources resources(WindowsPath(VL_GLINT_PATH));
+    ASSERT_TRUE(resources.Loaded());
+    const std::string manifest = resources.Data(RT_MANIFEST, 1);
+    EXPECT_TRUE(Contains(manifest, kCommonControls6));
+    EXPECT_TRUE(Contains(manifest, ">PerMonitorV2, PerMonitor<"));
+    EXPECT_TRUE(Contains(manifest, ">true/pm<"));
+}
+
+// --- Ferrule ----------------------------------------------------------------------------------
+
+std::string ItemText(HWND dialog, int id) {
+    return TextOf(GetDlgItem(dialog, id));
+}
+
+TEST(FerruleProgram, ShowsTheInstallerDialogWithItsThreeButtons) {
+    ProgramProcess ferrule(WindowsPath(VL_FERRULE_PATH), "");
+    ASSERT_TRUE(ferrule.Started());
+    HWND dialog = ferrule.WaitForWindow("#32770", "Vistaloom Installer");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(ItemText(dialog, IDC_INSTALL), "&Install");
+    EXPECT_EQ(ItemText(dialog, IDC_PREVIEW), "&Preview");
+    EXPECT_EQ(ItemText(dialog, IDCANCEL), "Cancel");
+    EXPECT_EQ(ItemText(dialog, IDC_NAME), "Ferrule");
+    EXPECT_TRUE(GetWindowLongA(GetDlgItem(dialog, IDC_NAME), GWL_STYLE) & SS_CENTER);
+
+    // The name's font and the window icons are handles of Ferrule's own; Wine does not answer
+    // WM_GETFONT or WM_GETICON across processes, so the screenshot check covers them.
+
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    DWORD code = 99;
+    ASSERT_TRUE(ferrule.WaitForExit(kExitTimeoutMs, &code));
+    EXPECT_EQ(code, 0u);
+}
+
+TEST(FerruleProgram, CancelEndsItInstallAndPreviewDoNotYet) {
+    ProgramProcess ferrule(WindowsPath(VL_FERRULE_PATH), "");
+    ASSERT_TRUE(ferrule.Started());
+    HWND dialog = ferrule.WaitForWindow("#32770", "Vistaloom Installer");
+    ASSERT_NE(dialog, nullptr);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_INSTALL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_INSTALL)));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PREVIEW, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PREVIEW)));
+    DWORD code = 99;
+    EXPECT_FALSE(ferrule.WaitForExit(300, &code));
+    EXPECT_TRUE(IsWindowVisible(dialog));
+
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+    ASSERT_TRUE(ferrule.WaitForExit(kExitTimeoutMs, &code));
+    EXPECT_EQ(code, 0u);
+}
+
+TEST(FerruleProgram, ShowsTheNameItIsStoredUnder) {
+    char folder[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, folder);
+    const std::string copy = std::string(folder) + "Night Sky.v2.exe";
+    ASSERT_TRUE(CopyFileA(WindowsPath(VL_FERRULE_PATH).c_str(), copy.c_str(), FALSE));
+    {
+        ProgramProcess ferrule(copy, "");
+        ASSERT_TRUE(ferrule.Started());
+        HWND dialog = ferrule.WaitForWindow("#32770", "Vistaloom Installer");
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(ItemText(dialog, IDC_NAME), "Night Sky.v2");
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+        DWORD code = 99;
+        EXPECT_TRUE(ferrule.WaitForExit(kExitTimeoutMs, &code));
+    }
+    DeleteFileA(copy.c_str());
+}
+
+TEST(FerruleProgram, ManifestAndIcon) {
+    ProgramResources resources(WindowsPath(VL_FERRULE_PATH));
+    ASSERT_TRUE(resources.Loaded());
+    EXPECT_TRUE(Contains(resources.Data(RT_MANIFEST, 1), kCommonControls6));
+    EXPECT_FALSE(resources.Data(RT_GROUP_ICON, IDI_FERRULE).empty());
+}
+
+}  // namespace
+}  // namespace vl
