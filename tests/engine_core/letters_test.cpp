@@ -23,14 +23,6 @@ std::vector<std::string> Prefixes(const std::string& text) {
     return drawn;
 }
 
-TEST(NextLetterStepTest, TwoLetters) {
-    EXPECT_EQ(Prefixes("ab"), (std::vector<std::string>{"a", "ab"}));
-}
-
-TEST(NextLetterStepTest, TrailingLineBreakDrawsTheWholeTextOnceMore) {
-    EXPECT_EQ(Prefixes("ab\r\n"), (std::vector<std::string>{"a", "ab", "ab\r\n"}));
-}
-
 TEST(NextLetterStepTest, LineBreaksAreNotLetters) {
     EXPECT_EQ(Prefixes("a\r\nb"), (std::vector<std::string>{"a", "a\r\nb"}));
     EXPECT_EQ(Prefixes("a\nbc"), (std::vector<std::string>{"a", "a\nb", "a\nbc"}));

@@ -211,24 +211,6 @@ TEST(PauseCheckTest, StopEndsThePause) {
     EXPECT_TRUE(timeline.IsSet(PlayerEvent::Stop));
 }
 
-TEST(UntilTest, CountOfThreeJumpsBackTwice) {
-    std::uint32_t passes = 0;
-    EXPECT_EQ(NextIndexAfterUntil(5, 2, 3, false, passes), 1);
-    EXPECT_EQ(passes, 1u);
-    EXPECT_EQ(NextIndexAfterUntil(5, 2, 3, false, passes), 1);
-    EXPECT_EQ(passes, 2u);
-    EXPECT_EQ(NextIndexAfterUntil(5, 2, 3, false, passes), 5);
-    EXPECT_EQ(passes, 0u);
-}
-
-TEST(UntilTest, CountOfZeroOrOneFallsThrough) {
-    for (std::uint32_t count : {0u, 1u}) {
-        std::uint32_t passes = 0;
-        EXPECT_EQ(NextIndexAfterUntil(5, 2, count, false, passes), 5);
-        EXPECT_EQ(passes, 0u);
-    }
-}
-
 TEST(UntilTest, InfiniteAlwaysJumpsBack) {
     std::uint32_t passes = 7;
     for (int i = 0; i < 10; ++i)

@@ -39,24 +39,6 @@ TEST(PlanWaitTest, SlicesAndRemainder) {
     EXPECT_EQ(shortWait.remainderMs, 40);
 }
 
-TEST(PlanWaitTest, BeepsRightAfterTheFirstSliceThenEveryBeepOnWait) {
-    const WaitPlan p = PlanWait(500, {100, 200});
-    std::vector<int> beeping;
-    for (int slice = 0; slice < p.loops; ++slice) {
-        if (p.BeepsAfterSlice(slice, true))
-            beeping.push_back(slice);
-        EXPECT_FALSE(p.BeepsAfterSlice(slice, false));
-    }
-    EXPECT_EQ(beeping, (std::vector<int>{0, 2, 4}));
-}
-
-TEST(PlanWaitTest, BeepShorterThanASliceNeverBeeps) {
-    const WaitPlan p = PlanWait(1000, {100, 99});
-    EXPECT_EQ(p.beepEvery, 0);
-    for (int slice = 0; slice < p.loops; ++slice)
-        EXPECT_FALSE(p.BeepsAfterSlice(slice, true));
-}
-
 TEST(PlanWaitTest, ZeroSliceAndNegativeValuesAreSafe) {
     const WaitPlan zero = PlanWait(5, {0, 3});
     EXPECT_EQ(zero.sliceMs, 1);
