@@ -20,7 +20,8 @@ if(VL_WINDOWS)
   # The posix-thread runtime pulls winpthreads into every program (libstdc++'s exception memory
   # pool and libgcc's emulated TLS lock with pthread calls): about 23 KB (x64) and 26 KB (i686).
   # The win32-thread build of the same GCC has the same exception model and ABI but uses Win32
-  # locks; the fixed-size programs link against it. They must not use std::thread or std::mutex.
+  # locks; the fixed-size programs link against it. They must not use std::thread, std::mutex,
+  # std::call_once or std::condition_variable (the link then fails on the missing symbols).
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-libgcc-file-name
                   OUTPUT_VARIABLE vl_libgcc OUTPUT_STRIP_TRAILING_WHITESPACE)
   get_filename_component(vl_libgcc_dir "${vl_libgcc}" DIRECTORY)
@@ -95,7 +96,7 @@ function(vl_embed_images target)
     list(APPEND images ${image})
     add_dependencies(${target} ${program}_image)
   endforeach()
-  file(CONFIGURE OUTPUT ${rc} CONTENT "${lines}")
+  file(CONFIGURE OUTPUT ${rc} CONTENT "${lines}" @ONLY)
   set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${images}")
   target_sources(${target} PRIVATE ${rc})
 endfunction()
