@@ -24,23 +24,6 @@ int ImageBitCount(const std::uint8_t* image, std::size_t size, int directoryBits
 
 }  // namespace
 
-PictureFormat SniffPicture(const std::uint8_t* data, std::size_t size) {
-    if (data == nullptr || size < 4)
-        return PictureFormat::Unknown;
-    if (data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF)
-        return PictureFormat::Jpeg;
-    if (size >= kBmpFileHeaderSize && ReadLe16(data) == kBmpType)
-        return PictureFormat::Bmp;
-    if (size >= kIconDirectorySize && ReadLe16(data) == 0 && ReadLe16(data + 4) > 0) {
-        const std::uint16_t type = ReadLe16(data + 2);
-        if (type == 1)
-            return PictureFormat::Icon;
-        if (type == 2)
-            return PictureFormat::Cursor;
-    }
-    return PictureFormat::Unknown;
-}
-
 bool ParseIconDirectory(const std::uint8_t* data, std::size_t size, bool& isCursor,
                         std::vector<IconImage>& images) {
     images.clear();

@@ -1,5 +1,6 @@
-// Decisions about picture files that need no display: which format a file holds, which image of
-// an icon or cursor file to use, and how a picture is scaled to fit a preview.
+// Decisions about picture files that need no display: which image of an icon or cursor file to
+// use, and how a picture is scaled to fit a preview. (Which format a file holds is told by
+// DetectPictureFormat of the scene model.)
 #pragma once
 
 #include <cstddef>
@@ -7,13 +8,6 @@
 #include <vector>
 
 namespace vl {
-
-enum class PictureFormat { Unknown, Bmp, Jpeg, Icon, Cursor };
-
-// By the first bytes: "BM" with a whole file header, the JPEG start-of-image marker FF D8 FF
-// (JFIF, Exif or any other segment after it), or an icon or cursor directory. Anything shorter
-// than four bytes is Unknown.
-PictureFormat SniffPicture(const std::uint8_t* data, std::size_t size);
 
 // One image of an icon or cursor file, as its directory describes it.
 struct IconImage {

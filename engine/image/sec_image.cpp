@@ -70,16 +70,16 @@ void SECImage::SetPaletteEntry(int index, std::uint8_t red, std::uint8_t green, 
     entry[3] = 0;
 }
 
-bool SECImage::LoadImage(const std::string& path) {
+bool SECImage::Load(const std::string& path) {
     std::vector<std::uint8_t> bytes;
     if (!SECFileSystem::ReadFileBytes(path, bytes)) {
         Clear();
         return false;
     }
-    return LoadImage(bytes.data(), bytes.size());
+    return Load(bytes.data(), bytes.size());
 }
 
-bool SECImage::LoadImage(const std::uint8_t* data, std::size_t size) {
+bool SECImage::Load(const std::uint8_t* data, std::size_t size) {
     Clear();
     bool loaded = false;
     try {
@@ -92,12 +92,12 @@ bool SECImage::LoadImage(const std::uint8_t* data, std::size_t size) {
     return loaded;
 }
 
-bool SECImage::SaveImage(const std::string& path) const {
+bool SECImage::Save(const std::string& path) const {
     std::vector<std::uint8_t> bytes;
-    return SaveImage(bytes) && SECFileSystem::WriteFileBytes(path, bytes);
+    return Save(bytes) && SECFileSystem::WriteFileBytes(path, bytes);
 }
 
-bool SECImage::SaveImage(std::vector<std::uint8_t>& out) const {
+bool SECImage::Save(std::vector<std::uint8_t>& out) const {
     out.clear();
     if (IsEmpty())
         return false;

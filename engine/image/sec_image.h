@@ -22,10 +22,10 @@ class SECImage {
     bool IsEmpty() const { return width_ == 0; }
 
     // Loading reads the whole file and decodes it from memory; on failure the image is empty.
-    bool LoadImage(const std::string& path);
-    bool LoadImage(const std::uint8_t* data, std::size_t size);
-    bool SaveImage(const std::string& path) const;
-    bool SaveImage(std::vector<std::uint8_t>& out) const;
+    bool Load(const std::string& path);
+    bool Load(const std::uint8_t* data, std::size_t size);
+    bool Save(const std::string& path) const;
+    bool Save(std::vector<std::uint8_t>& out) const;
     // Takes the other image's pixels and palette (not its quality).
     void CopyImage(const SECImage& other);
     // The image as a BMP file, whatever format this object loads and saves.

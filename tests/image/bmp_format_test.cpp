@@ -24,7 +24,7 @@ const std::vector<std::uint8_t> kBlack = {0x00, 0x00, 0x00};
 
 SECDib Load(const std::vector<std::uint8_t>& bytes) {
     SECDib dib;
-    EXPECT_TRUE(dib.LoadImage(bytes.data(), bytes.size()));
+    EXPECT_TRUE(dib.Load(bytes.data(), bytes.size()));
     return dib;
 }
 
@@ -234,7 +234,7 @@ TEST(BmpRead, RunLengthEncodedRows) {
 TEST(BmpRead, MalformedFilesAreRefused) {
     auto refused = [](std::vector<std::uint8_t> bytes) {
         SECDib dib;
-        const bool loaded = dib.LoadImage(bytes.data(), bytes.size());
+        const bool loaded = dib.Load(bytes.data(), bytes.size());
         return !loaded && dib.IsEmpty();
     };
     std::vector<std::uint8_t> bytes = kBmp24BottomUp;
@@ -281,7 +281,7 @@ TEST(BmpWrite, ColourPictureMatchesTheFileLayoutByteForByte) {
     std::memcpy(dib.Row(0), "\xFF\x00\x00\x00\xFF\x00", 6);
     std::memcpy(dib.Row(1), "\x00\x00\xFF\xFF\xFF\xFF", 6);
     std::vector<std::uint8_t> out;
-    ASSERT_TRUE(dib.SaveImage(out));
+    ASSERT_TRUE(dib.Save(out));
     EXPECT_EQ(out, kBmp24BottomUp);
     EXPECT_EQ(dib.Serialize(), kBmp24BottomUp);
 }

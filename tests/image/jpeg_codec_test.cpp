@@ -5,7 +5,8 @@
 
 #include "image_test_data.h"
 #include "jpeg_codec.h"
-#include "picture_format.h"
+#include "scene/byte_block.h"
+#include "scene/portable_preparer.h"
 #include "sec_dib.h"
 #include "sec_jpeg.h"
 
@@ -32,14 +33,14 @@ TEST(JpegDecode, ColourPictureComesOutUprightInBlueGreenRedOrder) {
     const std::vector<std::uint8_t> bytes = ReadTestData("colour.jpg");
     ASSERT_GT(bytes.size(), 4u);
     SECJpeg jpeg;
-    ASSERT_TRUE(jpeg.LoadImage(bytes.data(), bytes.size()));
+    ASSERT_TRUE(jpeg.Load(bytes.data(), bytes.size()));
     ExpectRedOverBlue(jpeg);
 }
 
 TEST(JpegDecode, GreyPictureIsExpandedToEqualBlueGreenRed) {
     const std::vector<std::uint8_t> bytes = ReadTestData("grey.jpg");
     SECJpeg jpeg;
-    ASSERT_TRUE(jpeg.LoadImage(bytes.data(), bytes.size()));
+    ASSERT_TRUE(jpeg.Load(bytes.data(), bytes.size()));
     ASSERT_EQ(jpeg.BitsPerPixel(), 24);
     ASSERT_EQ(jpeg.Height(), 32);
     for (int y = 0; y < jpeg.Height(); ++y) {
@@ -56,12 +57,13 @@ TEST(JpegDecode, GreyPictureIsExpandedToEqualBlueGreenRed) {
 TEST(JpegDecode, ExifAndBareJpegsDecodeLikeTheJfifOne) {
     const std::vector<std::uint8_t> jfif = ReadTestData("colour.jpg");
     SECJpeg reference;
-    ASSERT_TRUE(reference.LoadImage(jfif.data(), jfif.size()));
+    ASSERT_TRUE(reference.Load(jfif.data(), jfif.size()));
     for (const std::vector<std::uint8_t>& bytes :
          {WithExifInsteadOfJfif(jfif), WithoutJfif(jfif)}) {
-        EXPECT_EQ(vl::SniffPicture(bytes.data(), bytes.size()), vl::PictureFormat::Jpeg);
+        EXPECT_EQ(vl::DetectPictureFormat(vl::ByteBlock::Copy(bytes.data(), bytes.size())),
+                  vl::PictureFormat::kJpeg);
         SECJpeg jpeg;
-        ASSERT_TRUE(jpeg.LoadImage(bytes.data(), bytes.size()));
+        ASSERT_TRUE(jpeg.Load(bytes.data(), bytes.size()));
         ASSERT_EQ(jpeg.BitsSize(), reference.BitsSize());
         EXPECT_EQ(std::memcmp(jpeg.Bits(), reference.Bits(), jpeg.BitsSize()), 0);
     }
@@ -72,13 +74,13 @@ TEST(JpegDecode, ColourMapBecomesThePalette) {
     const std::vector<std::uint8_t> colour = ReadTestData("colour.jpg");
     SECJpeg jpeg;
     jpeg.SetQuantizeColours(16);
-    ASSERT_TRUE(jpeg.LoadImage(colour.data(), colour.size()));
+    ASSERT_TRUE(jpeg.Load(colour.data(), colour.size()));
     ASSERT_EQ(jpeg.BitsPerPixel(), 8);
     ExpectNear(jpeg.Palette() + 4 * jpeg.Row(31)[0], 0, 0, 255);
     ExpectNear(jpeg.Palette() + 4 * jpeg.Row(0)[0], 255, 0, 0);
 
     const std::vector<std::uint8_t> grey = ReadTestData("grey.jpg");
-    ASSERT_TRUE(jpeg.LoadImage(grey.data(), grey.size()));
+    ASSERT_TRUE(jpeg.Load(grey.data(), grey.size()));
     ASSERT_EQ(jpeg.BitsPerPixel(), 8);
     const std::uint8_t* top = jpeg.Palette() + 4 * jpeg.Row(31)[0];
     EXPECT_EQ(top[0], top[1]);
@@ -90,7 +92,7 @@ TEST(JpegDecode, DamagedPicturesFailWithoutLeavingAnImage) {
     const std::vector<std::uint8_t> good = ReadTestData("colour.jpg");
     auto fails = [](const std::vector<std::uint8_t>& bytes) {
         SECJpeg jpeg;
-        const bool loaded = jpeg.LoadImage(bytes.data(), bytes.size());
+        const bool loaded = jpeg.Load(bytes.data(), bytes.size());
         return !loaded && jpeg.IsEmpty();
     };
     // A JFIF header followed by noise.
@@ -113,8 +115,8 @@ TEST(JpegDecode, DamagedPicturesFailWithoutLeavingAnImage) {
     EXPECT_TRUE(fails(twelveBit));
     // After a failure the same object decodes a good picture.
     SECJpeg jpeg;
-    EXPECT_FALSE(jpeg.LoadImage(noise.data(), noise.size()));
-    ASSERT_TRUE(jpeg.LoadImage(good.data(), good.size()));
+    EXPECT_FALSE(jpeg.Load(noise.data(), noise.size()));
+    ASSERT_TRUE(jpeg.Load(good.data(), good.size()));
     ExpectRedOverBlue(jpeg);
 }
 
@@ -156,9 +158,10 @@ TEST(JpegEncode, WrittenPictureReadsBackUprightAtEveryDepth) {
         std::vector<std::uint8_t> bytes;
         ASSERT_TRUE(vl::EncodeJpeg(*image, 100, bytes));
         ASSERT_GE(bytes.size(), 4u);
-        EXPECT_EQ(vl::SniffPicture(bytes.data(), bytes.size()), vl::PictureFormat::Jpeg);
+        EXPECT_EQ(vl::DetectPictureFormat(vl::ByteBlock::Copy(bytes.data(), bytes.size())),
+                  vl::PictureFormat::kJpeg);
         SECJpeg back;
-        ASSERT_TRUE(back.LoadImage(bytes.data(), bytes.size()));
+        ASSERT_TRUE(back.Load(bytes.data(), bytes.size()));
         ExpectRedOverBlue(back);
     }
 }
@@ -177,7 +180,7 @@ TEST(JpegEncode, QualityChangesTheSizeAndEmptyImagesAreRefused) {
     jpeg.CopyImage(image);
     jpeg.SetQuality(100);
     std::vector<std::uint8_t> saved;
-    ASSERT_TRUE(jpeg.SaveImage(saved));
+    ASSERT_TRUE(jpeg.Save(saved));
     EXPECT_EQ(saved, high);
 
     SECDib empty;
@@ -187,9 +190,9 @@ TEST(JpegEncode, QualityChangesTheSizeAndEmptyImagesAreRefused) {
 
 TEST(SecImage, LoadsFromAFileAndFailsOnAMissingOne) {
     SECJpeg jpeg;
-    ASSERT_TRUE(jpeg.LoadImage(TestDataPath("colour.jpg")));
+    ASSERT_TRUE(jpeg.Load(TestDataPath("colour.jpg")));
     ExpectRedOverBlue(jpeg);
-    EXPECT_FALSE(jpeg.LoadImage(TestDataPath("no such picture.jpg")));
+    EXPECT_FALSE(jpeg.Load(TestDataPath("no such picture.jpg")));
     EXPECT_TRUE(jpeg.IsEmpty());
 }
 

@@ -5,39 +5,6 @@
 
 namespace {
 
-using vl::PictureFormat;
-
-PictureFormat Sniff(const std::vector<std::uint8_t>& bytes) {
-    return vl::SniffPicture(bytes.data(), bytes.size());
-}
-
-TEST(SniffPicture, JpegByItsStartOfImageMarkerWhateverSegmentFollows) {
-    EXPECT_EQ(Sniff({0xFF, 0xD8, 0xFF, 0xE0}), PictureFormat::Jpeg);  // JFIF
-    EXPECT_EQ(Sniff({0xFF, 0xD8, 0xFF, 0xE1}), PictureFormat::Jpeg);  // Exif
-    EXPECT_EQ(Sniff({0xFF, 0xD8, 0xFF, 0xDB}), PictureFormat::Jpeg);  // tables straight away
-    EXPECT_EQ(Sniff({0xFF, 0xD8, 0xFE, 0xE0}), PictureFormat::Unknown);
-    EXPECT_EQ(Sniff({0xFF, 0xD8, 0xFF}), PictureFormat::Unknown);  // fewer than four bytes
-}
-
-TEST(SniffPicture, BitmapNeedsAWholeFileHeader) {
-    std::vector<std::uint8_t> bmp = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(Sniff(bmp), PictureFormat::Bmp);
-    bmp.pop_back();
-    EXPECT_EQ(Sniff(bmp), PictureFormat::Unknown);
-    EXPECT_EQ(Sniff({'B', 'A', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), PictureFormat::Unknown);
-}
-
-TEST(SniffPicture, IconsCursorsAndOthers) {
-    EXPECT_EQ(Sniff({0, 0, 1, 0, 1, 0}), PictureFormat::Icon);
-    EXPECT_EQ(Sniff({0, 0, 2, 0, 1, 0}), PictureFormat::Cursor);
-    EXPECT_EQ(Sniff({0, 0, 1, 0, 0, 0}), PictureFormat::Unknown);  // no images
-    EXPECT_EQ(Sniff({0, 0, 3, 0, 1, 0}), PictureFormat::Unknown);
-    EXPECT_EQ(Sniff({'G', 'I', 'F', '8', '9', 'a'}), PictureFormat::Unknown);
-    EXPECT_EQ(vl::SniffPicture(nullptr, 10), PictureFormat::Unknown);
-    EXPECT_EQ(Sniff(ReadTestData("two_sizes.ico")), PictureFormat::Icon);
-    EXPECT_EQ(Sniff(ReadTestData("arrow.cur")), PictureFormat::Cursor);
-}
-
 TEST(IconDirectory, ListsEveryImageWithItsSizeDepthAndPlace) {
     const std::vector<std::uint8_t> bytes = ReadTestData("two_sizes.ico");
     bool isCursor = true;

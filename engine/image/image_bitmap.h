@@ -1,0 +1,18 @@
+// Moving pictures between an SECImage (device-independent rows) and a bitmap of the display.
+#pragma once
+
+#include <windows.h>
+
+#include "handles.h"
+#include "sec_image.h"
+
+namespace vl {
+
+// A bitmap compatible with the screen holding the image, upright; empty on failure.
+BitmapHandle CreateBitmapFromImage(const SECImage& image);
+
+// The image becomes a 24-bit copy of bitmap, read through dc (which must not have the bitmap
+// selected). False, with the image emptied, when the bitmap cannot be read.
+bool CreateImageFromBitmap(SECImage& image, HBITMAP bitmap, HDC dc);
+
+}  // namespace vl

@@ -1,0 +1,18 @@
+// What an Image entry holds for the display while a scene is checked and played: its prepared
+// picture. The drawing code keeps its own per-object state beside it here.
+#pragma once
+
+#include "prepared_picture.h"
+#include "scene/entries.h"
+
+namespace vl {
+
+class ImageRuntime : public EntryRuntime {
+  public:
+    PreparedPicture picture;
+};
+
+// The entry's display state, made on first use (replacing run-time state of another kind).
+ImageRuntime& ImageRuntimeOf(ImageEntry& image);
+
+}  // namespace vl

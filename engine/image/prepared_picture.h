@@ -1,0 +1,45 @@
+// The picture of an image object ready for drawing: a bitmap compatible with the display whose
+// recorded dimension (SetBitmapDimensionEx) is its size, and the icon when the picture came from
+// an icon or cursor file (the bitmap then only gives the size and is painted at each draw).
+#pragma once
+
+#include <windows.h>
+
+#include "handles.h"
+
+namespace vl {
+
+struct IconTraits {
+    using Handle = HICON;
+    static HICON Invalid() { return nullptr; }
+    static void Close(HICON h) { DestroyIcon(h); }
+};
+using IconHandle = UniqueHandle<IconTraits>;
+
+class PreparedPicture {
+  public:
+    HBITMAP Bitmap() const { return bitmap_.Get(); }
+    HICON Icon() const { return icon_.Get(); }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Empty() const { return !bitmap_; }
+
+    // Takes the new picture and records its size on the bitmap; the old one is released.
+    void Set(BitmapHandle bitmap, IconHandle icon, int width, int height) {
+        if (bitmap)
+            SetBitmapDimensionEx(bitmap.Get(), width, height, nullptr);
+        bitmap_ = static_cast<BitmapHandle&&>(bitmap);
+        icon_ = static_cast<IconHandle&&>(icon);
+        width_ = width;
+        height_ = height;
+    }
+    void Clear() { Set(BitmapHandle(), IconHandle(), 0, 0); }
+
+  private:
+    BitmapHandle bitmap_;
+    IconHandle icon_;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+}  // namespace vl

@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include "bmp_vectors.h"
+#include "desktop_pictures.h"
+#include "desktop_rules.h"
+#include "scripted_prompt.h"
+#include "sec_jpeg.h"
+#include "win_test_support.h"
+
+namespace {
+
+constexpr char kActiveDesktopKey[] = "Software\\Microsoft\\Internet Explorer\\Desktop\\General";
+
+// Sets the Active Desktop's wallpaper values for one test and removes them afterwards. The test
+// is skipped on a machine that has its own values there. Tests run side by side in separate
+// processes, so each holds a named mutex while it owns the values.
+class WallpaperSettings {
+  public:
+    WallpaperSettings() : lock_(CreateMutexA(nullptr, FALSE, "VistaloomWallpaperTest")) {
+        if (lock_)
+            WaitForSingleObject(lock_, 30000);
+        HKEY key = nullptr;
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, kActiveDesktopKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                            nullptr, &key, nullptr) != ERROR_SUCCESS) {
+            return;
+        }
+        key_ = key;
+        ownValues_ = RegQueryValueExA(key_, "Wallpaper", nullptr, nullptr, nullptr, nullptr) ==
+                     ERROR_FILE_NOT_FOUND;
+    }
+    ~WallpaperSettings() {
+        if (key_) {
+            if (ownValues_) {
+                for (const char* name : {"Wallpaper", "WallpaperStyle", "TileWallpaper"})
+                    RegDeleteValueA(key_, name);
+            }
+            RegCloseKey(key_);
+        }
+        if (lock_) {
+            ReleaseMutex(lock_);
+            CloseHandle(lock_);
+        }
+    }
+    WallpaperSettings(const WallpaperSettings&) = delete;
+    WallpaperSettings& operator=(const WallpaperSettings&) = delete;
+    bool Usable() const { return key_ && ownValues_; }
+    void Set(const std::string& file, const char* style, const char* tile) {
+        SetString("Wallpaper", file.c_str());
+        SetString("WallpaperStyle", style);
+        SetString("TileWallpaper", tile);
+    }
+
+  private:
+    void SetString(const char* name, const char* value) {
+        RegSetValueExA(key_, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                       static_cast<DWORD>(lstrlenA(value) + 1));
+    }
+    HANDLE lock_;  // owned
+    HKEY key_ = nullptr;
+    bool ownValues_ = false;
+};
+
+COLORREF DesktopColour() {
+    const COLORREF colour = GetSysColor(COLOR_BACKGROUND);
+    return RGB(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+}
+
+TEST(ReadWallpaper, StyleAndPictureComeFromTheSettingsAndTheNameIsShown) {
+    WallpaperSettings settings;
+    if (!settings.Usable())
+        GTEST_SKIP() << "the machine has its own wallpaper settings";
+    ScratchFolder folder;
+    const std::string bmp = folder.Write("paper.bmp", kBmp24BottomUp);
+    settings.Set(bmp, "2", "0");
+    vl::ScriptedPrompt prompt;
+    vl::ScopedPromptOverride scoped(prompt);
+    SECJpeg image;
+    int style = vl::kWallpaperCentred;
+    ASSERT_TRUE(vl::ReadWallpaper(image, style, vl::WallpaperKey::kActiveDesktop));
+    EXPECT_EQ(style, vl::kWallpaperStretched);
+    EXPECT_EQ(image.Width(), 2);
+    EXPECT_EQ(image.Quality(), 100);
+    EXPECT_EQ(prompt.Texts(), std::vector<std::string>{bmp});
+
+    // A JPEG wallpaper, tiled.
+    SECDib source;
+    ASSERT_TRUE(source.Load(kBmp24BottomUp.data(), kBmp24BottomUp.size()));
+    SECJpeg asJpeg;
+    asJpeg.CopyImage(source);
+    const std::string jpg = folder.Path("paper.jpg");
+    ASSERT_TRUE(asJpeg.Save(jpg));
+    settings.Set(jpg, "0", "1");
+    style = vl::kWallpaperCentred;
+    ASSERT_TRUE(vl::ReadWallpaper(image, style, vl::WallpaperKey::kActiveDesktop));
+    EXPECT_EQ(style, vl::kWallpaperTiled);
+    EXPECT_EQ(image.Height(), 2);
+
+    // Environment variables in the name are expanded before it is shown and read.
+    SetEnvironmentVariableA("VL_WALLPAPER_FOLDER", folder.Path("").c_str());
+    settings.Set("%VL_WALLPAPER_FOLDER%paper.bmp", "0", "0");
+    ASSERT_TRUE(vl::ReadWallpaper(image, style, vl::WallpaperKey::kActiveDesktop));
+    EXPECT_EQ(prompt.Texts().back(), bmp);
+
+    // Only ".bmp" and ".jpg" are read.
+    const std::string jpeg = folder.Write("paper.jpeg", {});
+    settings.Set(jpeg, "0", "0");
+    EXPECT_FALSE(vl::ReadWallpaper(image, style, vl::WallpaperKey::kActiveDesktop));
+}
+
+TEST(DesktopBackground, TiledWallpaperFillsTheScreenWithTiles) {
+    WallpaperSettings settings;
+    if (!settings.Usable())
+        GTEST_SKIP() << "the machine has its own wallpaper settings";
+    ScratchFolder folder;
+    settings.Set(folder.Write("paper.bmp", kBmp24BottomUp), "0", "1");
+    vl::ScriptedPrompt prompt;
+    vl::ScopedPromptOverride scoped(prompt);
+    vl::PreparedPicture object;
+    SECJpeg image;
+    ASSERT_TRUE(vl::DesktopBackground(object, image, SRCCOPY));
+    const vl::PictureSize screen = vl::ScreenSize();
+    ASSERT_EQ(image.Width(), screen.width);
+    ASSERT_EQ(image.Height(), screen.height);
+    EXPECT_EQ(object.Width(), screen.width);
+    EXPECT_EQ(object.Icon(), nullptr);
+    // Tiles of red, white over blue, green from the top-left corner on.
+    for (int y : {0, 2, 100}) {
+        for (int x : {0, 2, 500}) {
+            EXPECT_EQ(ColourAt(image, x, y), RGB(255, 0, 0));
+            EXPECT_EQ(ColourAt(image, x + 1, y), RGB(255, 255, 255));
+            EXPECT_EQ(ColourAt(image, x, y + 1), RGB(0, 0, 255));
+            EXPECT_EQ(ColourAt(image, x + 1, y + 1), RGB(0, 255, 0));
+        }
+    }
+    EXPECT_EQ(ColourAt(PixelsOf(object.Bitmap()), 3, 3), RGB(0, 255, 0));
+}
+
+TEST(DesktopBackground, CentredWallpaperSitsOnTheDesktopColour) {
+    WallpaperSettings settings;
+    if (!settings.Usable())
+        GTEST_SKIP() << "the machine has its own wallpaper settings";
+    ScratchFolder folder;
+    settings.Set(folder.Write("paper.bmp", kBmp24BottomUp), "0", "0");
+    vl::ScriptedPrompt prompt;
+    vl::ScopedPromptOverride scoped(prompt);
+    vl::PreparedPicture object;
+    SECJpeg image;
+    ASSERT_TRUE(vl::DesktopBackground(object, image, SRCCOPY));
+    const vl::PictureSize screen = vl::ScreenSize();
+    const int left = (screen.width - 2) / 2, top = (screen.height - 2) / 2;
+    EXPECT_EQ(ColourAt(image, left, top), RGB(255, 0, 0));
+    EXPECT_EQ(ColourAt(image, left + 1, top + 1), RGB(0, 255, 0));
+    EXPECT_EQ(ColourAt(image, left - 1, top), DesktopColour());
+    EXPECT_EQ(ColourAt(image, 0, 0), DesktopColour());
+}
+
+TEST(DesktopBackground, UnreadableWallpaperLeavesThePlainDesktopColour) {
+    WallpaperSettings settings;
+    if (!settings.Usable())
+        GTEST_SKIP() << "the machine has its own wallpaper settings";
+    ScratchFolder folder;
+    settings.Set(folder.Write("paper.gif", {'G', 'I', 'F'}), "0", "1");
+    vl::ScriptedPrompt prompt;
+    vl::ScopedPromptOverride scoped(prompt);
+    vl::PreparedPicture object;
+    SECJpeg image;
+    ASSERT_TRUE(vl::DesktopBackground(object, image, SRCCOPY));
+    const vl::PictureSize screen = vl::ScreenSize();
+    EXPECT_EQ(object.Width(), screen.width);
+    EXPECT_EQ(object.Height(), screen.height);
+    for (int y : {0, screen.height / 2, screen.height - 1})
+        EXPECT_EQ(ColourAt(image, screen.width / 3, y), DesktopColour());
+}
+
+LRESULT CALLBACK PlainWindow(HWND window, UINT message, WPARAM w, LPARAM l) {
+    return DefWindowProcA(window, message, w, l);
+}
+
+TEST(CaptureScreen, ImageHoldsWhatIsOnTheScreen) {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = PlainWindow;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = CreateSolidBrush(RGB(200, 30, 60));
+    windowClass.lpszClassName = "ImageCaptureTest";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(WS_EX_TOPMOST, "ImageCaptureTest", "", WS_POPUP | WS_VISIBLE, 40,
+                                  50, 120, 80, nullptr, nullptr, windowClass.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+    UpdateWindow(window);
+    MSG message;
+    for (int i = 0; i < 20; ++i) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        Sleep(10);
+    }
+    SECDib image;
+    EXPECT_EQ(vl::CaptureScreen(image), 1);
+    DestroyWindow(window);
+    UnregisterClassA("ImageCaptureTest", windowClass.hInstance);
+    DeleteObject(windowClass.hbrBackground);
+    const vl::PictureSize screen = vl::ScreenSize();
+    ASSERT_EQ(image.Width(), screen.width);
+    ASSERT_EQ(image.Height(), screen.height);
+    EXPECT_EQ(ColourAt(image, 40 + 60, 50 + 40), RGB(200, 30, 60));
+    EXPECT_EQ(ColourAt(image, 40, 50), RGB(200, 30, 60));
+    EXPECT_EQ(ColourAt(image, 159, 129), RGB(200, 30, 60));
+}
+
+}  // namespace

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "bmp_vectors.h"
+#include "image_test_data.h"
+#include "picture_loader.h"
+#include "scene/messages.h"
+#include "scripted_prompt.h"
+#include "win_test_support.h"
+
+namespace {
+
+using vl::ByteBlock;
+using vl::PreparedPicture;
+
+bool Near(COLORREF actual, COLORREF expected) {
+    return std::abs(GetRValue(actual) - GetRValue(expected)) <= 8 &&
+           std::abs(GetGValue(actual) - GetGValue(expected)) <= 8 &&
+           std::abs(GetBValue(actual) - GetBValue(expected)) <= 8;
+}
+
+void ExpectRecordedSize(const PreparedPicture& picture, int width, int height) {
+    EXPECT_EQ(picture.Width(), width);
+    EXPECT_EQ(picture.Height(), height);
+    SIZE recorded = {0, 0};
+    ASSERT_TRUE(GetBitmapDimensionEx(picture.Bitmap(), &recorded));
+    EXPECT_EQ(recorded.cx, width);
+    EXPECT_EQ(recorded.cy, height);
+    BITMAP description;
+    ASSERT_TRUE(GetObjectA(picture.Bitmap(), sizeof description, &description));
+    EXPECT_EQ(description.bmWidth, width);
+    EXPECT_EQ(description.bmHeight, height);
+}
+
+bool Load(PreparedPicture& picture, const std::vector<std::uint8_t>& bytes) {
+    return vl::LoadPictureBytes(picture, ByteBlock::Copy(bytes.data(), bytes.size()));
+}
+
+TEST(LoadPicture, BitmapsBottomUpAndTopDownComeOutUprightWithAPositiveHeight) {
+    for (const auto* bytes : {&kBmp24BottomUp, &kBmp24TopDown}) {
+        PreparedPicture picture;
+        ASSERT_TRUE(Load(picture, *bytes));
+        ExpectRecordedSize(picture, 2, 2);
+        EXPECT_EQ(picture.Icon(), nullptr);
+        const SECDib pixels = PixelsOf(picture.Bitmap());
+        EXPECT_EQ(ColourAt(pixels, 0, 0), RGB(255, 0, 0));
+        EXPECT_EQ(ColourAt(pixels, 1, 0), RGB(255, 255, 255));
+        EXPECT_EQ(ColourAt(pixels, 0, 1), RGB(0, 0, 255));
+        EXPECT_EQ(ColourAt(pixels, 1, 1), RGB(0, 255, 0));
+    }
+    for (const auto* bytes : {&kBmp8BottomUp, &kBmp8TopDown}) {
+        PreparedPicture picture;
+        ASSERT_TRUE(Load(picture, *bytes));
+        ExpectRecordedSize(picture, 3, 2);
+        const SECDib pixels = PixelsOf(picture.Bitmap());
+        EXPECT_EQ(ColourAt(pixels, 0, 0), RGB(255, 0, 0));
+        EXPECT_EQ(ColourAt(pixels, 1, 0), RGB(0, 255, 0));
+        EXPECT_EQ(ColourAt(pixels, 2, 0), RGB(0, 0, 0));
+        EXPECT_EQ(ColourAt(pixels, 0, 1), RGB(0, 255, 0));
+    }
+}
+
+TEST(LoadPicture, JfifExifGreyAndBareJpegsAllLoad) {
+    const std::vector<std::uint8_t> jfif = ReadTestData("colour.jpg");
+    for (const auto& bytes : {jfif, WithExifInsteadOfJfif(jfif), WithoutJfif(jfif)}) {
+        PreparedPicture picture;
+        ASSERT_TRUE(Load(picture, bytes));
+        ExpectRecordedSize(picture, 16, 32);
+        const SECDib pixels = PixelsOf(picture.Bitmap());
+        EXPECT_TRUE(Near(ColourAt(pixels, 3, 2), RGB(255, 0, 0)));
+        EXPECT_TRUE(Near(ColourAt(pixels, 3, 30), RGB(0, 0, 255)));
+    }
+    PreparedPicture grey;
+    ASSERT_TRUE(Load(grey, ReadTestData("grey.jpg")));
+    const SECDib pixels = PixelsOf(grey.Bitmap());
+    EXPECT_TRUE(Near(ColourAt(pixels, 0, 0), RGB(200, 200, 200)));
+    EXPECT_TRUE(Near(ColourAt(pixels, 0, 31), RGB(50, 50, 50)));
+}
+
+TEST(LoadPicture, DamagedJpegIsReportedOnceAndKeepsThePreviousPicture) {
+    ScratchFolder folder;
+    std::vector<std::uint8_t> damaged = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F'};
+    for (int i = 0; i < 300; ++i)
+        damaged.push_back(static_cast<std::uint8_t>(i * 91 + 7));
+    const std::string path = folder.Write("damaged.jpg", damaged);
+
+    PreparedPicture picture;
+    ASSERT_TRUE(Load(picture, kBmp24BottomUp));
+    const HBITMAP before = picture.Bitmap();
+    vl::ScriptedPrompt prompt;
+    vl::ScopedPromptOverride scoped(prompt);
+    EXPECT_EQ(vl::LoadPicture(picture, path), 0);
+    ASSERT_EQ(prompt.Shown().size(), 1u);
+    EXPECT_EQ(prompt.Shown()[0].text, path + "\ncannot be loaded.");
+    EXPECT_EQ(prompt.Shown()[0].icon, vl::MessageIcon::Stop);
+    EXPECT_EQ(picture.Bitmap(), before);
+    ExpectRecordedSize(picture, 2, 2);
+}
+
+TEST(LoadPicture, ShortMissingAndUnknownFilesAreRefused) {
+    ScratchFolder folder;
+    const std::string tiny = folder.Write("tiny.jpg", {0xFF, 0xD8, 0xFF});
+    const std::string gif = folder.Write("anim.gif", {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0});
+    vl::ScriptedPrompt prompt;
+    vl::ScopedPromptOverride scoped(prompt);
+    PreparedPicture picture;
+    EXPECT_EQ(vl::LoadPicture(picture, tiny), 0);
+    EXPECT_EQ(vl::LoadPicture(picture, gif), 0);
+    EXPECT_EQ(vl::LoadPicture(picture, folder.Path("absent.bmp")), 0);
+    EXPECT_EQ(vl::LoadIconOrCursor(picture, gif), 0);
+    EXPECT_TRUE(picture.Empty());
+    EXPECT_EQ(prompt.Texts(),
+              (std::vector<std::string>{tiny + "\ncannot be loaded.", gif + "\ncannot be loaded.",
+                                        folder.Path("absent.bmp") + "\ncannot be loaded.",
+                                        gif + "\ncannot be loaded."}));
+}
+
+TEST(LoadPicture, LoadingAJpegWritesAndDeletesNoFile) {
+    // A picture beside the JPEG with the name a converted copy would take must survive.
+    ScratchFolder folder;
+    const std::string jpeg = folder.Write("photo.jpg", ReadTestData("colour.jpg"));
+    folder.Write("photo.bmp", kBmp8BottomUp);
+    PreparedPicture picture;
+    ASSERT_EQ(vl::LoadPicture(picture, jpeg), 1);
+    std::vector<std::string> files = folder.Files();
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"photo.bmp", "photo.jpg"}));
+    std::vector<std::uint8_t> beside;
+    ASSERT_TRUE(SECFileSystem::ReadFileBytes(folder.Path("photo.bmp"), beside));
+    EXPECT_EQ(beside, kBmp8BottomUp);
+}
+
+TEST(LoadPicture, IconTakesTheSystemIconSizeWhateverSizesTheFileHolds) {
+    PreparedPicture picture;
+    ASSERT_EQ(vl::LoadPicture(picture, TestDataPath("two_sizes.ico")), 1);
+    ASSERT_NE(picture.Icon(), nullptr);
+    ExpectRecordedSize(picture, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+    ICONINFO info;
+    ASSERT_TRUE(GetIconInfo(picture.Icon(), &info));
+    EXPECT_TRUE(info.fIcon);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+}
+
+TEST(LoadPicture, CursorTakesTheCursorSizeAndKeepsItsHotspot) {
+    PreparedPicture picture;
+    ASSERT_EQ(vl::LoadIconOrCursor(picture, TestDataPath("arrow.cur")), 1);
+    ASSERT_NE(picture.Icon(), nullptr);
+    const int width = GetSystemMetrics(SM_CXCURSOR), height = GetSystemMetrics(SM_CYCURSOR);
+    ExpectRecordedSize(picture, width, height);
+    ICONINFO info;
+    ASSERT_TRUE(GetIconInfo(picture.Icon(), &info));
+    EXPECT_FALSE(info.fIcon);
+    // The file's cursor is 32 x 32 with its hotspot at (5, 7).
+    EXPECT_EQ(info.xHotspot, static_cast<DWORD>(5 * width / 32));
+    EXPECT_EQ(info.yHotspot, static_cast<DWORD>(7 * height / 32));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+}
+
+TEST(LoadPicture, WrittenBitmapFileHasTheExactLayoutAndLoadsBack) {
+    ScratchFolder folder;
+    SECDib dib;
+    ASSERT_TRUE(dib.Load(kBmp24TopDown.data(), kBmp24TopDown.size()));
+    ASSERT_TRUE(dib.Save(folder.Path("written.bmp")));
+    std::vector<std::uint8_t> written;
+    ASSERT_TRUE(SECFileSystem::ReadFileBytes(folder.Path("written.bmp"), written));
+    EXPECT_EQ(written, kBmp24BottomUp);
+    PreparedPicture picture;
+    ASSERT_EQ(vl::LoadPicture(picture, folder.Path("written.bmp")), 1);
+    EXPECT_EQ(ColourAt(PixelsOf(picture.Bitmap()), 0, 0), RGB(255, 0, 0));
+}
+
+}  // namespace
