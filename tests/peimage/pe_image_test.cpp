@@ -125,44 +125,6 @@ TEST(ResourceTree, ListsLeavesWithTheirDataEntries) {
     EXPECT_EQ(tree->structureEnd, 0x20A0u);
 }
 
-TEST(ResourceTree, StructureEndCoversEntriesBehindTheData) {
-    TestImageOptions options;
-    options.entriesAfterBitmap = true;
-    const Bytes image = MakeTestImage(options);
-    std::string error;
-    auto layout = ParseLayout(image, &error);
-    ASSERT_TRUE(layout) << error;
-    auto tree = ParseResources(image, *layout, &error);
-    ASSERT_TRUE(tree) << error;
-    EXPECT_EQ(tree->structureEnd, 0x20D8u);
-    EXPECT_EQ(tree->leaves[1].dataRva, 0x2090u);
-}
-
-TEST(ResourceTree, ReadsNamedEntries) {
-    Bytes image = MakeTestImage();
-    // The root's first entry becomes the named type "A" (named entries come first) leading to the
-    // manifest's tree; the second is type 2. The name string borrows the manifest's data bytes.
-    Put32(image, testing::kRsrcFile + 0x10, 0x800000C8u);
-    Put32(image, testing::kRsrcFile + 0x14, 0x80000038u);
-    Put32(image, testing::kRsrcFile + 0x18, 2);
-    Put32(image, testing::kRsrcFile + 0x1C, 0x80000020u);
-    testing::Put16(image, testing::kRsrcFile + 0x0C, 1);
-    testing::Put16(image, testing::kRsrcFile + 0x0E, 1);
-    testing::Put16(image, testing::kRsrcFile + 0xC8, 1);
-    testing::Put16(image, testing::kRsrcFile + 0xCA, 'A');
-    std::string error;
-    auto layout = ParseLayout(image, &error);
-    ASSERT_TRUE(layout) << error;
-    auto tree = ParseResources(image, *layout, &error);
-    ASSERT_TRUE(tree) << error;
-    ASSERT_EQ(tree->leaves.size(), 2u);
-    EXPECT_FALSE(tree->leaves[0].type.has_value());
-    EXPECT_EQ(tree->leaves[0].name, 1u);
-    EXPECT_EQ(tree->leaves[1].type, 2u);
-    EXPECT_EQ(tree->leaves[1].name, 144u);
-    EXPECT_EQ(tree->structureEnd, 0x20CCu);
-}
-
 TEST(ResourceTree, RejectsMalformedTrees) {
     std::string error;
     auto parse = [&](const Bytes& image) {
