@@ -13,9 +13,15 @@ bool RunWindow::Create() {
     windowClass.background = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
     if (!Window::Register(windowClass))
         return false;
-    return Window::Create(kRunWindowClass, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "",
-                          WS_POPUP | WS_VISIBLE, 0, 0, GetSystemMetrics(SM_CXSCREEN),
-                          GetSystemMetrics(SM_CYSCREEN), nullptr);
+    if (!Window::Create(kRunWindowClass, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "",
+                        WS_POPUP | WS_VISIBLE, 0, 0, GetSystemMetrics(SM_CXSCREEN),
+                        GetSystemMetrics(SM_CYSCREEN), nullptr)) {
+        return false;
+    }
+    // The keys that end the run must come here, whatever was active before.
+    SetForegroundWindow(Handle());
+    SetFocus(Handle());
+    return true;
 }
 
 LRESULT RunWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
