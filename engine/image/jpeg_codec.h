@@ -16,6 +16,10 @@ namespace vl {
 bool DecodeJpeg(const std::uint8_t* data, std::size_t size, SECImage& image,
                 int quantizeColours = 0);
 
+// The same in 32 bits a pixel (blue, green, red, unused), the layout display bitmaps have, so
+// that turning the picture into one is a plain copy.
+bool DecodeJpegForDisplay(const std::uint8_t* data, std::size_t size, SECImage& image);
+
 // Writes any image as a colour JPEG of the given quality (percent, clamped to 1..100).
 bool EncodeJpeg(const SECImage& image, int quality, std::vector<std::uint8_t>& out);
 

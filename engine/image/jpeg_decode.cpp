@@ -21,7 +21,7 @@ void TakeColourMap(const jpeg_decompress_struct& info, SECImage& image) {
 // Only C frames (libjpeg's) lie between the setjmp here and any longjmp to it, and nothing
 // that needs destroying is created after the setjmp.
 bool Decode(jpeg_decompress_struct& info, const std::uint8_t* data, std::size_t size,
-            SECImage& image, int quantizeColours) {
+            SECImage& image, int quantizeColours, int colourBits) {
     JpegErrorTrap trap;
     info.err = InstallJpegErrorTrap(trap);
     if (setjmp(trap.jump)) {
@@ -37,11 +37,12 @@ bool Decode(jpeg_decompress_struct& info, const std::uint8_t* data, std::size_t 
         info.desired_number_of_colors = quantizeColours;
         info.out_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
     } else {
-        info.out_color_space = JCS_EXT_BGR;
+        info.out_color_space = colourBits == 32 ? JCS_EXT_BGRX : JCS_EXT_BGR;
     }
     jpeg_start_decompress(&info);
     const int height = static_cast<int>(info.output_height);
-    if (!image.Create(static_cast<int>(info.output_width), height, quantizeColours > 0 ? 8 : 24)) {
+    if (!image.Create(static_cast<int>(info.output_width), height,
+                      quantizeColours > 0 ? 8 : colourBits)) {
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -57,9 +58,8 @@ bool Decode(jpeg_decompress_struct& info, const std::uint8_t* data, std::size_t 
     return true;
 }
 
-}  // namespace
-
-bool DecodeJpeg(const std::uint8_t* data, std::size_t size, SECImage& image, int quantizeColours) {
+bool DecodeChecked(const std::uint8_t* data, std::size_t size, SECImage& image, int quantizeColours,
+                   int colourBits) {
     image.Clear();
     if (data == nullptr || size == 0 || size > 0x7FFFFFFF)
         return false;
@@ -67,10 +67,20 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, SECImage& image, int
         return false;
     jpeg_decompress_struct info;
     std::memset(&info, 0, sizeof info);
-    if (Decode(info, data, size, image, quantizeColours))
+    if (Decode(info, data, size, image, quantizeColours, colourBits))
         return true;
     image.Clear();
     return false;
+}
+
+}  // namespace
+
+bool DecodeJpeg(const std::uint8_t* data, std::size_t size, SECImage& image, int quantizeColours) {
+    return DecodeChecked(data, size, image, quantizeColours, 24);
+}
+
+bool DecodeJpegForDisplay(const std::uint8_t* data, std::size_t size, SECImage& image) {
+    return DecodeChecked(data, size, image, 0, 32);
 }
 
 }  // namespace vl

@@ -17,7 +17,7 @@ namespace {
 
 bool LoadImageBytes(PreparedPicture& picture, const ByteBlock& bytes, bool jpeg) {
     SECDib image;
-    const bool decoded = jpeg ? DecodeJpeg(bytes.data(), bytes.size(), image)
+    const bool decoded = jpeg ? DecodeJpegForDisplay(bytes.data(), bytes.size(), image)
                               : image.Load(bytes.data(), bytes.size());
     if (!decoded)
         return false;

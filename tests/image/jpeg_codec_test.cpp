@@ -54,6 +54,20 @@ TEST(JpegDecode, GreyPictureIsExpandedToEqualBlueGreenRed) {
     EXPECT_NEAR(jpeg.Row(0)[0], 50, 6);
 }
 
+TEST(JpegDecode, DisplayLayoutHasTheSamePixelsInFourBytes) {
+    const std::vector<std::uint8_t> bytes = ReadTestData("grey.jpg");
+    SECDib threeBytes, fourBytes;
+    ASSERT_TRUE(vl::DecodeJpeg(bytes.data(), bytes.size(), threeBytes));
+    ASSERT_TRUE(vl::DecodeJpegForDisplay(bytes.data(), bytes.size(), fourBytes));
+    ASSERT_EQ(fourBytes.BitsPerPixel(), 32);
+    ASSERT_EQ(fourBytes.Height(), threeBytes.Height());
+    for (int y = 0; y < fourBytes.Height(); ++y) {
+        for (int x = 0; x < fourBytes.Width(); ++x) {
+            ASSERT_EQ(std::memcmp(fourBytes.Row(y) + 4 * x, threeBytes.Row(y) + 3 * x, 3), 0);
+        }
+    }
+}
+
 TEST(JpegDecode, ExifAndBareJpegsDecodeLikeTheJfifOne) {
     const std::vector<std::uint8_t> jfif = ReadTestData("colour.jpg");
     SECJpeg reference;
