@@ -1,0 +1,56 @@
+// The calibration count "Times" and the machine description "SysInfo" it was measured on. The
+// builder keeps both in the "Settings" section of its profile, Glint under its own key; each gives
+// the store it uses. No wait of the player depends on the count: it is kept because it belongs
+// to the documented settings.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "profile_settings.h"
+
+namespace vl {
+
+inline constexpr char kSysInfoName[] = "SysInfo";
+inline constexpr char kTimesName[] = "Times";
+inline constexpr char kSettingsSection[] = "Settings";
+
+class ICalibrationStore {
+  public:
+    virtual ~ICalibrationStore() = default;
+    // Empty and 0 when nothing is stored.
+    virtual std::string ReadSysInfo() = 0;
+    virtual std::uint32_t ReadTimes() = 0;
+    virtual void Write(const std::string& sysInfo, std::uint32_t times) = 0;
+};
+
+// The two values in one section of a ProfileSettings key.
+class ProfileCalibrationStore final : public ICalibrationStore {
+  public:
+    // profile must outlive the store.
+    explicit ProfileCalibrationStore(const ProfileSettings& profile,
+                                     const char* section = kSettingsSection)
+        : profile_(profile), section_(section) {}
+
+    std::string ReadSysInfo() override;
+    std::uint32_t ReadTimes() override;
+    void Write(const std::string& sysInfo, std::uint32_t times) override;
+
+  private:
+    const ProfileSettings& profile_;
+    const char* section_;
+};
+
+// This machine's description: GetSystemInfo's page size, lowest and highest application address,
+// active processor mask, number of processors, processor type, allocation granularity, processor
+// level and revision.
+std::string CurrentSystemDescription();
+
+// Returns the count to use. When one is stored for this machine's description it is kept;
+// otherwise a calibrating CSceneThread runs on window for one second, and the count it reached is
+// stored with the description. Blocks the caller for that second.
+std::uint32_t CalibrateTimes(HWND window, ICalibrationStore& store);
+
+}  // namespace vl

@@ -1,0 +1,10 @@
+#include "engine/player/thread_platform.h"
+
+namespace vl {
+
+void ThreadEntryPlatform::Cls(ClsEntry& entry) {
+    const std::uint32_t colour = entry.colour.Resolve();
+    window_.Redraw(colour, static_cast<std::uint32_t>(entry.colour.mixing));
+}
+
+}  // namespace vl

@@ -1,0 +1,37 @@
+// The entries of a scene that act on the window or play media, as the player thread runs them:
+// Show, Move, Hide and Line go to the drawing code, Cls repaints the drawing window, Play and Stop
+// go to the thread's media playback.
+#pragma once
+
+#include "engine/core/scene_runner.h"
+#include "engine/media/media_playback.h"
+#include "engine/player/drawing_window.h"
+#include "engine/player/entry_drawing.h"
+
+namespace vl {
+
+class ThreadEntryPlatform final : public IEntryPlatform {
+  public:
+    // All referred to, none owned; they live for the thread's play.
+    ThreadEntryPlatform(DrawTarget& target, IEntryDrawing& drawing, IDrawingWindow& window,
+                        MediaPlayback& media)
+        : target_(target), drawing_(drawing), window_(window), media_(media) {}
+
+    void Show(ShowEntry& entry) override { drawing_.Show(entry, target_); }
+    void Move(MoveEntry& entry) override { drawing_.Move(entry, target_); }
+    void Hide(HideEntry& entry) override { drawing_.Hide(entry, target_); }
+    void Line(LineEntry& entry) override { drawing_.Line(entry, target_); }
+    // The colour is resolved anew (a random one changes at every Cls); the mixing code goes with
+    // it.
+    void Cls(ClsEntry& entry) override;
+    void Play(PlayEntry& entry) override { media_.Play(entry); }
+    void StopMedia(StopEntry& entry) override { media_.Stop(entry); }
+
+  private:
+    DrawTarget& target_;
+    IEntryDrawing& drawing_;
+    IDrawingWindow& window_;
+    MediaPlayback& media_;
+};
+
+}  // namespace vl
