@@ -4,6 +4,7 @@
 #include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
 #include <thread>
 #include <vector>
@@ -69,9 +70,11 @@ TEST(Win32Prompt, YesNoReportsTheButtonPressed) {
     EXPECT_TRUE(no.noIsDefault);
 }
 
-// The user of a save dialog: types each name in turn and presses OK, until the dialog is gone.
+// The user of a save dialog: types each name in turn and presses OK. Before typing the next name
+// it waits until the dialog's hook has judged the previous one.
 struct SaveDialogUser {
     std::vector<std::string> names;
+    const std::atomic<int>* judged = nullptr;
     int typed = 0;
 
     void operator()() {
@@ -83,7 +86,8 @@ struct SaveDialogUser {
             SendMessageA(dialog, CDM_SETCONTROLTEXT, edt1, reinterpret_cast<LPARAM>(name.c_str()));
             ++typed;
             PressButton(dialog, IDOK);
-            Sleep(200);
+            for (int i = 0; judged && *judged < typed && i < 250; ++i)
+                Sleep(20);
         }
     }
 };
@@ -98,25 +102,34 @@ FileDialogRequest MakeScreenSaverRequest(const std::string& folder) {
     return request;
 }
 
-std::string TempFolder() {
-    char folder[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, folder);
-    std::string result = folder;
-    if (!result.empty() && result.back() == '\\')
-        result.pop_back();
-    return result;
-}
+// An empty folder of the test's own, so that no existing file makes the dialog ask to replace it.
+class EmptyFolder {
+  public:
+    EmptyFolder() {
+        char temp[MAX_PATH] = "";
+        GetTempPathA(MAX_PATH, temp);
+        path_ = std::string(temp) + "vl-prompt-test";
+        CreateDirectoryA(path_.c_str(), nullptr);
+    }
+    ~EmptyFolder() { RemoveDirectoryA(path_.c_str()); }
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string path_;
+};
 
 TEST(Win32Prompt, SaveDialogHookCanRefuseATypedName) {
     Win32Prompt prompt("Vistaloom Test");
-    const std::string folder = TempFolder();
-    FileDialogRequest request = MakeScreenSaverRequest(folder);
+    EmptyFolder folder;
+    FileDialogRequest request = MakeScreenSaverRequest(folder.Path());
     std::vector<std::string> asked;
+    std::atomic<int> judged{0};
     request.acceptName = [&](const std::string& typed, const std::string& path) {
         asked.push_back(typed + "|" + FileNamePart(path));
+        ++judged;
         return typed != "ssaver";
     };
-    SaveDialogUser user{{"ssaver", "saver"}};
+    SaveDialogUser user{{"ssaver", "saver"}, &judged};
     std::thread thread(std::ref(user));
     const FileDialogResult result = prompt.SaveFile(request);
     thread.join();
@@ -131,9 +144,10 @@ TEST(Win32Prompt, SaveDialogHookCanRefuseATypedName) {
 
 TEST(Win32Prompt, SaveDialogReportsADifferentExtension) {
     Win32Prompt prompt("Vistaloom Test");
+    EmptyFolder folder;
     SaveDialogUser user{{"notes.txt"}};
     std::thread thread(std::ref(user));
-    const FileDialogResult result = prompt.SaveFile(MakeScreenSaverRequest(TempFolder()));
+    const FileDialogResult result = prompt.SaveFile(MakeScreenSaverRequest(folder.Path()));
     thread.join();
     ASSERT_TRUE(result.chosen);
     EXPECT_EQ(FileNamePart(result.paths[0]), "notes.txt");
@@ -146,7 +160,8 @@ TEST(Win32Prompt, CancelledSaveDialogChoosesNothing) {
         if (HWND dialog = WaitForOwnDialog("Make Screen Saver"))
             PressButton(dialog, IDCANCEL);
     });
-    const FileDialogResult result = prompt.SaveFile(MakeScreenSaverRequest(TempFolder()));
+    EmptyFolder folder;
+    const FileDialogResult result = prompt.SaveFile(MakeScreenSaverRequest(folder.Path()));
     thread.join();
     EXPECT_FALSE(result.chosen);
     EXPECT_TRUE(result.paths.empty());
