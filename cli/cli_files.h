@@ -1,0 +1,71 @@
+// Files and folders for the command-line tool, through the C runtime so that the same code runs
+// on Linux and Windows (ANSI paths there, as everywhere in the suite).
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "scene/byte_stream.h"
+
+namespace vl::cli {
+
+// Owns a FILE*.
+class File {
+  public:
+    File() = default;
+    File(const std::string& path, const char* mode) : file_(std::fopen(path.c_str(), mode)) {}
+    ~File() { Close(); }
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+
+    explicit operator bool() const { return file_ != nullptr; }
+    std::FILE* get() const { return file_; }
+    // Closes and reports whether everything buffered reached the file.
+    bool Close();
+
+  private:
+    std::FILE* file_ = nullptr;
+};
+
+// The whole file in one buffer. False when it cannot be opened or fully read.
+bool ReadWholeFile(const std::string& path, SharedBytes& out);
+
+// Creates or truncates path and writes size bytes.
+bool WriteWholeFile(const std::string& path, const void* data, std::size_t size);
+
+// Streams a ByteWriter's pieces into an open file.
+class FileSink : public ByteSink {
+  public:
+    explicit FileSink(std::FILE* file) : file_(file) {}
+    bool Put(const std::uint8_t* data, std::size_t size) override;
+
+  private:
+    std::FILE* file_;  // not owned
+};
+
+// Compares a ByteWriter's pieces with a stretch of a file, from offset to its end.
+class CompareSink : public ByteSink {
+  public:
+    CompareSink(const std::string& path, std::uint64_t offset);
+    bool Put(const std::uint8_t* data, std::size_t size) override;
+    // True when every byte matched and the file had nothing more.
+    bool Same();
+
+  private:
+    File file_;
+    bool same_;
+};
+
+// Creates dir and any missing parents; true when it exists afterwards.
+bool MakeDirectories(const std::string& dir);
+// dir + separator + name ("name" alone when dir is empty).
+std::string JoinPath(const std::string& dir, const std::string& name);
+void RemoveFile(const std::string& path);
+
+// Standard output and error without any translation of line ends.
+void SetBinaryStdout();
+void WriteOut(const std::string& text);
+void WriteErr(const std::string& text);
+
+}  // namespace vl::cli

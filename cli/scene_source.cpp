@@ -1,0 +1,96 @@
+#include "cli/scene_source.h"
+
+#include "cli/cli_files.h"
+#include "framework/data_files.h"
+#include "scene/messages.h"
+#include "scene/scene_file.h"
+
+namespace vl::cli {
+
+namespace {
+
+bool SceneAt(const std::uint8_t* data, std::size_t size, std::size_t offset) {
+    if (offset > size) {
+        return false;
+    }
+    if (offset == size) {
+        // An empty scene after a program image: only the lead word 1 tells it apart.
+        const std::uint8_t* lead = data + offset - kLeadWordSize;
+        return offset > 0 && lead[0] == 1 && lead[1] == 0 && lead[2] == 0 && lead[3] == 0;
+    }
+    return CheckSceneHeader(data + offset, size - offset).ok();
+}
+
+}  // namespace
+
+SceneLocation LocateScene(const std::uint8_t* data, std::size_t size) {
+    SceneLocation location;
+    if (size == 0 || CheckSceneHeader(data, size).ok()) {
+        location.found = true;
+        return location;
+    }
+    const std::pair<Container, std::size_t> candidates[] = {
+        {Container::kScreenSaver, kScreenSaverSceneOffset},
+        {Container::kInstaller, kInstallerSceneOffset},
+    };
+    for (const auto& [container, offset] : candidates) {
+        if (SceneAt(data, size, offset)) {
+            location.found = true;
+            location.container = container;
+            location.offset = offset;
+            return location;
+        }
+    }
+    return location;
+}
+
+LoadedScene LoadScene(const std::string& path, EntryList& entries) {
+    LoadedScene loaded;
+    SharedBytes buffer;
+    if (!ReadWholeFile(path, buffer)) {
+        loaded.exitCode = kExitUnreadable;
+        loaded.error = CannotBeRead(path);
+        return loaded;
+    }
+    loaded.fileSize = buffer->size();
+    loaded.location = LocateScene(buffer->data(), buffer->size());
+    if (!loaded.location.found) {
+        loaded.exitCode = kExitUnreadable;
+        loaded.error = kFailedToOpen;
+        return loaded;
+    }
+    const SceneReadResult result =
+        ReadSceneFile(std::move(buffer), entries, loaded.location.offset);
+    loaded.version = result.version;
+    if (!result.ok()) {
+        loaded.exitCode = kExitUnreadable;
+        loaded.error = result.message.empty() ? std::string(kFailedToOpen) : result.message;
+    }
+    return loaded;
+}
+
+std::string CannotBeRead(const std::string& path) {
+    return path + kCannotReadDataSuffix;
+}
+
+std::string ErrorWhileWriting(const std::string& path) {
+    std::string text = kErrorWhileWriting;
+    const std::size_t at = text.find("%1");
+    text.replace(at, 2, path);
+    return text;
+}
+
+std::string VersionText(float version) {
+    if (version == 1.0f) {
+        return "1.0";
+    }
+    if (version == 1.1f) {
+        return "1.1";
+    }
+    if (version == 2.1f) {
+        return "2.1";
+    }
+    return "2.2";
+}
+
+}  // namespace vl::cli
