@@ -1,0 +1,165 @@
+#include "engine/draw/display_commands.h"
+
+#include <windows.h>
+
+#include "engine/core/motion.h"
+#include "engine/core/waits.h"
+#include "engine/draw/image_drawing.h"
+#include "engine/draw/work_surface.h"
+
+namespace vl {
+
+namespace {
+
+ImageEntry* LinkedImageOf(ImageCommandEntry& command) {
+    return EntryAs<ImageEntry>(command.GetLinkedObject());
+}
+
+// A copy of `area` of `from` as a bitmap of its own.
+BitmapHandle SaveArea(const DrawTarget& target, const Rect& area, HDC from) {
+    WorkSurface copy(target.Dc(), area.Width(), area.Height());
+    if (!copy)
+        return BitmapHandle();
+    BitBlt(copy.Dc(), 0, 0, area.Width(), area.Height(), from, area.left, area.top, SRCCOPY);
+    return copy.TakeBitmap();
+}
+
+class LetterDrawer final : public ILetterStepper {
+  public:
+    LetterDrawer(ImageEntry& image, const DrawTarget& target) : image_(image), target_(target) {}
+    bool NextLetter(int& letterIndex) override {
+        return vl::NextLetter(image_, target_, letterIndex);
+    }
+
+  private:
+    ImageEntry& image_;
+    const DrawTarget& target_;
+};
+
+class MoveDrawer final : public IMoveStepper {
+  public:
+    MoveDrawer(MoveEntry& move, ImageEntry& image, const DrawTarget& target, HDC snapshot)
+        : move_(move), image_(image), target_(target), snapshot_(snapshot) {}
+
+    void DrawStep(const MotionParam& placement) override {
+        // A random colour changes at every step.
+        move_.params.colour.Resolve();
+        image_.drawColour = move_.params.colour;
+        StepDraw(image_, target_, placement, snapshot_);
+    }
+
+  private:
+    MoveEntry& move_;
+    ImageEntry& image_;
+    const DrawTarget& target_;
+    HDC snapshot_;  // not owned: the Move's copy of the screen
+};
+
+}  // namespace
+
+void ShowImage(ShowEntry& show, DrawTarget& target, PlayerContext& context) {
+    ImageEntry* image = LinkedImageOf(show);
+    if (!image)
+        return;
+    const Size size = ObjectSize(*image);
+    MotionParam& motion = show.params.motion;
+    ResolveMotion(motion, size, target.Screen());
+    show.params.colour.Resolve();
+    image->currentPlacement = motion;
+    image->drawColour = show.params.colour;
+
+    if (motion.restoreAfterHide != 0) {
+        const Rect covered = Rect::At({motion.startX, motion.startY}, size);
+        target.SetSavedBackground(*image, SaveArea(target, covered, target.Dc()));
+        image->backgroundPlacement = motion;
+    }
+    if (image->IsTextObject() && motion.letterByLetter != 0) {
+        LetterDrawer letters(*image, target);
+        RunLetters(context, motion.letterSpeed, letters);
+        return;
+    }
+    Draw(*image, target);
+}
+
+void MoveImage(MoveEntry& move, DrawTarget& target, PlayerContext& context) {
+    ImageEntry* image = LinkedImageOf(move);
+    if (!image)
+        return;
+    const Size size = ObjectSize(*image);
+    const Size screen = target.Screen();
+    ResolveMotion(move.params.motion, size, screen);
+    MotionParam placement = move.params.motion;
+    image->currentPlacement = placement;
+    image->previousPlacement = placement;
+
+    // The screen as it was, for what the object uncovers and for its Hide; taken once per Move.
+    WorkSurface snapshot(target.Dc(), screen.width, screen.height);
+    if (snapshot)
+        BitBlt(snapshot.Dc(), 0, 0, screen.width, screen.height, target.Dc(), 0, 0, SRCCOPY);
+    const HDC before = snapshot ? snapshot.Dc() : nullptr;
+
+    const bool restore = placement.restoreAfterHide != 0;
+    if (restore)
+        target.SetSavedBackground(*image, BitmapHandle());
+
+    MoveDrawer drawer(move, *image, target, before);
+    RunMove(context, placement, drawer);
+
+    if (restore) {
+        // Saved from the screen as it was, where the object was drawn last: the end point of a
+        // line-mode Move is not where it stops when its steps pass over it, and step mode and a
+        // Stop leave the object elsewhere altogether.
+        const MotionParam& last = image->currentPlacement;
+        const Rect covered = Rect::At({last.currentX, last.currentY}, size);
+        target.SetSavedBackground(*image, SaveArea(target, covered, before ? before : target.Dc()));
+        image->backgroundPlacement = last;
+    }
+}
+
+void HideImage(HideEntry& hide, DrawTarget& target) {
+    ImageEntry* image = LinkedImageOf(hide);
+    if (!image || image->shown == 0)
+        return;
+    if (image->currentPlacement.restoreAfterHide == 0) {
+        Erase(*image, target);
+    } else if (BitmapHandle saved = target.TakeSavedBackground(*image)) {
+        BITMAP info{};
+        if (GetObjectA(saved.Get(), sizeof info, &info)) {
+            BitmapSource source(target.Dc(), saved.Get());
+            BitBlt(target.Dc(), image->backgroundPlacement.currentX,
+                   image->backgroundPlacement.currentY, info.bmWidth, info.bmHeight, source.Dc(), 0,
+                   0, SRCCOPY);
+        }
+    }
+    image->shown = 0;
+}
+
+int PenStyleOf(std::int32_t style) {
+    switch (style) {
+        case kPenSolid:
+            return PS_SOLID;
+        case kPenDash:
+            return PS_DASH;
+        case kPenDot:
+            return PS_DOT;
+        case kPenDashDot:
+            return PS_DASHDOT;
+        default:
+            return PS_DASHDOTDOT;
+    }
+}
+
+void DrawLine(LineEntry& line, DrawTarget& target) {
+    MotionParam& motion = line.motion;
+    ResolveMotion(motion, Size{}, target.Screen());
+    const COLORREF colour = line.colour.Resolve();
+    PenHandle pen(CreatePen(PenStyleOf(line.penStyle), line.penWidth, colour));
+    if (!pen)
+        return;
+    const HDC dc = target.Dc();
+    SelectGuard selection(dc, pen.Get());
+    MoveToEx(dc, motion.startX, motion.startY, nullptr);
+    LineTo(dc, motion.endX, motion.endY);
+}
+
+}  // namespace vl

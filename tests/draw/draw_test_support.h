@@ -1,0 +1,93 @@
+// What the drawing tests share: a real window on the virtual display to draw on, pixels read back
+// from any DC, pictures made from a pattern, and a count of the process's GDI objects.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "engine/core/geometry.h"
+#include "engine/draw/draw_target.h"
+#include "handles.h"
+#include "scene/entries.h"
+
+namespace vl::testing {
+
+// COLORREF of every pixel of a rectangle, row by row.
+struct Pixels {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> colours;
+
+    COLORREF At(int x, int y) const { return colours[static_cast<std::size_t>(y) * width + x]; }
+};
+
+Pixels ReadPixels(HDC dc, const Rect& area);
+
+// A borderless window at the screen's top-left corner that paints nothing itself, so what is
+// drawn on it stays until it is drawn over.
+class TestWindow {
+  public:
+    TestWindow(int width, int height);
+    ~TestWindow();
+    TestWindow(const TestWindow&) = delete;
+    TestWindow& operator=(const TestWindow&) = delete;
+
+    HWND Handle() const { return window_.Get(); }
+    HDC Dc() const { return dc_; }
+    Size Extent() const { return size_; }
+
+  private:
+    WindowHandle window_;
+    HDC dc_ = nullptr;  // owned: released in the destructor
+    Size size_;
+};
+
+using PixelPattern = std::function<COLORREF(int x, int y)>;
+
+// A bitmap compatible with the screen, painted from the pattern.
+BitmapHandle MakeBitmap(int width, int height, const PixelPattern& pattern);
+// Paints the whole rectangle of dc from the pattern (in dc's coordinates).
+void PaintPattern(HDC dc, const Rect& area, const PixelPattern& pattern);
+
+// A picture whose pixels all differ from their neighbours and from black, white and the system
+// window colour.
+COLORREF PicturePixel(int x, int y);
+// A second, unrelated pattern for what lies on the screen before a draw.
+COLORREF BackdropPixel(int x, int y);
+
+// Gives the image object a picture of the pattern.
+void SetPicture(ImageEntry& image, int width, int height, const PixelPattern& pattern);
+
+// GDI objects the process holds: GetGuiResources where it works, else (Wine) the entries of the
+// process's GDI handle table.
+int GdiObjectCount();
+
+// A base fixture with a 320 x 240 window that the draw target covers as its screen. Setting
+// VL_DRAW_HOLD_MS keeps every window on the display that long after its test, for screenshots.
+class WindowTest : public ::testing::Test {
+  protected:
+    static constexpr int kWidth = 320;
+    static constexpr int kHeight = 240;
+
+    WindowTest() : window_(kWidth, kHeight), target_(window_.Dc(), window_.Extent()) {}
+    ~WindowTest() override;
+
+    HDC Dc() const { return window_.Dc(); }
+    Pixels Screen() const { return ReadPixels(Dc(), Rect{0, 0, kWidth, kHeight}); }
+    void FillScreen(const PixelPattern& pattern) {
+        PaintPattern(Dc(), Rect{0, 0, kWidth, kHeight}, pattern);
+    }
+
+    TestWindow window_;
+    DrawTarget target_;
+};
+
+// How many pixels of `area` differ between two screens of the same size; and the first of them.
+int CountDifferences(const Pixels& a, const Pixels& b, const Rect& area);
+
+}  // namespace vl::testing

@@ -1,0 +1,376 @@
+#include "engine/draw/image_drawing.h"
+
+#include <gtest/gtest.h>
+
+#include "draw_test_support.h"
+#include "engine/draw/work_surface.h"
+#include "engine/image/image_runtime.h"
+#include "engine/text/text_bitmap.h"
+
+namespace vl::testing {
+namespace {
+
+constexpr int kPictureWidth = 16;
+constexpr int kPictureHeight = 12;
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kEraseColour = RGB(0x01, 0x02, 0x03);
+
+COLORREF Or(COLORREF a, COLORREF b) {
+    return a | b;
+}
+COLORREF And(COLORREF a, COLORREF b) {
+    return a & b;
+}
+
+class DrawTest : public WindowTest {
+  protected:
+    DrawTest() {
+        SetPicture(image_, kPictureWidth, kPictureHeight, PicturePixel);
+        Place(image_, 30, 40);
+        UseColour(kBlack, kNoMixing);
+        FillScreen(BackdropPixel);
+        target_.SetBackground(kEraseColour);
+    }
+
+    static void Place(ImageEntry& image, int x, int y, int effect = kEffectNone) {
+        image.currentPlacement.currentX = x;
+        image.currentPlacement.currentY = y;
+        image.currentPlacement.effect = effect;
+    }
+    void UseColour(COLORREF colour, std::int32_t mixing) {
+        image_.drawColour.colour = colour;
+        image_.drawColour.mixing = mixing;
+        image_.drawColour.background = 0;
+    }
+    MotionParam At(int x, int y, bool keep) const {
+        MotionParam next = image_.currentPlacement;
+        next.currentX = x;
+        next.currentY = y;
+        next.keepWhileMoving = keep ? 1 : 0;
+        return next;
+    }
+
+    // The screen expected when the picture stands at `at` on the backdrop, with `erased` (minus
+    // the picture) painted in the erase colour.
+    static COLORREF Expected(int x, int y, Point at, const Rect& erased,
+                             const PixelPattern& picture) {
+        const Rect drawn = Rect::At(at, {kPictureWidth, kPictureHeight});
+        if (x >= drawn.left && x < drawn.right && y >= drawn.top && y < drawn.bottom)
+            return picture(x - at.x, y - at.y);
+        if (x >= erased.left && x < erased.right && y >= erased.top && y < erased.bottom)
+            return kEraseColour;
+        return BackdropPixel(x, y);
+    }
+    void ExpectScreen(Point at, const Rect& erased, const PixelPattern& picture = PicturePixel) {
+        const Pixels screen = Screen();
+        int wrong = 0;
+        for (int y = 0; y < kHeight; ++y) {
+            for (int x = 0; x < kWidth; ++x) {
+                if (screen.At(x, y) != Expected(x, y, at, erased, picture) && ++wrong <= 5)
+                    ADD_FAILURE() << "pixel (" << x << ", " << y << ") is " << std::hex
+                                  << screen.At(x, y) << ", expected "
+                                  << Expected(x, y, at, erased, picture);
+            }
+        }
+        EXPECT_EQ(wrong, 0);
+    }
+
+    ImageEntry image_;
+};
+
+TEST_F(DrawTest, DrawsThePictureAtItsPositionAndNothingElse) {
+    Draw(image_, target_);
+    ExpectScreen({30, 40}, Rect{});
+    EXPECT_EQ(image_.shown, 1);
+}
+
+TEST_F(DrawTest, ClipGivesTheDestinationAndSize) {
+    const Rect clip{100, 50, 100 + kPictureWidth, 50 + kPictureHeight};
+    Draw(image_, target_, Dc(), &clip);
+    ExpectScreen({100, 50}, Rect{});
+}
+
+// The mixing combines the picture with the flat fill colour, never with the screen under it.
+TEST_F(DrawTest, OrOnBlackAndAndOnWhiteLeaveThePictureUnchanged) {
+    UseColour(kBlack, kMixOr);
+    Draw(image_, target_);
+    ExpectScreen({30, 40}, Rect{});
+
+    FillScreen(BackdropPixel);
+    UseColour(kWhite, kMixAnd);
+    Draw(image_, target_);
+    ExpectScreen({30, 40}, Rect{});
+}
+
+TEST_F(DrawTest, MixingCombinesWithTheFillColour) {
+    const COLORREF fill = RGB(0x80, 0x01, 0x0F);
+    UseColour(fill, kMixOr);
+    Draw(image_, target_);
+    ExpectScreen({30, 40}, Rect{}, [&](int x, int y) { return Or(PicturePixel(x, y), fill); });
+
+    FillScreen(BackdropPixel);
+    UseColour(fill, kMixAnd);
+    Draw(image_, target_);
+    ExpectScreen({30, 40}, Rect{}, [&](int x, int y) { return And(PicturePixel(x, y), fill); });
+}
+
+TEST_F(DrawTest, BackgroundFlagTakesTheWindowsColourAsFill) {
+    UseColour(kWhite, kMixOr);
+    image_.drawColour.background = 1;
+    target_.SetBackground(kBlack);
+    Draw(image_, target_);
+    ExpectScreen({30, 40}, Rect{});
+}
+
+TEST_F(DrawTest, TransparentTextShowsTheScreenThroughItsPaper) {
+    ImageEntry text;
+    text.isText = 1;
+    text.text = "Wg";
+    text.opaque = 0;
+    text.textColour = RGB(0xC0, 0x10, 0x10);
+    text.font.height = -40;
+    text.font.SetFaceName("Arial");
+    ASSERT_TRUE(RenderText(text));
+    Place(text, 40, 30);
+    Draw(text, target_);
+
+    const PreparedPicture& picture = ImageRuntimeOf(text).picture;
+    BitmapSource source(Dc(), picture.Bitmap());
+    const Pixels glyphs = ReadPixels(source.Dc(), Rect{0, 0, picture.Width(), picture.Height()});
+    const Pixels screen = Screen();
+    int inked = 0;
+    for (int y = 0; y < glyphs.height; ++y) {
+        for (int x = 0; x < glyphs.width; ++x) {
+            const bool paper = glyphs.At(x, y) == TransparentTextKey();
+            inked += paper ? 0 : 1;
+            ASSERT_EQ(screen.At(40 + x, 30 + y),
+                      paper ? BackdropPixel(40 + x, 30 + y) : text.textColour)
+                << "at (" << x << ", " << y << ")";
+        }
+    }
+    EXPECT_GT(inked, 50);
+    EXPECT_EQ(text.shown, 1);
+}
+
+TEST_F(DrawTest, TextInTheWindowColourItselfIsInvisibleWhenTransparent) {
+    ImageEntry text;
+    text.isText = 1;
+    text.text = "Gone";
+    text.opaque = 0;
+    text.textColour = TransparentTextKey();
+    ASSERT_TRUE(RenderText(text));
+    Place(text, 10, 10);
+    const Pixels before = Screen();
+    Draw(text, target_);
+    EXPECT_EQ(Screen().colours, before.colours);
+}
+
+TEST_F(DrawTest, OpaqueTextCoversItsAreaWithItsPaper) {
+    ImageEntry text;
+    text.isText = 1;
+    text.text = "Box";
+    text.opaque = 1;
+    text.backgroundColour = RGB(0x22, 0x88, 0x44);
+    ASSERT_TRUE(RenderText(text));
+    Place(text, 10, 10);
+    text.drawColour.background = 0;
+    Draw(text, target_);
+    const Pixels screen = Screen();
+    EXPECT_EQ(screen.At(10, 10), text.backgroundColour);
+    EXPECT_EQ(screen.At(9, 10), BackdropPixel(9, 10));
+}
+
+// An icon's transparent parts take the fill colour: the left half of this one is transparent.
+TEST_F(DrawTest, IconIsPaintedOnTheFillColour) {
+    const int size = GetSystemMetrics(SM_CXICON);
+    const COLORREF red = RGB(0xE0, 0x10, 0x20);
+    BitmapHandle colour =
+        MakeBitmap(size, size, [&](int x, int) { return x < size / 2 ? kBlack : red; });
+    // Monochrome rows are padded to 16 bits; set bits are transparent.
+    const int rowBytes = (size + 15) / 16 * 2;
+    std::vector<BYTE> maskBits(static_cast<std::size_t>(rowBytes) * size);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size / 2; ++x)
+            maskBits[static_cast<std::size_t>(y) * rowBytes + x / 8] |=
+                static_cast<BYTE>(0x80 >> (x % 8));
+    }
+    BitmapHandle mask(CreateBitmap(size, size, 1, 1, maskBits.data()));
+    ICONINFO info{TRUE, 0, 0, mask.Get(), colour.Get()};
+    IconHandle icon(CreateIconIndirect(&info));
+    ASSERT_TRUE(icon);
+    WindowDc screenDc(nullptr);
+    ImageRuntimeOf(image_).picture.Set(
+        BitmapHandle(CreateCompatibleBitmap(screenDc.Get(), size, size)), std::move(icon), size,
+        size);
+    const COLORREF fill = RGB(0x10, 0xD0, 0x30);
+    UseColour(fill, kNoMixing);
+    Draw(image_, target_);
+    const Pixels screen = Screen();
+    EXPECT_EQ(screen.At(30, 40), fill);
+    EXPECT_EQ(screen.At(30 + size / 2 - 1, 40 + size - 1), fill);
+    EXPECT_EQ(screen.At(30 + size / 2, 40), red);
+    EXPECT_EQ(screen.At(30 + size - 1, 40 + size - 1), red);
+    EXPECT_EQ(screen.At(30 + size, 40), BackdropPixel(30 + size, 40));
+}
+
+TEST_F(DrawTest, TileRepeatsThePictureOverTheWholeScreen) {
+    SetPicture(image_, 7, 5, PicturePixel);
+    Place(image_, 100, 100, kEffectTile);
+    Draw(image_, target_);
+    const Pixels screen = Screen();
+    int wrong = 0;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x)
+            wrong += screen.At(x, y) != PicturePixel(x % 7, y % 5) ? 1 : 0;
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_EQ(image_.shown, 1);
+}
+
+TEST_F(DrawTest, TileMixesEveryTileWithTheFillColour) {
+    const COLORREF fill = RGB(0xF0, 0x3F, 0xFF);
+    SetPicture(image_, 10, 8, PicturePixel);
+    Place(image_, 0, 0, kEffectTile);
+    UseColour(fill, kMixAnd);
+    Draw(image_, target_);
+    const Pixels screen = Screen();
+    int wrong = 0;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x)
+            wrong += screen.At(x, y) != And(PicturePixel(x % 10, y % 8), fill) ? 1 : 0;
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(DrawTest, TileOfAPictureWiderThanTheScreenIsOneColumn) {
+    SetPicture(image_, kWidth + 50, 30, PicturePixel);
+    Place(image_, 0, 0, kEffectTile);
+    Draw(image_, target_);
+    const Pixels screen = Screen();
+    for (int y : {0, 29, 30, 61, kHeight - 1}) {
+        for (int x : {0, 100, kWidth - 1})
+            EXPECT_EQ(screen.At(x, y), PicturePixel(x, y % 30)) << x << ", " << y;
+    }
+}
+
+TEST_F(DrawTest, StretchCoversTheScreenWithThePicture) {
+    const COLORREF corners[4] = {RGB(200, 0, 0), RGB(0, 200, 0), RGB(0, 0, 200), RGB(200, 200, 0)};
+    SetPicture(image_, 2, 2, [&](int x, int y) { return corners[y * 2 + x]; });
+    Place(image_, 50, 50, kEffectStretch);
+    UseColour(kBlack, kMixOr);  // not applied by Stretch
+    Draw(image_, target_);
+    const Pixels screen = Screen();
+    int wrong = 0;
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x)
+            wrong += screen.At(x, y) != corners[(y * 2 / kHeight) * 2 + x * 2 / kWidth] ? 1 : 0;
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+TEST_F(DrawTest, EraseClearsTheObjectsRectangle) {
+    Draw(image_, target_);
+    Erase(image_, target_);
+    ExpectScreen({-100, -100}, Rect::At({30, 40}, {kPictureWidth, kPictureHeight}));
+    EXPECT_EQ(image_.shown, 0);
+}
+
+TEST_F(DrawTest, EraseOfATiledObjectClearsTheScreen) {
+    Place(image_, 30, 40, kEffectTile);
+    Draw(image_, target_);
+    Erase(image_, target_);
+    const Pixels screen = Screen();
+    for (COLORREF c : screen.colours)
+        ASSERT_EQ(c, kEraseColour);
+}
+
+class StepDrawTest : public DrawTest {
+  protected:
+    StepDrawTest() : snapshot_(Dc(), kWidth, kHeight) {
+        // The screen as a Move finds it: the backdrop, then the object at its start.
+        BitBlt(snapshot_.Dc(), 0, 0, kWidth, kHeight, Dc(), 0, 0, SRCCOPY);
+        Place(image_, 50, 60);
+        Draw(image_, target_);
+    }
+    WorkSurface snapshot_;
+};
+
+// Every direction of a step smaller than the object, with the trail in the erase colour: the
+// two corners of the union that neither rectangle covers keep what the screen shows.
+TEST_F(StepDrawTest, OverlappedStepsLeaveTheEraseColourBehind) {
+    const Point steps[] = {{3, 2}, {-3, 2}, {3, -2}, {-3, -2}, {5, 0}, {0, -4}};
+    for (Point step : steps) {
+        FillScreen(BackdropPixel);
+        Place(image_, 50, 60);
+        Draw(image_, target_);
+        const MotionParam next = At(50 + step.x, 60 + step.y, false);
+        StepDraw(image_, target_, next, snapshot_.Dc());
+        SCOPED_TRACE(::testing::Message() << "step " << step.x << ", " << step.y);
+        ExpectScreen({50 + step.x, 60 + step.y},
+                     Rect::At({50, 60}, {kPictureWidth, kPictureHeight}));
+    }
+}
+
+TEST_F(StepDrawTest, KeepWhileMovingRestoresTheSnapshot) {
+    // The snapshot holds the backdrop only, so the object glides over it without a trail.
+    FillScreen(BackdropPixel);
+    BitBlt(snapshot_.Dc(), 0, 0, kWidth, kHeight, Dc(), 0, 0, SRCCOPY);
+    Draw(image_, target_);
+    StepDraw(image_, target_, At(54, 57, true), snapshot_.Dc());
+    ExpectScreen({54, 57}, Rect{});
+    StepDraw(image_, target_, At(58, 54, true), snapshot_.Dc());
+    ExpectScreen({58, 54}, Rect{});
+}
+
+TEST_F(StepDrawTest, StepsLargerThanTheObjectEraseAndRedraw) {
+    // Even with "Keep while moving" the separate path erases.
+    StepDraw(image_, target_, At(50 + kPictureWidth, 60, true), snapshot_.Dc());
+    ExpectScreen({50 + kPictureWidth, 60}, Rect::At({50, 60}, {kPictureWidth, kPictureHeight}));
+}
+
+TEST_F(StepDrawTest, SamePositionRedrawsInPlace) {
+    StepDraw(image_, target_, At(50, 60, false), snapshot_.Dc());
+    ExpectScreen({50, 60}, Rect{});
+}
+
+TEST_F(StepDrawTest, PlacementsMoveOn) {
+    const MotionParam next = At(52, 61, false);
+    StepDraw(image_, target_, next, snapshot_.Dc());
+    EXPECT_EQ(image_.previousPlacement.currentX, 50);
+    EXPECT_EQ(image_.previousPlacement.currentY, 60);
+    EXPECT_EQ(image_.currentPlacement.currentX, 52);
+    EXPECT_EQ(image_.currentPlacement.currentY, 61);
+    EXPECT_EQ(image_.shown, 1);
+}
+
+// A transparent text always takes what it uncovers from the snapshot.
+TEST_F(StepDrawTest, TransparentTextUsesTheSnapshotWithoutKeep) {
+    FillScreen(BackdropPixel);
+    BitBlt(snapshot_.Dc(), 0, 0, kWidth, kHeight, Dc(), 0, 0, SRCCOPY);
+    ImageEntry text;
+    text.isText = 1;
+    text.text = "I";
+    text.opaque = 0;
+    text.textColour = RGB(0xFF, 0, 0);
+    text.font.height = -30;
+    ASSERT_TRUE(RenderText(text));
+    Place(text, 100, 100);
+    Draw(text, target_);
+    MotionParam next = text.currentPlacement;
+    next.currentX = 102;
+    next.keepWhileMoving = 0;
+    StepDraw(text, target_, next, snapshot_.Dc());
+    const Pixels screen = Screen();
+    for (int y = 100; y < 130; ++y) {
+        for (int x = 100; x < 102; ++x)
+            ASSERT_EQ(screen.At(x, y), BackdropPixel(x, y)) << x << ", " << y;
+    }
+    int red = 0;
+    for (COLORREF c : screen.colours)
+        red += c == RGB(0xFF, 0, 0) ? 1 : 0;
+    EXPECT_GT(red, 0);
+}
+
+}  // namespace
+}  // namespace vl::testing
