@@ -3,6 +3,7 @@
 #include <string>
 
 #include "scene/entries.h"
+#include "scene/entry_dispatch.h"
 #include "scene/messages.h"
 #include "scene/params.h"
 #include "scene/text_format.h"
@@ -201,6 +202,10 @@ std::string MultimediaEntry::ObjectName() const {
 }
 
 // ---- Entries ----
+
+void SceneEntry::Describe(std::string& line) const {
+    DispatchOnKind(*this, [&](const auto& self) { self.Describe(line); });
+}
 
 void ImageEntry::Describe(std::string& line) const {
     DescribeHead(line);

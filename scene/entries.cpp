@@ -62,30 +62,16 @@ std::unique_ptr<SceneEntry> CreateEntry(std::int32_t kind) {
     }
 }
 
+std::unique_ptr<SceneEntry> SceneEntry::Clone() const {
+    return CreateEntry(Kind());
+}
+
 // ---- Image ----
 
 ImageEntry::ImageEntry()
     : SceneEntry(kKind),
       textColour(g_defaultImageColours.text),
       backgroundColour(g_defaultImageColours.background) {}
-
-bool ImageEntry::Assign(const SceneEntry& other) {
-    const ImageEntry* image = EntryAs<ImageEntry>(&other);
-    if (!image) {
-        return false;
-    }
-    AssignBase(other);
-    textColour = image->textColour;
-    backgroundColour = image->backgroundColour;
-    font = image->font;
-    opaque = image->opaque;
-    isText = image->isText;
-    text = image->text;
-    fileName = image->fileName;
-    data = image->data;
-    source = image->source;
-    return true;
-}
 
 Validation ImageEntry::Validate(ValidationContext& context) {
     Validation result;
@@ -98,10 +84,6 @@ Validation ImageEntry::Validate(ValidationContext& context) {
     }
     shown = 0;
     return result;
-}
-
-std::unique_ptr<SceneEntry> ImageEntry::Clone() const {
-    return std::make_unique<ImageEntry>();
 }
 
 void ImageEntry::WriteRecord(ByteWriter& out) const {
@@ -152,18 +134,6 @@ void ImageEntry::ReadRecord(ByteReader& in) {
 
 // ---- Multimedia ----
 
-bool MultimediaEntry::Assign(const SceneEntry& other) {
-    const MultimediaEntry* media = EntryAs<MultimediaEntry>(&other);
-    if (!media) {
-        return false;
-    }
-    AssignBase(other);
-    fileName = media->fileName;
-    mediaType = media->mediaType;
-    data = media->data;
-    return true;
-}
-
 Validation MultimediaEntry::Validate(ValidationContext&) {
     if (disabled && AllUsersDisabled()) {
         return Validation::Pass();
@@ -172,10 +142,6 @@ Validation MultimediaEntry::Validate(ValidationContext&) {
         return Validation::Fail(msg::kChooseMedia);
     }
     return Validation::Pass();
-}
-
-std::unique_ptr<SceneEntry> MultimediaEntry::Clone() const {
-    return std::make_unique<MultimediaEntry>();
 }
 
 void MultimediaEntry::WriteRecord(ByteWriter& out) const {
@@ -205,15 +171,6 @@ const ImageEntry* ImageCommandEntry::LinkedImage() const {
     return EntryAs<ImageEntry>(GetLinkedObject());
 }
 
-bool ImageCommandEntry::Assign(const SceneEntry& other) {
-    if (other.Kind() != Kind()) {
-        return false;
-    }
-    AssignBase(other);
-    params.Assign(static_cast<const ImageCommandEntry&>(other).params);
-    return true;
-}
-
 Validation ImageCommandEntry::Validate(ValidationContext&) {
     if (disabled) {
         return Validation::Pass();
@@ -224,69 +181,9 @@ Validation ImageCommandEntry::Validate(ValidationContext&) {
     return params.Validate();
 }
 
-std::unique_ptr<SceneEntry> ShowEntry::Clone() const {
-    return std::make_unique<ShowEntry>();
-}
-std::unique_ptr<SceneEntry> MoveEntry::Clone() const {
-    return std::make_unique<MoveEntry>();
-}
-std::unique_ptr<SceneEntry> HideEntry::Clone() const {
-    return std::make_unique<HideEntry>();
-}
-
 // ---- Wait, Cls, Repeat ----
 
-bool WaitEntry::Assign(const SceneEntry& other) {
-    const WaitEntry* wait = EntryAs<WaitEntry>(&other);
-    if (!wait) {
-        return false;
-    }
-    AssignBase(other);
-    duration.Assign(wait->duration);
-    return true;
-}
-
-std::unique_ptr<SceneEntry> WaitEntry::Clone() const {
-    return std::make_unique<WaitEntry>();
-}
-
-bool ClsEntry::Assign(const SceneEntry& other) {
-    const ClsEntry* cls = EntryAs<ClsEntry>(&other);
-    if (!cls) {
-        return false;
-    }
-    AssignBase(other);
-    colour.Assign(cls->colour);
-    return true;
-}
-
-std::unique_ptr<SceneEntry> ClsEntry::Clone() const {
-    return std::make_unique<ClsEntry>();
-}
-
-bool RepeatEntry::Assign(const SceneEntry& other) {
-    if (other.Kind() != kKind) {
-        return false;
-    }
-    AssignBase(other);
-    return true;
-}
-
-std::unique_ptr<SceneEntry> RepeatEntry::Clone() const {
-    return std::make_unique<RepeatEntry>();
-}
-
 // ---- Until ----
-
-bool UntilEntry::Assign(const SceneEntry& other) {
-    const UntilEntry* until = EntryAs<UntilEntry>(&other);
-    if (!until) {
-        return false;
-    }
-    AssignBase(other);
-    repeat.Assign(until->repeat);
-    return true;
-}
 
 Validation UntilEntry::Validate(ValidationContext& context) {
     if (disabled) {
@@ -317,10 +214,6 @@ Validation UntilEntry::Validate(ValidationContext& context) {
     return Validation::Fail(msg::kMissingRepeat);
 }
 
-std::unique_ptr<SceneEntry> UntilEntry::Clone() const {
-    return std::make_unique<UntilEntry>();
-}
-
 bool UntilEntry::Loop(std::int32_t& index) {
     if (jumpTarget < 0) {
         return false;
@@ -334,23 +227,6 @@ bool UntilEntry::Loop(std::int32_t& index) {
 }
 
 // ---- Line ----
-
-bool LineEntry::Assign(const SceneEntry& other) {
-    const LineEntry* line = EntryAs<LineEntry>(&other);
-    if (!line) {
-        return false;
-    }
-    AssignBase(other);
-    motion.Assign(line->motion);
-    colour.Assign(line->colour);
-    penStyle = line->penStyle;
-    penWidth = line->penWidth;
-    return true;
-}
-
-std::unique_ptr<SceneEntry> LineEntry::Clone() const {
-    return std::make_unique<LineEntry>();
-}
 
 void LineEntry::WriteRecord(ByteWriter& out) const {
     colour.Write(out);
@@ -379,48 +255,6 @@ Validation MediaCommandEntry::Validate(ValidationContext&) {
     return LinkedMedia() ? Validation::Pass() : Validation::Fail(msg::kChooseMedia);
 }
 
-bool PlayEntry::Assign(const SceneEntry& other) {
-    const PlayEntry* play = EntryAs<PlayEntry>(&other);
-    if (!play) {
-        return false;
-    }
-    AssignBase(other);
-    params.Assign(play->params);
-    return true;
-}
-
-std::unique_ptr<SceneEntry> PlayEntry::Clone() const {
-    return std::make_unique<PlayEntry>();
-}
-
-bool StopEntry::Assign(const SceneEntry& other) {
-    const StopEntry* stop = EntryAs<StopEntry>(&other);
-    if (!stop) {
-        return false;
-    }
-    AssignBase(other);
-    params.Assign(stop->params);
-    return true;
-}
-
-std::unique_ptr<SceneEntry> StopEntry::Clone() const {
-    return std::make_unique<StopEntry>();
-}
-
 // ---- Comment ----
-
-bool CommentEntry::Assign(const SceneEntry& other) {
-    const CommentEntry* comment = EntryAs<CommentEntry>(&other);
-    if (!comment) {
-        return false;
-    }
-    AssignBase(other);
-    text = comment->text;
-    return true;
-}
-
-std::unique_ptr<SceneEntry> CommentEntry::Clone() const {
-    return std::make_unique<CommentEntry>();
-}
 
 }  // namespace vl

@@ -53,12 +53,11 @@ class ImageEntry final : public SceneEntry {
     // "...", or the file name; "?" when there is none.
     std::string ObjectName() const;
 
-    bool Assign(const SceneEntry& other) override;
+    bool Assign(const SceneEntry& other);
     // Passes untouched when deactivated and not used by an active command; otherwise fails
     // without text or data ("You have to choose the image."), or prepares through the preparer.
     Validation Validate(ValidationContext& context) override;
-    void Describe(std::string& line) const override;
-    std::unique_ptr<SceneEntry> Clone() const override;
+    void Describe(std::string& line) const;
 
   protected:
     void WriteRecord(ByteWriter& out) const override;
@@ -80,10 +79,9 @@ class MultimediaEntry final : public SceneEntry {
     // The file name, or "?" when it is empty.
     std::string ObjectName() const;
 
-    bool Assign(const SceneEntry& other) override;
+    bool Assign(const SceneEntry& other);
     Validation Validate(ValidationContext& context) override;
-    void Describe(std::string& line) const override;
-    std::unique_ptr<SceneEntry> Clone() const override;
+    void Describe(std::string& line) const;
 
   protected:
     void WriteRecord(ByteWriter& out) const override;
@@ -98,7 +96,7 @@ class ImageCommandEntry : public SceneEntry {
     // The linked Image, or nullptr when there is none (or the link is not to an Image).
     const ImageEntry* LinkedImage() const;
 
-    bool Assign(const SceneEntry& other) override;
+    bool Assign(const SceneEntry& other);
     Validation Validate(ValidationContext& context) override;
 
   protected:
@@ -111,24 +109,21 @@ class ShowEntry final : public ImageCommandEntry {
   public:
     static constexpr std::int32_t kKind = kShow;
     ShowEntry() : ImageCommandEntry(kKind) {}
-    void Describe(std::string& line) const override;
-    std::unique_ptr<SceneEntry> Clone() const override;
+    void Describe(std::string& line) const;
 };
 
 class MoveEntry final : public ImageCommandEntry {
   public:
     static constexpr std::int32_t kKind = kMove;
     MoveEntry() : ImageCommandEntry(kKind) {}
-    void Describe(std::string& line) const override;
-    std::unique_ptr<SceneEntry> Clone() const override;
+    void Describe(std::string& line) const;
 };
 
 class HideEntry final : public ImageCommandEntry {
   public:
     static constexpr std::int32_t kKind = kHide;
     HideEntry() : ImageCommandEntry(kKind) {}
-    void Describe(std::string& line) const override;
-    std::unique_ptr<SceneEntry> Clone() const override;
+    void Describe(std::string& line) const;
 };
 
 class WaitEntry final : public SceneEntry {
@@ -137,10 +132,9 @@ class WaitEntry final : public SceneEntry {
     WaitEntry() : SceneEntry(kKind) {}
     DurationParam duration;
 
-    bool Assign(const SceneEntry& other) override;
+    bool Assign(const SceneEntry& other);
     Validation Validate(ValidationContext&) override { return Validation::Pass(); }
-    void Describe(std::string& line) const override;
-    std::unique_ptr<SceneEntry> Clone() const override;
+    void Describe(std::string& line) const;
 
   protected:
     void WriteRecord(ByteWriter& out) const override { duration.Write(out); }
@@ -153,10 +147,9 @@ class ClsEntry final : public SceneEntry {
     ClsEntry() : SceneEntry(kKind) {}
     ColourParam colour;
 
-    bool Assign(const SceneEntry& other) override;
+    bool Assign(const SceneEntry& other);
     Validation Validate(ValidationContext&) override { return Validation::Pass(); }
-    void Describe(std::string& line) const override;
-    std::unique_ptr<SceneEntry> Clone() const override;
+    void Describe(std::string& line) const;
 
   protected:
     void WriteRecord(ByteWriter& out) const override { colour.Write(out); }
@@ -168,10 +161,9 @@ class RepeatEntry final : public SceneEntry {
     static constexpr std::int32_t kKind = kRepeat;
     RepeatEntry() : SceneEntry(kKind) {}
 
-    bool Assign(const SceneEntry& other) override;
+    bool Assign(const SceneEntry& other);
     Validation Validate(ValidationContext&) override { return Validation::Pass(); }
-    void Describe(std::string& line) const override;
-    std::unique_ptr<SceneEntry> Clone() const override;
+    void Describe(std::string& line) const;
 
   protected:
     void WriteRecord(ByteWriter&) const override {}
@@ -186,14 +178,13 @@ class UntilEntry final : public SceneEntry {
     // Index of the entry after the matching Repeat; -1 until the scene is checked.
     std::int32_t jumpTarget = -1;
 
-    bool Assign(const SceneEntry& other) override;
+    bool Assign(const SceneEntry& other);
     // Pairs the loop: walks up from the entry above, counting active Until (+1) and active
     // Repeat (-1) entries, and takes the Repeat where the depth reaches 0; resets the pass
     // counter. Deactivated entries are left out of the walk as they are left out of the balance
     // check, so a scene that passes that check always pairs.
     Validation Validate(ValidationContext& context) override;
-    void Describe(std::string& line) const override;
-    std::unique_ptr<SceneEntry> Clone() const override;
+    void Describe(std::string& line) const;
 
     // The loop rule when the player reaches this Until at index: with Infinite, or while the
     // pass counter (raised by one) stays below the count, index becomes jumpTarget - 1 so that
@@ -218,10 +209,9 @@ class LineEntry final : public SceneEntry {
     std::int32_t penStyle = kPenSolid;  // any other value: DashDotDot
     std::int32_t penWidth = 1;
 
-    bool Assign(const SceneEntry& other) override;
+    bool Assign(const SceneEntry& other);
     Validation Validate(ValidationContext&) override { return Validation::Pass(); }
-    void Describe(std::string& line) const override;
-    std::unique_ptr<SceneEntry> Clone() const override;
+    void Describe(std::string& line) const;
 
   protected:
     void WriteRecord(ByteWriter& out) const override;
@@ -246,9 +236,8 @@ class PlayEntry final : public MediaCommandEntry {
     PlayEntry() : MediaCommandEntry(kKind) {}
     PlayParams params;
 
-    bool Assign(const SceneEntry& other) override;
-    void Describe(std::string& line) const override;
-    std::unique_ptr<SceneEntry> Clone() const override;
+    bool Assign(const SceneEntry& other);
+    void Describe(std::string& line) const;
 
   protected:
     void WriteRecord(ByteWriter& out) const override { params.Write(out); }
@@ -261,9 +250,8 @@ class StopEntry final : public MediaCommandEntry {
     StopEntry() : MediaCommandEntry(kKind) {}
     StopParams params;
 
-    bool Assign(const SceneEntry& other) override;
-    void Describe(std::string& line) const override;
-    std::unique_ptr<SceneEntry> Clone() const override;
+    bool Assign(const SceneEntry& other);
+    void Describe(std::string& line) const;
 
   protected:
     void WriteRecord(ByteWriter& out) const override { params.Write(out); }
@@ -276,11 +264,10 @@ class CommentEntry final : public SceneEntry {
     CommentEntry() : SceneEntry(kKind) {}
     std::string text;
 
-    bool Assign(const SceneEntry& other) override;
+    bool Assign(const SceneEntry& other);
     Validation Validate(ValidationContext&) override { return Validation::Pass(); }
     // The comment text alone, without head.
-    void Describe(std::string& line) const override;
-    std::unique_ptr<SceneEntry> Clone() const override;
+    void Describe(std::string& line) const;
 
   protected:
     void WriteRecord(ByteWriter& out) const override { out.WriteScrambledText(text); }

@@ -59,7 +59,9 @@ class SceneEntry {
 
     // Copies the stored and editable fields of an entry of the same kind (not the index, not the
     // links, not run-time state). Returns false, changing nothing, when the kinds differ.
-    virtual bool Assign(const SceneEntry& other) = 0;
+    // Assign, Describe and Clone dispatch on the kind rather than through the virtual table, so a
+    // program that never calls them (Glint) does not link them.
+    bool Assign(const SceneEntry& other);
     // The record after the kind DWORD: base part, then the kind's own fields (version 2.2).
     void Write(ByteWriter& out) const;
     // Reads the record in the layout of in.Version().
@@ -67,9 +69,9 @@ class SceneEntry {
     // Check before play and packaging. A deactivated command passes.
     virtual Validation Validate(ValidationContext& context) = 0;
     // Appends the entry's one-line text.
-    virtual void Describe(std::string& line) const = 0;
+    void Describe(std::string& line) const;
     // A new entry of the same kind with default settings (not a copy).
-    virtual std::unique_ptr<SceneEntry> Clone() const = 0;
+    std::unique_ptr<SceneEntry> Clone() const;
 
     // Links. A command of kind Show, Move or Hide links to an Image, Play and Stop to a
     // Multimedia; the object keeps the list of its users. Both sides stay consistent whichever

@@ -1,6 +1,5 @@
 #include "scene/params.h"
 
-#include "scene/messages.h"
 #include "scene/random.h"
 
 namespace vl {
@@ -34,14 +33,6 @@ void DescriptionParam::Read(ByteReader& in) {
 
 ColourParam::ColourParam() : seed(NextCreationSeed()) {}
 
-void ColourParam::Assign(const ColourParam& other) {
-    colour = other.colour;
-    secondColour = other.secondColour;
-    mixing = other.mixing;
-    random = other.random;
-    background = other.background;
-}
-
 void ColourParam::Write(ByteWriter& out) const {
     out.WriteDword(colour);
     out.WriteInt(mixing);
@@ -69,12 +60,6 @@ std::uint32_t ColourParam::Resolve() {
 }
 
 // ---- DurationParam ----
-
-void DurationParam::Assign(const DurationParam& other) {
-    milliseconds = other.milliseconds;
-    random = other.random;
-    randomRange = other.randomRange;
-}
 
 void DurationParam::Write(ByteWriter& out) const {
     out.WriteInt(milliseconds);
@@ -107,11 +92,6 @@ std::int32_t DurationParam::DrawRandom(std::uint32_t timeSeed) {
 
 // ---- RepeatCountParam, PlayModeParam ----
 
-void RepeatCountParam::Assign(const RepeatCountParam& other) {
-    count = other.count;
-    infinite = other.infinite;
-}
-
 void RepeatCountParam::Write(ByteWriter& out) const {
     out.WriteDword(count);
     out.WriteInt(infinite);
@@ -120,14 +100,6 @@ void RepeatCountParam::Write(ByteWriter& out) const {
 void RepeatCountParam::Read(ByteReader& in) {
     count = in.ReadDword();
     infinite = in.ReadInt();
-}
-
-void PlayModeParam::Assign(const PlayModeParam& other) {
-    RepeatCountParam::Assign(other);
-    videoX = other.videoX;
-    videoY = other.videoY;
-    wait = other.wait;
-    endless = other.endless;
 }
 
 void PlayModeParam::Write(ByteWriter& out) const {
@@ -151,16 +123,6 @@ void PlayModeParam::Read(ByteReader& in) {
 // ---- MotionParam ----
 
 MotionParam::MotionParam() : seed(NextCreationSeed()) {}
-
-void MotionParam::Assign(const MotionParam& other) {
-    const std::int32_t keepX = currentX;
-    const std::int32_t keepY = currentY;
-    const std::uint32_t keepSeed = seed;
-    *this = other;
-    currentX = keepX;
-    currentY = keepY;
-    seed = keepSeed;
-}
 
 void MotionParam::Write(ByteWriter& out) const {
     const std::int32_t fields[] = {
@@ -240,12 +202,6 @@ void MotionParam::Read(ByteReader& in) {
 
 // ---- ImageActionParams, PlayParams ----
 
-void ImageActionParams::Assign(const ImageActionParams& other) {
-    motion.Assign(other.motion);
-    colour.Assign(other.colour);
-    description.Assign(other.description);
-}
-
 void ImageActionParams::Write(ByteWriter& out) const {
     motion.Write(out);
     colour.Write(out);
@@ -264,59 +220,12 @@ Validation ImageActionParams::Validate() const {
     return colour.Validate();
 }
 
-void PlayParams::Assign(const PlayParams& other) {
-    description.Assign(other.description);
-    mode.Assign(other.mode);
-}
-
 void PlayParams::Write(ByteWriter& out) const {
     mode.Write(out);
 }
 
 void PlayParams::Read(ByteReader& in) {
     mode.Read(in);
-}
-
-// ---- Step-mode reachability ----
-
-bool IsAxisReachable(std::int32_t comparison, std::int32_t start, std::int32_t step,
-                     std::int32_t until) {
-    const std::int64_t s = start;
-    const std::int64_t d = step;
-    const std::int64_t u = until;
-    switch (comparison) {
-        case kGreater:
-            return s > u || d > 0;
-        case kLess:
-            return s < u || d < 0;
-        case kEqual:
-            if (d == 0) {
-                return s == u;
-            }
-            if (s == u || (u - s) % d != 0) {
-                return false;
-            }
-            return s < u ? d > 0 : d < 0;
-        case kNotEqual:
-            return d != 0 || s != u;
-        default:
-            return false;
-    }
-}
-
-std::string UnreachableConditionMessage(const MotionParam& motion) {
-    if (!motion.stepMode) {
-        return {};
-    }
-    const bool x = IsAxisReachable(motion.xComparison, motion.startX, motion.stepX, motion.untilX);
-    const bool y = IsAxisReachable(motion.yComparison, motion.startY, motion.stepY, motion.untilY);
-    if (x && y) {
-        return {};
-    }
-    if (!x && !y) {
-        return msg::kBothConditionsNeverReached;
-    }
-    return std::string(x ? "Y" : "X") + msg::kOneConditionNeverReached;
 }
 
 }  // namespace vl

@@ -19,8 +19,8 @@ class EntryParam {
     // Reads the record in the layout of in.Version(); failures show in in.ok().
     virtual void Read(ByteReader& in) = 0;
     virtual Validation Validate() const { return Validation::Pass(); }
-    // Appends the record's piece of an entry's one-line text.
-    virtual void Describe(std::string& text) const = 0;
+    // Each record also has a Describe(text) that appends its piece of an entry's one-line text.
+    // It is not virtual so that programs that never describe (Glint) do not link the texts.
 };
 
 // The free text a user attaches to an entry.
@@ -31,7 +31,7 @@ class DescriptionParam : public EntryParam {
     void Assign(const DescriptionParam& other) { text = other.text; }
     void Write(ByteWriter& out) const override;
     void Read(ByteReader& in) override;
-    void Describe(std::string& out) const override;  // the text itself
+    void Describe(std::string& out) const;  // the text itself
 };
 
 inline constexpr std::uint32_t kWhite = 0x00FFFFFF;
@@ -70,7 +70,7 @@ class ColourParam : public EntryParam {
     void Write(ByteWriter& out) const override;
     void Read(ByteReader& in) override;
     // "Colour: ..., Mixing: ..., Background: ..."
-    void Describe(std::string& text) const override;
+    void Describe(std::string& text) const;
     // "Colour: RGB(r, g, b)" or "Colour: Random", without mixing and background (Cls).
     void DescribeColourOnly(std::string& text) const;
 
@@ -92,7 +92,7 @@ class DurationParam : public EntryParam {
     void Write(ByteWriter& out) const override;
     void Read(ByteReader& in) override;
     // "Random" or "Duration: %.11g sec".
-    void Describe(std::string& text) const override;
+    void Describe(std::string& text) const;
 
     // A random Wait's next duration: seeded with timeSeed, d := (rand() + d) mod range until d is
     // at least 150 ms away from the previous value. Stored as the new milliseconds and returned.
@@ -110,7 +110,7 @@ class RepeatCountParam : public EntryParam {
     void Write(ByteWriter& out) const override;
     void Read(ByteReader& in) override;
     // "Infinite" or "%d time%s".
-    void Describe(std::string& text) const override;
+    void Describe(std::string& text) const;
 };
 
 // How a Play plays its media: the count (or Infinite), where a video appears and whether the
@@ -126,7 +126,7 @@ class PlayModeParam : public RepeatCountParam {
     void Write(ByteWriter& out) const override;
     void Read(ByteReader& in) override;
     // "Wait - <count>" or "No wait - Infinite" / "No wait - 1 time".
-    void Describe(std::string& text) const override;
+    void Describe(std::string& text) const;
     // The wait form applies only with wait set and endless clear.
     bool Waits() const { return wait != 0 && endless == 0; }
 };
@@ -163,7 +163,7 @@ class MotionParam : public EntryParam {
     void Write(ByteWriter& out) const override;
     void Read(ByteReader& in) override;
     // The motion text of a Move.
-    void Describe(std::string& text) const override;
+    void Describe(std::string& text) const;
     // "Start Position: (..), End Position: (..)" with Random/Center per coordinate.
     void DescribePositions(std::string& text) const;
 };
@@ -182,7 +182,7 @@ class ImageActionParams : public EntryParam {
     void Read(ByteReader& in) override;
     Validation Validate() const override;  // motion and colour: always pass
     // Motion text, ", ", colour text (the Move form).
-    void Describe(std::string& text) const override;
+    void Describe(std::string& text) const;
 };
 
 // Play. The linked Multimedia is held by the entry, as for ImageActionParams.
@@ -194,7 +194,7 @@ class PlayParams : public EntryParam {
     void Assign(const PlayParams& other);
     void Write(ByteWriter& out) const override;
     void Read(ByteReader& in) override;
-    void Describe(std::string& text) const override;
+    void Describe(std::string& text) const;
 };
 
 // Stop: nothing stored beyond the link.
@@ -205,7 +205,7 @@ class StopParams : public EntryParam {
     void Assign(const StopParams& other) { description.Assign(other.description); }
     void Write(ByteWriter&) const override {}
     void Read(ByteReader&) override {}
-    void Describe(std::string&) const override {}
+    void Describe(std::string&) const {}
 };
 
 // Step-mode reachability of one axis: can a walk from start by step reach the comparison's
