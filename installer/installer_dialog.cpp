@@ -4,6 +4,24 @@
 #include "ferrule_resources.h"
 
 namespace vl {
+namespace {
+
+INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
+    switch (msg) {
+        case WM_INITDIALOG:
+            return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+                EndDialog(dialog, LOWORD(wParam));
+                return TRUE;
+            }
+            return FALSE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace
 
 INT_PTR InstallerDialog::Run() {
     return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_INSTALLER), nullptr,
@@ -29,12 +47,15 @@ INT_PTR InstallerDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM) {
         case WM_COMMAND:
             OnCommand(LOWORD(wParam));
             return TRUE;
+        case WM_SYSCOMMAND:
+            return OnSysCommand(wParam);
         default:
             return FALSE;
     }
 }
 
 BOOL InstallerDialog::OnInitDialog() {
+    AddAboutItem();
     HINSTANCE instance = GetModuleHandleA(nullptr);
     // Shared icons belong to the system; nothing to free.
     HANDLE big = LoadImageA(instance, MAKEINTRESOURCEA(IDI_FERRULE), IMAGE_ICON,
@@ -60,6 +81,29 @@ BOOL InstallerDialog::OnInitDialog() {
     ApplicationName(path, name, sizeof(name));
     SetDlgItemTextA(dialog_, IDC_NAME, name);
     return TRUE;
+}
+
+void InstallerDialog::AddAboutItem() {
+    char text[64];
+    if (LoadStringA(GetModuleHandleA(nullptr), IDS_ABOUTBOX, text, sizeof(text)) <= 0)
+        return;
+    HMENU menu = GetSystemMenu(dialog_, FALSE);
+    if (!menu)
+        return;
+    AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(menu, MF_STRING, IDM_ABOUTBOX, text);
+}
+
+bool InstallerDialog::OnSysCommand(WPARAM command) {
+    if ((command & 0xFFF0) != IDM_ABOUTBOX)
+        return false;
+    ShowAbout();
+    return true;
+}
+
+void InstallerDialog::ShowAbout() {
+    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUTBOX), dialog_, &AboutProc,
+                    0);
 }
 
 void InstallerDialog::OnCommand(int id) {

@@ -17,6 +17,9 @@ class InstallerDialog {
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     BOOL OnInitDialog();
     void OnCommand(int id);
+    bool OnSysCommand(WPARAM command);
+    void AddAboutItem();
+    void ShowAbout();
 
     HWND dialog_ = nullptr;  // not owned: the dialog manager destroys it
     FontHandle nameFont_;    // Arial, 19 pixels, italic: the screen saver's name

@@ -276,6 +276,26 @@ TEST(FerruleProgram, CancelEndsItInstallAndPreviewDoNotYet) {
     EXPECT_EQ(code, 0u);
 }
 
+TEST(FerruleProgram, SystemMenuCommandOpensTheAboutBox) {
+    ProgramProcess ferrule(WindowsPath(VL_FERRULE_PATH), "");
+    ASSERT_TRUE(ferrule.Started());
+    HWND dialog = ferrule.WaitForWindow("#32770", "Vistaloom Installer");
+    ASSERT_NE(dialog, nullptr);
+    PostMessageA(dialog, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    HWND about = ferrule.WaitForWindow("#32770", "About Ferrule");
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(GetParent(about), dialog);
+    PostMessageA(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    for (int i = 0; i < 100 && IsWindow(about); ++i)
+        Sleep(20);
+    EXPECT_FALSE(IsWindow(about));
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the installer stays after the about box";
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    DWORD code = 99;
+    ASSERT_TRUE(ferrule.WaitForExit(kExitTimeoutMs, &code));
+    EXPECT_EQ(code, 0u);
+}
+
 TEST(FerruleProgram, ShowsTheNameItIsStoredUnder) {
     char folder[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, folder);
@@ -299,6 +319,23 @@ TEST(FerruleProgram, ManifestAndIcon) {
     ASSERT_TRUE(resources.Loaded());
     EXPECT_TRUE(Contains(resources.Data(RT_MANIFEST, 1), kCommonControls6));
     EXPECT_FALSE(resources.Data(RT_GROUP_ICON, IDI_FERRULE).empty());
+    // String 101 lives in block 101 / 16 + 1 = 7 as the sixth counted (UTF-16) string.
+    const std::string block = resources.Data(RT_STRING, IDS_ABOUTBOX / 16 + 1);
+    const std::string expected = "&About Ferrule...";
+    std::string text;
+    std::size_t at = 0;
+    for (int index = 0; index <= IDS_ABOUTBOX % 16 && at + 2 <= block.size(); ++index) {
+        const std::size_t length =
+            static_cast<unsigned char>(block[at]) | static_cast<unsigned char>(block[at + 1]) << 8;
+        at += 2;
+        if (index == IDS_ABOUTBOX % 16) {
+            for (std::size_t i = 0; i < length && at + 2 * i < block.size(); ++i) {
+                text.push_back(block[at + 2 * i]);
+            }
+        }
+        at += 2 * length;
+    }
+    EXPECT_EQ(text, expected);
 }
 
 }  // namespace
