@@ -67,11 +67,5 @@ TEST(Random, RandomWaitMovesAtLeast150AndStaysInRange) {
     EXPECT_LT(stuck, 100);
 }
 
-TEST(Random, CreationSeedsDiffer) {
-    ColourParam a;
-    ColourParam b;
-    EXPECT_NE(a.seed, b.seed);
-}
-
 }  // namespace
 }  // namespace vl
