@@ -389,7 +389,7 @@ TEST(PortablePreparer, MessagesOfRefusedObjects) {
     EXPECT_EQ(result.index, 0);
 }
 
-TEST(Reachability, TableOfThePart) {
+TEST(Reachability, EveryComparisonBothWays) {
     // ">"
     EXPECT_TRUE(IsAxisReachable(kGreater, 5, 0, 3));
     EXPECT_TRUE(IsAxisReachable(kGreater, 0, 1, 3));
