@@ -1,0 +1,96 @@
+// What the player's Wine tests share: a preview-like pair of windows (a parent that receives the
+// finished notification and a CClientTestWnd on it), a drawing that counts the entries handed to
+// it, scene building, and a private temporary folder.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/player/client_test_wnd.h"
+#include "engine/player/entry_drawing.h"
+#include "engine/player/scene_thread.h"
+#include "scene/entries.h"
+#include "scene/entry_list.h"
+#include "window.h"
+
+namespace vl::testing {
+
+// Runs this thread's messages until `done` holds or timeoutMs passes; returns done().
+bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
+// Runs this thread's messages for ms milliseconds.
+void PumpFor(DWORD ms);
+
+// A top-level window with a CClientTestWnd filling it, counting the finished notifications.
+class PreviewWindows : public Window {
+  public:
+    PreviewWindows();
+    ~PreviewWindows() override;
+
+    CClientTestWnd view;
+    int finished = 0;
+
+  protected:
+    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+};
+
+// Counts the drawing entries, and runs a test's action inside a Show (on the player thread).
+class CountingDrawing : public IEntryDrawing {
+  public:
+    void Show(ShowEntry& entry, DrawTarget& target) override;
+    void Move(MoveEntry&, DrawTarget&) override { ++moves; }
+    void Hide(HideEntry&, DrawTarget&) override { ++hides; }
+    void Line(LineEntry&, DrawTarget&) override { ++lines; }
+
+    std::atomic<int> shows{0}, moves{0}, hides{0}, lines{0};
+    // Called with the number of the Show (1 for the first).
+    std::function<void(int)> onShow;
+};
+
+// Appends an entry of type T and returns it.
+template <class T>
+T& Add(EntryList& list) {
+    auto entry = std::make_unique<T>();
+    T& added = *entry;
+    list.Append(std::move(entry));
+    list.Renumber();
+    return added;
+}
+
+// Pairs every Until with its Repeat, as the scene check does before a preview.
+void PairLoops(EntryList& list);
+
+MultimediaEntry& AddMedia(EntryList& list, const std::vector<std::uint8_t>& bytes, bool video);
+PlayEntry& AddPlay(EntryList& list, MultimediaEntry& media, bool wait, std::uint32_t count = 1,
+                   bool endless = false);
+
+// Points the process's temporary folder (TMP and TEMP) at a new empty folder for its lifetime.
+class PrivateTempFolder {
+  public:
+    PrivateTempFolder();
+    ~PrivateTempFolder();
+    const std::string& Path() const { return path_; }
+    // Names of the files in it, sorted.
+    std::vector<std::string> Files() const;
+
+  private:
+    std::string path_;
+    std::string oldTmp_, oldTemp_;
+};
+
+// Starts a thread on the windows' view and pumps messages until its finished notification.
+struct RunResult {
+    bool finished = false;
+    bool ended = false;
+};
+RunResult PlayToEnd(PreviewWindows& windows, EntryList& list, IEntryDrawing& drawing,
+                    WaitOptions options = {}, DWORD timeoutMs = 20000);
+
+}  // namespace vl::testing

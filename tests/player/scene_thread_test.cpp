@@ -1,0 +1,314 @@
+// The scene thread under Wine: loops, step mode, pauses, Stop, the finished notification and the
+// repaint of a Cls, with a drawing that counts what it is handed.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "engine/player/scene_thread.h"
+#include "player_support.h"
+
+namespace vl::testing {
+namespace {
+
+constexpr std::uint32_t kRed = 0x0000FF;
+constexpr std::uint32_t kGreen = 0x00FF00;
+
+// The colour the view shows in its middle.
+std::uint32_t PixelOf(CClientTestWnd& view) {
+    WindowDc dc(view.Handle());
+    return GetPixel(dc.Get(), 160, 120) & 0xFFFFFF;
+}
+
+ClsEntry& AddCls(EntryList& list, std::uint32_t colour, std::int32_t mixing = kNoMixing) {
+    ClsEntry& cls = Add<ClsEntry>(list);
+    cls.colour.colour = colour;
+    cls.colour.mixing = mixing;
+    return cls;
+}
+
+UntilEntry& AddUntil(EntryList& list, std::uint32_t count, bool infinite = false) {
+    UntilEntry& until = Add<UntilEntry>(list);
+    until.repeat.count = count;
+    until.repeat.infinite = infinite ? 1 : 0;
+    return until;
+}
+
+// Waits (serving messages) until the player has asked for a pause and sits in it.
+bool WaitForPause(CSceneThread& thread) {
+    return PumpUntil([&] { return thread.Signals().IsSet(PlayerEvent::Pause); }, 10000);
+}
+
+DWORD MillisecondsOf(const std::function<void()>& action) {
+    const DWORD start = GetTickCount();
+    action();
+    return GetTickCount() - start;
+}
+
+TEST(SceneThread, RepeatShowUntilCountThreeRunsTheBlockThreeTimes) {
+    PreviewWindows windows;
+    EntryList list;
+    Add<RepeatEntry>(list);
+    Add<ShowEntry>(list);
+    AddUntil(list, 3);
+    PairLoops(list);
+    CountingDrawing drawing;
+
+    const RunResult result = PlayToEnd(windows, list, drawing);
+    EXPECT_TRUE(result.finished);
+    EXPECT_TRUE(result.ended);
+    EXPECT_EQ(drawing.shows, 3);
+    EXPECT_EQ(EntryAs<UntilEntry>(&list.At(2))->repeat.passCounter, 0u);
+}
+
+TEST(SceneThread, EachDrawingKindReachesTheDrawingAndDisabledOnesDoNot) {
+    PreviewWindows windows;
+    EntryList list;
+    Add<ShowEntry>(list);
+    Add<MoveEntry>(list);
+    Add<HideEntry>(list);
+    Add<LineEntry>(list);
+    Add<LineEntry>(list).SetDisabled(1);
+    CountingDrawing drawing;
+
+    EXPECT_TRUE(PlayToEnd(windows, list, drawing).finished);
+    EXPECT_EQ(drawing.shows, 1);
+    EXPECT_EQ(drawing.moves, 1);
+    EXPECT_EQ(drawing.hides, 1);
+    EXPECT_EQ(drawing.lines, 1);
+}
+
+TEST(SceneThread, EmptySceneTurnsTheWindowBlackAndNotifiesTheParent) {
+    PreviewWindows windows;
+    windows.view.Redraw(kGreen, 0);
+    ASSERT_EQ(PixelOf(windows.view), kGreen);
+    EntryList list;
+    CountingDrawing drawing;
+
+    const RunResult result = PlayToEnd(windows, list, drawing);
+    EXPECT_TRUE(result.finished);
+    EXPECT_EQ(windows.finished, 1);
+    EXPECT_EQ(windows.view.BackgroundColour(), 0u);
+    EXPECT_EQ(windows.view.RasterOperation(), static_cast<std::uint32_t>(SRCCOPY));
+    EXPECT_EQ(PixelOf(windows.view), 0u);
+}
+
+TEST(SceneThread, ClsRepaintsTheWholeWindowAndKeepsItsMixingCode) {
+    PreviewWindows windows;
+    EntryList list;
+    AddCls(list, kRed, kMixAnd);
+    CountingDrawing drawing;
+
+    EXPECT_TRUE(PlayToEnd(windows, list, drawing).finished);
+    EXPECT_EQ(windows.view.BackgroundColour(), kRed);
+    EXPECT_EQ(windows.view.RasterOperation(), static_cast<std::uint32_t>(kMixAnd));
+    EXPECT_EQ(PixelOf(windows.view), kRed);
+    // A later repaint by the system keeps the colour.
+    InvalidateRect(windows.view.Handle(), nullptr, TRUE);
+    UpdateWindow(windows.view.Handle());
+    EXPECT_EQ(PixelOf(windows.view), kRed);
+}
+
+TEST(SceneThread, StepModePausesAfterEachVisibleStepAndContinues) {
+    PreviewWindows windows;
+    EntryList list;
+    Add<ShowEntry>(list);
+    Add<CommentEntry>(list);
+    Add<ShowEntry>(list);
+    Add<ShowEntry>(list);
+    CountingDrawing drawing;
+    std::uint32_t times = 0;
+    CSceneThread thread(windows.view, &times, ScenePlay{list, {}, &drawing});
+    ASSERT_TRUE(thread.Start(1));
+
+    ASSERT_TRUE(WaitForPause(thread));
+    PumpFor(150);
+    EXPECT_EQ(drawing.shows, 1);  // held in the pause
+
+    // Step: one more visible step, then the next pause.
+    thread.Continue();
+    ASSERT_TRUE(PumpUntil([&] { return drawing.shows == 2; }));
+    ASSERT_TRUE(WaitForPause(thread));
+    PumpFor(100);
+    EXPECT_EQ(drawing.shows, 2);
+
+    // Go: step mode off, and the scene runs to its end.
+    thread.SetStepMode(0);
+    thread.Continue();
+    EXPECT_TRUE(PumpUntil([&] { return windows.finished == 1; }));
+    EXPECT_EQ(drawing.shows, 3);
+    EXPECT_TRUE(thread.HasEnded());
+}
+
+TEST(SceneThread, StepModeDoesNotPauseAfterTheLastEntry) {
+    PreviewWindows windows;
+    EntryList list;
+    Add<ShowEntry>(list);
+    CountingDrawing drawing;
+    std::uint32_t times = 0;
+    CSceneThread thread(windows.view, &times, ScenePlay{list, {}, &drawing});
+    ASSERT_TRUE(thread.Start(1));
+    EXPECT_TRUE(PumpUntil([&] { return windows.finished == 1; }));
+    EXPECT_EQ(drawing.shows, 1);
+    EXPECT_FALSE(thread.Signals().IsSet(PlayerEvent::Pause));
+}
+
+TEST(SceneThread, GoGivenWhileAnEntryRunsLetsTheNextPausePass) {
+    PreviewWindows windows;
+    EntryList list;
+    Add<ShowEntry>(list);
+    Add<ShowEntry>(list);
+    Add<ShowEntry>(list);
+    CountingDrawing drawing;
+    std::uint32_t times = 0;
+    CSceneThread thread(windows.view, &times, ScenePlay{list, {}, &drawing});
+    // The user presses Step while the first Show is still drawing.
+    drawing.onShow = [&](int number) {
+        if (number == 1)
+            thread.Continue();
+    };
+    ASSERT_TRUE(thread.Start(1));
+
+    ASSERT_TRUE(PumpUntil([&] { return drawing.shows == 2; }));
+    ASSERT_TRUE(WaitForPause(thread));
+    PumpFor(100);
+    EXPECT_EQ(drawing.shows, 2);
+    thread.Stop();
+}
+
+TEST(SceneThread, PauseRequestedDuringAnEntryTakesEffectAfterIt) {
+    PreviewWindows windows;
+    EntryList list;
+    Add<ShowEntry>(list);
+    Add<ShowEntry>(list);
+    CountingDrawing drawing;
+    std::uint32_t times = 0;
+    CSceneThread thread(windows.view, &times, ScenePlay{list, {}, &drawing});
+    drawing.onShow = [&](int number) {
+        if (number == 1)
+            thread.RequestPause();
+    };
+    ASSERT_TRUE(thread.Start(0));
+    ASSERT_TRUE(WaitForPause(thread));
+    PumpFor(150);
+    EXPECT_EQ(drawing.shows, 1);
+    thread.Continue();
+    EXPECT_TRUE(PumpUntil([&] { return windows.finished == 1; }));
+    EXPECT_EQ(drawing.shows, 2);
+}
+
+TEST(SceneThread, StopDuringAWaitEndsTheThreadWithinASlice) {
+    PreviewWindows windows;
+    EntryList list;
+    Add<WaitEntry>(list).duration.milliseconds = 30000;
+    Add<ShowEntry>(list);
+    CountingDrawing drawing;
+    std::uint32_t times = 0;
+    CSceneThread thread(windows.view, &times, ScenePlay{list, {100, 100}, &drawing});
+    ASSERT_TRUE(thread.Start(0));
+    PumpFor(250);
+    ASSERT_FALSE(thread.HasEnded());
+
+    const DWORD took = MillisecondsOf([&] { thread.Stop(); });
+    EXPECT_LT(took, 1000u);  // far below the 30 s of the Wait
+    EXPECT_TRUE(thread.HasEnded());
+    EXPECT_EQ(drawing.shows, 0);
+    // Stopped threads notify as well.
+    EXPECT_TRUE(PumpUntil([&] { return windows.finished == 1; }));
+}
+
+TEST(SceneThread, StopOnAPausedThreadEndsItAtOnce) {
+    PreviewWindows windows;
+    EntryList list;
+    Add<ShowEntry>(list);
+    Add<ShowEntry>(list);
+    CountingDrawing drawing;
+    std::uint32_t times = 0;
+    CSceneThread thread(windows.view, &times, ScenePlay{list, {}, &drawing});
+    ASSERT_TRUE(thread.Start(1));
+    ASSERT_TRUE(WaitForPause(thread));
+
+    const DWORD took = MillisecondsOf([&] { thread.Stop(); });
+    EXPECT_LT(took, 1000u);
+    EXPECT_TRUE(thread.HasEnded());
+    EXPECT_EQ(drawing.shows, 1);
+}
+
+TEST(SceneThread, ClsWhileStopWaitsCannotDeadlock) {
+    PreviewWindows windows;
+    EntryList list;
+    Add<RepeatEntry>(list);
+    Add<ClsEntry>(list).colour.random = 1;
+    AddUntil(list, 0, true);
+    PairLoops(list);
+    CountingDrawing drawing;
+    std::uint32_t times = 0;
+    CSceneThread thread(windows.view, &times, ScenePlay{list, {}, &drawing});
+    ASSERT_TRUE(thread.Start(0));
+    PumpFor(200);
+    // The player is repainting through this thread over and over; Stop must serve those
+    // repaints while it waits, or both threads wait for each other for ever.
+    for (int i = 0; i < 20; ++i) {
+        const std::uint32_t before = windows.view.BackgroundColour();
+        if (PumpUntil([&] { return windows.view.BackgroundColour() != before; }, 500))
+            break;
+    }
+    const DWORD took = MillisecondsOf([&] { thread.Stop(); });
+    EXPECT_LT(took, 2000u);
+    EXPECT_TRUE(thread.HasEnded());
+}
+
+TEST(SceneThread, EndedThreadCanBeStoppedAndDestroyedSafely) {
+    PreviewWindows windows;
+    EntryList list;
+    Add<ShowEntry>(list);
+    CountingDrawing drawing;
+    std::uint32_t times = 0;
+    auto thread =
+        std::make_unique<CSceneThread>(windows.view, &times, ScenePlay{list, {}, &drawing});
+    EXPECT_FALSE(thread->HasEnded());
+    ASSERT_TRUE(thread->Start(0));
+    EXPECT_FALSE(thread->Start(0));  // a thread starts once
+    ASSERT_TRUE(PumpUntil([&] { return windows.finished == 1; }));
+    // The object outlives its thread: a Stop in the interval before the owner forgets it is
+    // harmless, and so is a second one.
+    EXPECT_TRUE(thread->HasEnded());
+    thread->Stop();
+    thread->Stop();
+    thread.reset();
+    EXPECT_EQ(drawing.shows, 1);
+}
+
+TEST(SceneThread, ThreadNeverStartedStopsAtOnce) {
+    PreviewWindows windows;
+    EntryList list;
+    std::uint32_t times = 0;
+    CSceneThread thread(windows.view, &times, ScenePlay{list, {}, nullptr});
+    thread.Stop();
+    EXPECT_FALSE(thread.HasEnded());
+    EXPECT_EQ(windows.finished, 0);
+}
+
+TEST(SceneThread, CalibratedWaitEndsAtOnceWhenStopIsSet) {
+    PreviewWindows windows;
+    EntryList list;
+    std::uint32_t times = 0;
+    CSceneThread thread(windows.view, &times, ScenePlay{list, {}, nullptr});
+    thread.Signals().Set(PlayerEvent::Stop);
+    // Speed 0 would wait one second.
+    EXPECT_EQ(thread.CalibratedWait(0.0, 100000.0), WaitOutcome::Stopped);
+    EXPECT_EQ(thread.CalibratedWait(100000.0, 100000.0), WaitOutcome::Stopped);
+}
+
+TEST(SceneThread, CalibratedWaitLastsItsStep) {
+    PreviewWindows windows;
+    EntryList list;
+    std::uint32_t times = 0;
+    CSceneThread thread(windows.view, &times, ScenePlay{list, {}, nullptr});
+    Win32Clock clock;
+    const Micros start = clock.Now();
+    EXPECT_EQ(thread.CalibratedWait(80000.0, 100000.0), WaitOutcome::Completed);
+    EXPECT_GE(clock.Now() - start, 200000);  // never shorter than (1 - 0.8) s
+}
+
+}  // namespace
+}  // namespace vl::testing
