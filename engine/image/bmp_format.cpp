@@ -190,18 +190,18 @@ bool DecodeBmp(const std::uint8_t* data, std::size_t size, SECImage& image) {
     const bool topDown = header.height < 0;
     const int height = topDown ? -header.height : header.height;
     const bool fields = header.compression == kBmpBitFields;
+    const bool rle = header.compression == kBmpRle8 || header.compression == kBmpRle4;
+    const std::uint8_t* bits = data + header.bitsOffset;
+    const std::size_t bitsSize = size - header.bitsOffset;
+    const std::size_t fileRowBytes = SECImage::RowBytesFor(header.width, header.bitCount);
+    // Uncompressed rows must all be there before anything is allocated for them.
+    if (!rle && fileRowBytes > bitsSize / static_cast<std::size_t>(height))
+        return false;
     if (!image.Create(header.width, height, fields ? 24 : header.bitCount))
         return false;
     CopyPalette(data, header, image);
-
-    const std::uint8_t* bits = data + header.bitsOffset;
-    const std::size_t bitsSize = size - header.bitsOffset;
-    if (header.compression == kBmpRle8 || header.compression == kBmpRle4) {
+    if (rle)
         return DecodeRle(bits, bitsSize, image);
-    }
-    const std::size_t fileRowBytes = SECImage::RowBytesFor(header.width, header.bitCount);
-    if (fileRowBytes > bitsSize / static_cast<std::size_t>(height))
-        return false;
     if (fields)
         return DecodeBitFields(bits, fileRowBytes, header, topDown, image);
     if (!topDown) {
