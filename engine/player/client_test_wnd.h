@@ -9,11 +9,10 @@
 #include <cstdint>
 
 #include "engine/player/drawing_window.h"
-#include "window.h"
 
 namespace vl {
 
-class CClientTestWnd : public Window, public IDrawingWindow {
+class CClientTestWnd : public DrawingWindow {
   public:
     static constexpr char kClassName[] = "SSCLIENTWND1.0";
     static constexpr std::uint32_t kInitialRop = SRCCOPY;
@@ -21,7 +20,6 @@ class CClientTestWnd : public Window, public IDrawingWindow {
     // A child covering `area` of parent, without client edge.
     bool Create(HWND parent, const RECT& area, int id);
 
-    HWND Handle() const override { return Window::Handle(); }
     // Stores both values and repaints the whole window with the colour before returning
     // (RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW). From the player thread this waits for the
     // window's own thread to paint; CSceneThread::Stop keeps serving that while it waits.

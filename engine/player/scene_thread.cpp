@@ -43,7 +43,7 @@ HWND NotificationTarget(HWND window) {
 
 }  // namespace
 
-CSceneThread::CSceneThread(IDrawingWindow& window, std::uint32_t* times, const ScenePlay& play)
+CSceneThread::CSceneThread(DrawingWindow& window, std::uint32_t* times, const ScenePlay& play)
     : window_(window.Handle()),
       drawingWindow_(&window),
       notify_(NotificationTarget(window_)),

@@ -40,7 +40,7 @@ class CSceneThread {
     // A thread that plays `play` on window. Creates the events and, as a hidden child of the
     // window, the VideoWindow; call on the thread that owns the window. times is the count
     // "Times", kept by the creator.
-    CSceneThread(IDrawingWindow& window, std::uint32_t* times, const ScenePlay& play);
+    CSceneThread(DrawingWindow& window, std::uint32_t* times, const ScenePlay& play);
     // A thread that only measures "Times" into *times, polling its stop event until Stop.
     CSceneThread(HWND window, std::uint32_t* times);
     // Stops a thread that is still running.
@@ -73,17 +73,17 @@ class CSceneThread {
     WaitOutcome CalibratedWait(double speed, double scale);
     PlayerContext& Context() { return context_; }
     IPlayerSignals& Signals() { return signals_; }
-    HWND DrawingWindow() const { return window_; }
+    HWND DrawingWindowHandle() const { return window_; }
 
   private:
     static DWORD WINAPI ThreadEntry(void* self);
     void Run();
     void PlayEntries();
 
-    HWND window_;                    // not owned
-    IDrawingWindow* drawingWindow_;  // not owned; null when calibrating
-    HWND notify_;                    // not owned: receives the finished notification
-    std::uint32_t* times_;           // not owned
+    HWND window_;                   // not owned
+    DrawingWindow* drawingWindow_;  // not owned; null when calibrating
+    HWND notify_;                   // not owned: receives the finished notification
+    std::uint32_t* times_;          // not owned
     const bool calibrating_;
     EntryList* entries_ = nullptr;      // not owned
     IEntryDrawing* drawing_ = nullptr;  // not owned

@@ -13,7 +13,7 @@ namespace vl {
 class ThreadEntryPlatform final : public IEntryPlatform {
   public:
     // All referred to, none owned; they live for the thread's play.
-    ThreadEntryPlatform(DrawTarget& target, IEntryDrawing& drawing, IDrawingWindow& window,
+    ThreadEntryPlatform(DrawTarget& target, IEntryDrawing& drawing, DrawingWindow& window,
                         MediaPlayback& media)
         : target_(target), drawing_(drawing), window_(window), media_(media) {}
 
@@ -30,7 +30,7 @@ class ThreadEntryPlatform final : public IEntryPlatform {
   private:
     DrawTarget& target_;
     IEntryDrawing& drawing_;
-    IDrawingWindow& window_;
+    DrawingWindow& window_;
     MediaPlayback& media_;
 };
 
