@@ -24,13 +24,20 @@ bool LoadImageBytes(PreparedPicture& picture, const ByteBlock& bytes, bool jpeg)
     BitmapHandle bitmap = CreateBitmapFromImage(image);
     if (!bitmap)
         return false;
-    picture.Set(static_cast<BitmapHandle&&>(bitmap), IconHandle(), image.Width(), image.Height());
+    picture.Set(std::move(bitmap), IconHandle(), image.Width(), image.Height());
     return true;
 }
 
-int ReportFailure(const std::string& fileName) {
-    CurrentPrompt().Message(fileName + msg::kCannotBeLoadedSuffix, MessageIcon::Stop);
-    return 0;
+// Reads the whole file and hands it to load; a failure of either is reported once.
+int LoadFile(PreparedPicture& picture, const std::string& fileName,
+             bool (*load)(PreparedPicture&, const ByteBlock&)) {
+    std::vector<std::uint8_t> bytes;
+    if (!SECFileSystem::ReadFileBytes(fileName, bytes) ||
+        !load(picture, ByteBlock::Adopt(std::move(bytes)))) {
+        CurrentPrompt().Message(fileName + msg::kCannotBeLoadedSuffix, MessageIcon::Stop);
+        return 0;
+    }
+    return 1;
 }
 
 }  // namespace
@@ -86,27 +93,16 @@ bool LoadIconOrCursorBytes(PreparedPicture& picture, const ByteBlock& bytes) {
     BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
     if (!bitmap)
         return false;
-    picture.Set(static_cast<BitmapHandle&&>(bitmap), static_cast<IconHandle&&>(icon), width,
-                height);
+    picture.Set(std::move(bitmap), std::move(icon), width, height);
     return true;
 }
 
 int LoadPicture(PreparedPicture& picture, const std::string& fileName) {
-    std::vector<std::uint8_t> bytes;
-    if (!SECFileSystem::ReadFileBytes(fileName, bytes) ||
-        !LoadPictureBytes(picture, ByteBlock::Adopt(std::move(bytes)))) {
-        return ReportFailure(fileName);
-    }
-    return 1;
+    return LoadFile(picture, fileName, LoadPictureBytes);
 }
 
 int LoadIconOrCursor(PreparedPicture& picture, const std::string& fileName) {
-    std::vector<std::uint8_t> bytes;
-    if (!SECFileSystem::ReadFileBytes(fileName, bytes) ||
-        !LoadIconOrCursorBytes(picture, ByteBlock::Adopt(std::move(bytes)))) {
-        return ReportFailure(fileName);
-    }
-    return 1;
+    return LoadFile(picture, fileName, LoadIconOrCursorBytes);
 }
 
 }  // namespace vl

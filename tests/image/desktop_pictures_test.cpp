@@ -107,22 +107,36 @@ TEST(ReadWallpaper, StyleAndPictureComeFromTheSettingsAndTheNameIsShown) {
     EXPECT_FALSE(vl::ReadWallpaper(image, style, vl::WallpaperKey::kActiveDesktop));
 }
 
-TEST(DesktopBackground, TiledWallpaperFillsTheScreenWithTiles) {
-    WallpaperSettings settings;
-    if (!settings.Usable())
-        GTEST_SKIP() << "the machine has its own wallpaper settings";
-    ScratchFolder folder;
-    settings.Set(folder.Write("paper.bmp", kBmp24BottomUp), "0", "1");
-    vl::ScriptedPrompt prompt;
-    vl::ScopedPromptOverride scoped(prompt);
+// A desktop background made with the Active Desktop's wallpaper set to a file of the given name
+// and bytes and the given placement values.
+class DesktopBackgroundTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (!settings_.Usable())
+            GTEST_SKIP() << "the machine has its own wallpaper settings";
+    }
+    void Compose(const std::string& name, const std::vector<std::uint8_t>& bytes, const char* style,
+                 const char* tile) {
+        settings_.Set(folder_.Write(name, bytes), style, tile);
+        vl::ScopedPromptOverride scoped(prompt_);
+        ASSERT_TRUE(vl::DesktopBackground(object, image, SRCCOPY));
+        ASSERT_EQ(image.Width(), screen.width);
+        ASSERT_EQ(image.Height(), screen.height);
+        EXPECT_EQ(object.Width(), screen.width);
+        EXPECT_EQ(object.Height(), screen.height);
+        EXPECT_EQ(object.Icon(), nullptr);
+    }
+
+    WallpaperSettings settings_;
+    ScratchFolder folder_;
+    vl::ScriptedPrompt prompt_;
     vl::PreparedPicture object;
     SECJpeg image;
-    ASSERT_TRUE(vl::DesktopBackground(object, image, SRCCOPY));
     const vl::PictureSize screen = vl::ScreenSize();
-    ASSERT_EQ(image.Width(), screen.width);
-    ASSERT_EQ(image.Height(), screen.height);
-    EXPECT_EQ(object.Width(), screen.width);
-    EXPECT_EQ(object.Icon(), nullptr);
+};
+
+TEST_F(DesktopBackgroundTest, TiledWallpaperFillsTheScreenWithTiles) {
+    ASSERT_NO_FATAL_FAILURE(Compose("paper.bmp", kBmp24BottomUp, "0", "1"));
     // Tiles of red, white over blue, green from the top-left corner on.
     for (int y : {0, 2, 100}) {
         for (int x : {0, 2, 500}) {
@@ -135,18 +149,8 @@ TEST(DesktopBackground, TiledWallpaperFillsTheScreenWithTiles) {
     EXPECT_EQ(ColourAt(PixelsOf(object.Bitmap()), 3, 3), RGB(0, 255, 0));
 }
 
-TEST(DesktopBackground, CentredWallpaperSitsOnTheDesktopColour) {
-    WallpaperSettings settings;
-    if (!settings.Usable())
-        GTEST_SKIP() << "the machine has its own wallpaper settings";
-    ScratchFolder folder;
-    settings.Set(folder.Write("paper.bmp", kBmp24BottomUp), "0", "0");
-    vl::ScriptedPrompt prompt;
-    vl::ScopedPromptOverride scoped(prompt);
-    vl::PreparedPicture object;
-    SECJpeg image;
-    ASSERT_TRUE(vl::DesktopBackground(object, image, SRCCOPY));
-    const vl::PictureSize screen = vl::ScreenSize();
+TEST_F(DesktopBackgroundTest, CentredWallpaperSitsOnTheDesktopColour) {
+    ASSERT_NO_FATAL_FAILURE(Compose("paper.bmp", kBmp24BottomUp, "0", "0"));
     const int left = (screen.width - 2) / 2, top = (screen.height - 2) / 2;
     EXPECT_EQ(ColourAt(image, left, top), RGB(255, 0, 0));
     EXPECT_EQ(ColourAt(image, left + 1, top + 1), RGB(0, 255, 0));
@@ -154,20 +158,16 @@ TEST(DesktopBackground, CentredWallpaperSitsOnTheDesktopColour) {
     EXPECT_EQ(ColourAt(image, 0, 0), DesktopColour());
 }
 
-TEST(DesktopBackground, UnreadableWallpaperLeavesThePlainDesktopColour) {
-    WallpaperSettings settings;
-    if (!settings.Usable())
-        GTEST_SKIP() << "the machine has its own wallpaper settings";
-    ScratchFolder folder;
-    settings.Set(folder.Write("paper.gif", {'G', 'I', 'F'}), "0", "1");
-    vl::ScriptedPrompt prompt;
-    vl::ScopedPromptOverride scoped(prompt);
-    vl::PreparedPicture object;
-    SECJpeg image;
-    ASSERT_TRUE(vl::DesktopBackground(object, image, SRCCOPY));
-    const vl::PictureSize screen = vl::ScreenSize();
-    EXPECT_EQ(object.Width(), screen.width);
-    EXPECT_EQ(object.Height(), screen.height);
+TEST_F(DesktopBackgroundTest, StretchedWallpaperCoversTheScreen) {
+    ASSERT_NO_FATAL_FAILURE(Compose("paper.bmp", kBmp24BottomUp, "2", "0"));
+    EXPECT_EQ(ColourAt(image, 10, 10), RGB(255, 0, 0));
+    EXPECT_EQ(ColourAt(image, screen.width - 10, 10), RGB(255, 255, 255));
+    EXPECT_EQ(ColourAt(image, 10, screen.height - 10), RGB(0, 0, 255));
+    EXPECT_EQ(ColourAt(image, screen.width - 10, screen.height - 10), RGB(0, 255, 0));
+}
+
+TEST_F(DesktopBackgroundTest, UnreadableWallpaperLeavesThePlainDesktopColour) {
+    ASSERT_NO_FATAL_FAILURE(Compose("paper.gif", {'G', 'I', 'F'}, "0", "1"));
     for (int y : {0, screen.height / 2, screen.height - 1})
         EXPECT_EQ(ColourAt(image, screen.width / 3, y), DesktopColour());
 }
