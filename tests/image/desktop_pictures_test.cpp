@@ -176,6 +176,12 @@ LRESULT CALLBACK PlainWindow(HWND window, UINT message, WPARAM w, LPARAM l) {
     return DefWindowProcA(window, message, w, l);
 }
 
+bool ShowsOurWindow(const SECImage& image) {
+    return ColourAt(image, 40 + 60, 50 + 40) == RGB(200, 30, 60) &&
+           ColourAt(image, 40, 50) == RGB(200, 30, 60) &&
+           ColourAt(image, 159, 129) == RGB(200, 30, 60);
+}
+
 TEST(CaptureScreen, ImageHoldsWhatIsOnTheScreen) {
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = PlainWindow;
@@ -186,24 +192,29 @@ TEST(CaptureScreen, ImageHoldsWhatIsOnTheScreen) {
     HWND window = CreateWindowExA(WS_EX_TOPMOST, "ImageCaptureTest", "", WS_POPUP | WS_VISIBLE, 40,
                                   50, 120, 80, nullptr, nullptr, windowClass.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
-    UpdateWindow(window);
-    MSG message;
-    for (int i = 0; i < 20; ++i) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&message);
-        Sleep(10);
-    }
+    // Other tests may show their own windows on the same display meanwhile: a few tries, each
+    // bringing ours to the top first.
     SECDib image;
-    EXPECT_EQ(vl::CaptureScreen(image), 1);
+    bool seen = false;
+    for (int attempt = 0; attempt < 10 && !seen; ++attempt) {
+        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        UpdateWindow(window);
+        MSG message;
+        for (int i = 0; i < 10; ++i) {
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&message);
+            Sleep(10);
+        }
+        ASSERT_EQ(vl::CaptureScreen(image), 1);
+        const vl::PictureSize screen = vl::ScreenSize();
+        ASSERT_EQ(image.Width(), screen.width);
+        ASSERT_EQ(image.Height(), screen.height);
+        seen = ShowsOurWindow(image);
+    }
     DestroyWindow(window);
     UnregisterClassA("ImageCaptureTest", windowClass.hInstance);
     DeleteObject(windowClass.hbrBackground);
-    const vl::PictureSize screen = vl::ScreenSize();
-    ASSERT_EQ(image.Width(), screen.width);
-    ASSERT_EQ(image.Height(), screen.height);
-    EXPECT_EQ(ColourAt(image, 40 + 60, 50 + 40), RGB(200, 30, 60));
-    EXPECT_EQ(ColourAt(image, 40, 50), RGB(200, 30, 60));
-    EXPECT_EQ(ColourAt(image, 159, 129), RGB(200, 30, 60));
+    EXPECT_TRUE(seen);
 }
 
 }  // namespace
