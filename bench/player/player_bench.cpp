@@ -146,6 +146,7 @@ void StepAccuracy(int speed, int steps) {
 
 void SlowMoveLoad(int speed, int steps) {
     const MoveRun run = RunMove(speed, steps);
+    // Wine reads a thread's times from the system in 10 ms ticks.
     std::printf("Slow Move at speed %d: %.2f s, player processor time %.3f s = %.2f %% of a core\n",
                 speed, run.wallSeconds, run.processorSeconds,
                 100.0 * run.processorSeconds / run.wallSeconds);

@@ -24,6 +24,11 @@ constexpr PlayerEvent kOrder[] = {PlayerEvent::Stop, PlayerEvent::Continue, Play
 
 }  // namespace
 
+// Wine's ntdll exports its version; Windows' does not.
+bool RunningOnWine(HMODULE ntdll) {
+    return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
 Win32Clock::Win32Clock() {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
@@ -48,7 +53,16 @@ Win32PlayerSignals::Win32PlayerSignals(const IClock& clock)
       stop_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
       pause_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
       continue_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
-      timer_(CreatePreciseTimer()) {}
+      timer_(CreatePreciseTimer()),
+      tuning_(kWindowsTuning) {
+    HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    if (!RunningOnWine(ntdll))
+        return;
+    delay_ = reinterpret_cast<DelayExecution>(
+        reinterpret_cast<void*>(GetProcAddress(ntdll, "NtDelayExecution")));
+    if (delay_)
+        tuning_ = kWineTuning;
+}
 
 HANDLE Win32PlayerSignals::Handle(PlayerEvent event) const {
     switch (event) {
@@ -113,6 +127,22 @@ DWORD Milliseconds(Micros span) {
 
 }  // namespace
 
+PlayerEvent Win32PlayerSignals::WaitEvents(PlayerEventSet events, Micros span) {
+    if (!timer_)
+        return WaitHandles(events, nullptr, Milliseconds(span));
+    LARGE_INTEGER due;
+    due.QuadPart = -span * 10;  // relative, in 100 ns units
+    if (!SetWaitableTimer(timer_.Get(), &due, 0, nullptr, nullptr, FALSE))
+        return WaitHandles(events, nullptr, Milliseconds(span));
+    return WaitHandles(events, timer_.Get(), INFINITE);
+}
+
+void Win32PlayerSignals::SleepPrecisely(Micros span) {
+    LARGE_INTEGER interval;
+    interval.QuadPart = -span * 10;
+    delay_(FALSE, &interval);
+}
+
 PlayerEvent Win32PlayerSignals::WaitAny(PlayerEventSet events, Micros deadline) {
     if (deadline == kNoDeadline)
         return WaitHandles(events, nullptr, INFINITE);
@@ -120,26 +150,16 @@ PlayerEvent Win32PlayerSignals::WaitAny(PlayerEventSet events, Micros deadline) 
         const Micros remaining = deadline - clock_.Now();
         if (remaining <= 0)
             return WaitHandles(events, nullptr, 0);
-        if (remaining <= kSpinMargin) {
-            // The events are looked at once more at the end; a Stop given during the spin is
-            // obeyed within the margin.
-            SwitchToThread();
-            continue;
-        }
-        const Micros sleep = remaining - kSpinMargin;
-        PlayerEvent woken;
-        if (timer_) {
-            LARGE_INTEGER due;
-            due.QuadPart = -sleep * 10;  // relative, in 100 ns units
-            if (!SetWaitableTimer(timer_.Get(), &due, 0, nullptr, nullptr, FALSE))
-                woken = WaitHandles(events, nullptr, Milliseconds(sleep));
-            else
-                woken = WaitHandles(events, timer_.Get(), INFINITE);
+        if (remaining > tuning_.eventMargin) {
+            const PlayerEvent woken = WaitEvents(events, remaining - tuning_.eventMargin);
+            if (woken != PlayerEvent::None)
+                return woken;
+        } else if (tuning_.preciseSleep && remaining > tuning_.spinMargin) {
+            SleepPrecisely(remaining - tuning_.spinMargin);
         } else {
-            woken = WaitHandles(events, nullptr, Milliseconds(sleep));
+            // The events are looked at once more when the deadline has come.
+            SwitchToThread();
         }
-        if (woken != PlayerEvent::None)
-            return woken;
     }
 }
 
