@@ -1,5 +1,5 @@
 // What an Image entry holds for the display while a scene is checked and played: its prepared
-// picture. The drawing code keeps its own per-object state beside it here.
+// picture. Further per-object display state belongs here too.
 #pragma once
 
 #include "prepared_picture.h"
