@@ -216,6 +216,23 @@ TEST(SceneThread, StopDuringAWaitEndsTheThreadWithinASlice) {
     EXPECT_TRUE(PumpUntil([&] { return windows.finished == 1; }));
 }
 
+TEST(SceneThread, RandomWaitWithoutAFarEnoughValueStillEnds) {
+    PreviewWindows windows;
+    EntryList list;
+    WaitEntry& wait = Add<WaitEntry>(list);
+    wait.duration.random = 1;
+    // No value of 0 .. 99 lies 150 ms away from another: the draw must give up, not hang.
+    wait.duration.randomRange = 100;
+    wait.duration.milliseconds = 50;
+    Add<ShowEntry>(list);
+    CountingDrawing drawing;
+
+    EXPECT_TRUE(PlayToEnd(windows, list, drawing, {10, 100}, 5000).finished);
+    EXPECT_EQ(drawing.shows, 1);
+    EXPECT_GE(wait.duration.milliseconds, 0);
+    EXPECT_LT(wait.duration.milliseconds, 100);
+}
+
 TEST(SceneThread, StopOnAPausedThreadEndsItAtOnce) {
     PreviewWindows windows;
     EntryList list;
