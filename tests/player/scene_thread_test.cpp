@@ -139,19 +139,6 @@ TEST(SceneThread, StepModePausesAfterEachVisibleStepAndContinues) {
     EXPECT_TRUE(thread.HasEnded());
 }
 
-TEST(SceneThread, StepModeDoesNotPauseAfterTheLastEntry) {
-    PreviewWindows windows;
-    EntryList list;
-    Add<ShowEntry>(list);
-    CountingDrawing drawing;
-    std::uint32_t times = 0;
-    CSceneThread thread(windows.view, &times, ScenePlay{list, {}, &drawing});
-    ASSERT_TRUE(thread.Start(1));
-    EXPECT_TRUE(PumpUntil([&] { return windows.finished == 1; }));
-    EXPECT_EQ(drawing.shows, 1);
-    EXPECT_FALSE(thread.Signals().IsSet(PlayerEvent::Pause));
-}
-
 TEST(SceneThread, GoGivenWhileAnEntryRunsLetsTheNextPausePass) {
     PreviewWindows windows;
     EntryList list;
@@ -173,27 +160,6 @@ TEST(SceneThread, GoGivenWhileAnEntryRunsLetsTheNextPausePass) {
     PumpFor(100);
     EXPECT_EQ(drawing.shows, 2);
     thread.Stop();
-}
-
-TEST(SceneThread, PauseRequestedDuringAnEntryTakesEffectAfterIt) {
-    PreviewWindows windows;
-    EntryList list;
-    Add<ShowEntry>(list);
-    Add<ShowEntry>(list);
-    CountingDrawing drawing;
-    std::uint32_t times = 0;
-    CSceneThread thread(windows.view, &times, ScenePlay{list, {}, &drawing});
-    drawing.onShow = [&](int number) {
-        if (number == 1)
-            thread.RequestPause();
-    };
-    ASSERT_TRUE(thread.Start(0));
-    ASSERT_TRUE(WaitForPause(thread));
-    PumpFor(150);
-    EXPECT_EQ(drawing.shows, 1);
-    thread.Continue();
-    EXPECT_TRUE(PumpUntil([&] { return windows.finished == 1; }));
-    EXPECT_EQ(drawing.shows, 2);
 }
 
 TEST(SceneThread, StopDuringAWaitEndsTheThreadWithinASlice) {
@@ -314,17 +280,6 @@ TEST(SceneThread, CalibratedWaitEndsAtOnceWhenStopIsSet) {
     // Speed 0 would wait one second.
     EXPECT_EQ(thread.CalibratedWait(0.0, 100000.0), WaitOutcome::Stopped);
     EXPECT_EQ(thread.CalibratedWait(100000.0, 100000.0), WaitOutcome::Stopped);
-}
-
-TEST(SceneThread, CalibratedWaitLastsItsStep) {
-    PreviewWindows windows;
-    EntryList list;
-    std::uint32_t times = 0;
-    CSceneThread thread(windows.view, &times, ScenePlay{list, {}, nullptr});
-    Win32Clock clock;
-    const Micros start = clock.Now();
-    EXPECT_EQ(thread.CalibratedWait(80000.0, 100000.0), WaitOutcome::Completed);
-    EXPECT_GE(clock.Now() - start, 200000);  // never shorter than (1 - 0.8) s
 }
 
 }  // namespace
