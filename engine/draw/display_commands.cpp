@@ -5,7 +5,9 @@
 #include "engine/core/motion.h"
 #include "engine/core/waits.h"
 #include "engine/draw/image_drawing.h"
+#include "engine/draw/move_canvas.h"
 #include "engine/draw/work_surface.h"
+#include "engine/image/image_runtime.h"
 
 namespace vl {
 
@@ -38,21 +40,21 @@ class LetterDrawer final : public ILetterStepper {
 
 class MoveDrawer final : public IMoveStepper {
   public:
-    MoveDrawer(MoveEntry& move, ImageEntry& image, const DrawTarget& target, HDC snapshot)
-        : move_(move), image_(image), target_(target), snapshot_(snapshot) {}
+    MoveDrawer(MoveEntry& move, ImageEntry& image, const DrawTarget& target, MoveCanvas& canvas)
+        : move_(move), image_(image), target_(target), canvas_(canvas) {}
 
     void DrawStep(const MotionParam& placement) override {
         // A random colour changes at every step.
         move_.params.colour.Resolve();
         image_.drawColour = move_.params.colour;
-        StepDraw(image_, target_, placement, snapshot_);
+        StepDraw(image_, target_, placement, canvas_);
     }
 
   private:
     MoveEntry& move_;
     ImageEntry& image_;
     const DrawTarget& target_;
-    HDC snapshot_;  // not owned: the Move's copy of the screen
+    MoveCanvas& canvas_;
 };
 
 }  // namespace
@@ -93,16 +95,12 @@ void MoveImage(MoveEntry& move, DrawTarget& target, PlayerContext& context) {
     image->previousPlacement = placement;
 
     // The screen as it was, for what the object uncovers and for its Hide; taken once per Move.
-    WorkSurface snapshot(target.Dc(), screen.width, screen.height);
-    if (snapshot)
-        BitBlt(snapshot.Dc(), 0, 0, screen.width, screen.height, target.Dc(), 0, 0, SRCCOPY);
-    const HDC before = snapshot ? snapshot.Dc() : nullptr;
-
+    MoveCanvas canvas(target, ImageRuntimeOf(*image).picture.Bitmap());
     const bool restore = placement.restoreAfterHide != 0;
     if (restore)
         target.SetSavedBackground(*image, BitmapHandle());
 
-    MoveDrawer drawer(move, *image, target, before);
+    MoveDrawer drawer(move, *image, target, canvas);
     RunMove(context, placement, drawer);
 
     if (restore) {
@@ -111,7 +109,8 @@ void MoveImage(MoveEntry& move, DrawTarget& target, PlayerContext& context) {
         // Stop leave the object elsewhere altogether.
         const MotionParam& last = image->currentPlacement;
         const Rect covered = Rect::At({last.currentX, last.currentY}, size);
-        target.SetSavedBackground(*image, SaveArea(target, covered, before ? before : target.Dc()));
+        const HDC before = canvas.Snapshot() ? canvas.Snapshot() : target.Dc();
+        target.SetSavedBackground(*image, SaveArea(target, covered, before));
         image->backgroundPlacement = last;
     }
 }

@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "engine/core/letters.h"
+#include "engine/draw/step_strips.h"
+#include "engine/draw/transparent_text.h"
 #include "engine/draw/work_surface.h"
 #include "engine/image/image_runtime.h"
 #include "engine/text/text_bitmap.h"
@@ -60,12 +62,18 @@ void DrawStretched(HDC dc, const DrawTarget& target, HDC source, Size picture) {
     BitBlt(dc, 0, 0, screen.width, screen.height, work.Dc(), 0, 0, SRCCOPY);
 }
 
-// The picture mixed into the flat fill colour, not into the screen.
+// The picture mixed into the flat fill colour, not into the screen. Composed in memory unless dc
+// is memory already.
 void DrawMixed(HDC dc, const DrawTarget& target, HDC source, const Rect& area, COLORREF fill,
                DWORD rop) {
     if (rop == SRCCOPY) {
         // The copy covers the fill completely.
         CopyArea(dc, area, source, 0, 0, SRCCOPY);
+        return;
+    }
+    if (GetObjectType(dc) == OBJ_MEMDC) {
+        FillArea(dc, area, fill);
+        CopyArea(dc, area, source, 0, 0, rop);
         return;
     }
     WorkSurface work(target.Dc(), area.Width(), area.Height());
@@ -77,45 +85,92 @@ void DrawMixed(HDC dc, const DrawTarget& target, HDC source, const Rect& area, C
     CopyArea(dc, area, work.Dc(), 0, 0, SRCCOPY);
 }
 
-// A text on the key colour drawn so that the screen shows through every key-coloured pixel: a
-// monochrome mask (1 = key) clears the text's place, the text with its key pixels made black is
-// ORed in. On a window this is composed in memory first and copied in one transfer.
-void DrawTransparent(HDC dc, const DrawTarget& target, HDC source, const Rect& area) {
-    const int w = area.Width();
-    const int h = area.Height();
-    const Rect local = Rect::At({0, 0}, area.Extent());
-    BitmapHandle maskBitmap(CreateBitmap(w, h, 1, 1, nullptr));
-    if (!maskBitmap)
+// A text on the key colour drawn so that what lies under it shows through every key-coloured
+// pixel. On a window it is composed in memory first and copied in one transfer.
+void DrawTransparent(HDC dc, const DrawTarget& target, HDC source, const Rect& area,
+                     const TransparentLayers* layers) {
+    std::unique_ptr<TransparentLayers> own;
+    if (!layers) {
+        own = std::make_unique<TransparentLayers>(target.Dc(), source, area.Extent(),
+                                                  TransparentTextKey());
+        layers = own.get();
+    }
+    if (!*layers)
         return;
-    BitmapSource mask(target.Dc(), maskBitmap.Get());
-    WorkSurface ink(target.Dc(), w, h);
-    if (!mask || !ink)
-        return;
-    SetBkColor(source, TransparentTextKey());
-    CopyArea(mask.Dc(), local, source, 0, 0, SRCCOPY);
-    CopyArea(ink.Dc(), local, source, 0, 0, SRCCOPY);
-    SetBkColor(ink.Dc(), RGB(0, 0, 0));
-    SetTextColor(ink.Dc(), RGB(255, 255, 255));
-    CopyArea(ink.Dc(), local, mask.Dc(), 0, 0, SRCAND);
-
-    auto combine = [&](HDC into, const Rect& at) {
-        const COLORREF background = SetBkColor(into, RGB(255, 255, 255));
-        const COLORREF text = SetTextColor(into, RGB(0, 0, 0));
-        CopyArea(into, at, mask.Dc(), 0, 0, SRCAND);
-        CopyArea(into, at, ink.Dc(), 0, 0, SRCPAINT);
-        SetBkColor(into, background);
-        SetTextColor(into, text);
-    };
     if (GetObjectType(dc) == OBJ_MEMDC) {
-        combine(dc, area);
+        layers->CombineInto(dc, area);
         return;
     }
-    WorkSurface work(target.Dc(), w, h);
+    WorkSurface work(target.Dc(), area.Width(), area.Height());
     if (!work)
         return;
+    const Rect local = Rect::At({0, 0}, area.Extent());
     CopyArea(work.Dc(), local, dc, area.left, area.top, SRCCOPY);
-    combine(work.Dc(), local);
+    layers->CombineInto(work.Dc(), local);
     CopyArea(dc, area, work.Dc(), 0, 0, SRCCOPY);
+}
+
+// Draw with the object's bitmap already selected into `source`.
+void DrawFrom(ImageEntry& image, const DrawTarget& target, HDC dc, const Rect& area, HDC source,
+              const TransparentLayers* layers) {
+    const PreparedPicture& picture = PictureOf(image);
+    const Size pictureSize{picture.Width(), picture.Height()};
+    const COLORREF fill = FillColour(image, target);
+    const DWORD rop = MixingRop(image.drawColour.mixing);
+    if (picture.Icon()) {
+        // The icon's transparent parts take the fill colour.
+        FillArea(source, Rect::At({0, 0}, pictureSize), fill);
+        DrawIconEx(source, 0, 0, picture.Icon(), pictureSize.width, pictureSize.height, 0, nullptr,
+                   DI_NORMAL);
+    }
+    switch (image.currentPlacement.effect) {
+        case kEffectTile:
+            DrawTiled(dc, target, source, area.Extent(), fill, rop);
+            break;
+        case kEffectStretch:
+            DrawStretched(dc, target, source, pictureSize);
+            break;
+        default:
+            if (IsTransparentText(image))
+                DrawTransparent(dc, target, source, area, layers);
+            else
+                DrawMixed(dc, target, source, area, fill, rop);
+            break;
+    }
+    image.shown = 1;
+}
+
+// The parts of the union that a step leaves uncovered, in the work bitmap (at `offset` from the
+// step's frame): from the snapshot with "Keep while moving", else in the erase colour. The
+// screen outside the object already shows the snapshot there, except where the object was and
+// left the erase colour, so the two corners outside both rectangles come from the snapshot too.
+void ComposeUncovered(MoveCanvas& canvas, HDC work, Point offset, const StepLayout& step,
+                      HDC snapshot, bool keep, COLORREF eraseColour) {
+    const UncoveredStrips strips = StripsOutsideNew(step);
+    const Rect beside = strips.beside.Offset(offset.x, offset.y);
+    const Rect aboveOrBelow = strips.aboveOrBelow.Offset(offset.x, offset.y);
+    if (keep) {
+        for (const Rect& strip : {strips.beside, strips.aboveOrBelow}) {
+            const Rect onScreen = ToScreen(step, strip);
+            if (!strip.IsEmpty())
+                CopyArea(work, strip.Offset(offset.x, offset.y), snapshot, onScreen.left,
+                         onScreen.top, SRCCOPY);
+        }
+        canvas.StripsChanged();
+        return;
+    }
+    if (!canvas.StripsHold(beside, aboveOrBelow, eraseColour)) {
+        FillArea(work, beside, eraseColour);
+        FillArea(work, aboveOrBelow, eraseColour);
+        canvas.StripsFilled(beside, aboveOrBelow, eraseColour);
+    }
+    for (const Rect& corner : step.corners) {
+        if (corner.IsEmpty())
+            continue;
+        const Rect onScreen = ToScreen(step, corner);
+        CopyArea(work, corner.Offset(offset.x, offset.y), snapshot, onScreen.left, onScreen.top,
+                 SRCCOPY);
+    }
 }
 
 }  // namespace
@@ -146,35 +201,12 @@ void Draw(ImageEntry& image, const DrawTarget& target, HDC dc, const Rect* clip)
     const PreparedPicture& picture = PictureOf(image);
     if (picture.Empty())
         return;
-    const Size pictureSize{picture.Width(), picture.Height()};
-    const Rect area = clip ? *clip : Rect::At(PositionOf(image.currentPlacement), pictureSize);
-    const COLORREF fill = FillColour(image, target);
-    const DWORD rop = MixingRop(image.drawColour.mixing);
-
+    const Rect area =
+        clip ? *clip
+             : Rect::At(PositionOf(image.currentPlacement), {picture.Width(), picture.Height()});
     BitmapSource source(target.Dc(), picture.Bitmap());
-    if (!source)
-        return;
-    if (picture.Icon()) {
-        // The icon's transparent parts take the fill colour.
-        FillArea(source.Dc(), Rect::At({0, 0}, pictureSize), fill);
-        DrawIconEx(source.Dc(), 0, 0, picture.Icon(), pictureSize.width, pictureSize.height, 0,
-                   nullptr, DI_NORMAL);
-    }
-    switch (image.currentPlacement.effect) {
-        case kEffectTile:
-            DrawTiled(dc, target, source.Dc(), area.Extent(), fill, rop);
-            break;
-        case kEffectStretch:
-            DrawStretched(dc, target, source.Dc(), pictureSize);
-            break;
-        default:
-            if (IsTransparentText(image))
-                DrawTransparent(dc, target, source.Dc(), area);
-            else
-                DrawMixed(dc, target, source.Dc(), area, fill, rop);
-            break;
-    }
-    image.shown = 1;
+    if (source)
+        DrawFrom(image, target, dc, area, source.Dc(), nullptr);
 }
 
 void Erase(ImageEntry& image, const DrawTarget& target) {
@@ -184,34 +216,49 @@ void Erase(ImageEntry& image, const DrawTarget& target) {
     image.shown = 0;
 }
 
-void StepDraw(ImageEntry& image, const DrawTarget& target, const MotionParam& next, HDC snapshot) {
+void StepDraw(ImageEntry& image, const DrawTarget& target, const MotionParam& next,
+              MoveCanvas& canvas) {
     const Size size = ObjectSize(image);
     const StepLayout step = LayoutStep(PositionOf(image.currentPlacement), PositionOf(next), size);
+    const bool transparent = IsTransparentText(image);
+    const TransparentLayers* layers =
+        transparent ? canvas.Layers(size, TransparentTextKey()) : nullptr;
+    const HDC dc = target.Dc();
     if (!step.overlapped) {
         Erase(image, target);
         image.previousPlacement = image.currentPlacement;
         image.currentPlacement = next;
-        Draw(image, target);
+        if (canvas.Source())
+            DrawFrom(image, target, dc, Rect::At(PositionOf(next), size), canvas.Source(), layers);
         return;
     }
 
-    const HDC dc = target.Dc();
     const Rect onScreen = ToScreen(step, step.bounds);
-    WorkSurface work(dc, onScreen.Width(), onScreen.Height());
-    if (work) {
-        if (IsTransparentText(image) || next.keepWhileMoving != 0)
-            CopyArea(work.Dc(), step.bounds, snapshot ? snapshot : dc, onScreen.left, onScreen.top,
-                     SRCCOPY);
-        else
-            FillArea(work.Dc(), step.oldRect, target.Background());
-        Draw(image, target, work.Dc(), &step.newRect);
-        for (const Rect& corner : step.corners) {
-            if (corner.IsEmpty())
-                continue;
-            const Rect cornerOnScreen = ToScreen(step, corner);
-            CopyArea(work.Dc(), corner, dc, cornerOnScreen.left, cornerOnScreen.top, SRCCOPY);
+    const HDC snapshot = canvas.Snapshot() ? canvas.Snapshot() : dc;
+    const MoveCanvas::Look look{FillColour(image, target), MixingRop(image.drawColour.mixing)};
+    const MoveCanvas::WorkArea work = canvas.Work(step, size, look);
+    if (work.dc && canvas.Source()) {
+        const Rect newInWork = step.newRect.Offset(work.offset.x, work.offset.y);
+        const Rect unionInWork = step.bounds.Offset(work.offset.x, work.offset.y);
+        if (transparent) {
+            // The text is composed over what lies under it, so its place is refilled every step.
+            CopyArea(work.dc, unionInWork, snapshot, onScreen.left, onScreen.top, SRCCOPY);
+            canvas.PictureCovered();
+        } else {
+            ComposeUncovered(canvas, work.dc, work.offset, step, snapshot,
+                             next.keepWhileMoving != 0, target.Background());
         }
-        CopyArea(dc, onScreen, work.Dc(), 0, 0, SRCCOPY);
+        const bool plain = next.effect == kEffectNone && !transparent;
+        if (plain && work.pictureKept) {
+            image.shown = 1;
+        } else {
+            DrawFrom(image, target, work.dc, newInWork, canvas.Source(), layers);
+            if (plain)
+                canvas.PictureDrawn(look);
+            else
+                canvas.PictureCovered();
+        }
+        CopyArea(dc, onScreen, work.dc, unionInWork.left, unionInWork.top, SRCCOPY);
     }
     image.previousPlacement = image.currentPlacement;
     image.currentPlacement = next;

@@ -11,6 +11,7 @@
 
 #include "engine/core/geometry.h"
 #include "engine/draw/draw_target.h"
+#include "engine/draw/move_canvas.h"
 #include "scene/entries.h"
 
 namespace vl {
@@ -38,11 +39,13 @@ inline void Draw(ImageEntry& image, const DrawTarget& target) {
 void Erase(ImageEntry& image, const DrawTarget& target);
 
 // Draws the object at next's current position and removes it from where it was. Steps smaller
-// than the object are composed in one bitmap of the union of both rectangles; what the object
-// leaves is taken from `snapshot` (a copy of the whole screen from the start of the Move) for a
-// transparent text or with "Keep while moving", else painted in the background colour. Larger
-// steps erase and draw. The current placement becomes the previous one and next the current one.
-void StepDraw(ImageEntry& image, const DrawTarget& target, const MotionParam& next, HDC snapshot);
+// than the object are composed in one work bitmap of the union of both rectangles and copied to
+// the window in one transfer: what the object uncovers comes from the Move's snapshot for a
+// transparent text or with "Keep while moving", else it is painted in the background colour.
+// Larger steps erase and draw. The current placement becomes the previous one and next the
+// current one.
+void StepDraw(ImageEntry& image, const DrawTarget& target, const MotionParam& next,
+              MoveCanvas& canvas);
 
 // Renders the text up to and including the next letter from letterIndex (skipping line breaks,
 // which moves letterIndex) and draws it at the current position. True when it drew and letters

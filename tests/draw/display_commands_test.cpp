@@ -16,7 +16,7 @@ constexpr int kW = 16;
 constexpr int kH = 12;
 constexpr COLORREF kEraseColour = RGB(0x01, 0x02, 0x03);
 
-class DisplayTest : public WindowTest {
+class DisplayTest : public ScreenTest {
   protected:
     DisplayTest() {
         SetPicture(image_, kW, kH, PicturePixel);
@@ -286,7 +286,7 @@ TEST_F(DisplayTest, MoveInStepModeRunsUntilItsCondition) {
     EXPECT_EQ(PictureDifferences(Screen(), {41, 29}), 0);
 }
 
-class LineTest : public WindowTest {
+class LineTest : public ScreenTest {
   protected:
     LineTest() {
         FillScreen([](int, int) { return RGB(0, 0, 0); });

@@ -176,9 +176,32 @@ int GdiObjectCount() {
     return count;
 }
 
+MemoryScreen::MemoryScreen(int width, int height) {
+    WindowDc screen(nullptr);
+    bitmap_.Reset(CreateCompatibleBitmap(screen.Get(), width, height));
+    dc_.Reset(CreateCompatibleDC(screen.Get()));
+    if (!bitmap_ || !dc_) {
+        ADD_FAILURE() << "cannot make the memory screen";
+        return;
+    }
+    previous_ = SelectObject(dc_.Get(), bitmap_.Get());
+}
+
+MemoryScreen::~MemoryScreen() {
+    if (previous_)
+        SelectObject(dc_.Get(), previous_);
+}
+
 WindowTest::~WindowTest() {
-    if (const char* hold = std::getenv("VL_DRAW_HOLD_MS"))
-        Sleep(static_cast<DWORD>(std::atoi(hold)));
+    const char* hold = std::getenv("VL_DRAW_HOLD_MS");
+    if (!hold)
+        return;
+    // Wine shows what was drawn on a window when its thread handles messages.
+    const DWORD until = GetTickCount() + static_cast<DWORD>(std::atoi(hold));
+    while (static_cast<LONG>(until - GetTickCount()) > 0) {
+        PumpMessages();
+        Sleep(20);
+    }
 }
 
 int CountDifferences(const Pixels& a, const Pixels& b, const Rect& area) {

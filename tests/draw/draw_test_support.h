@@ -67,8 +67,43 @@ void SetPicture(ImageEntry& image, int width, int height, const PixelPattern& pa
 // process's GDI handle table.
 int GdiObjectCount();
 
-// A base fixture with a 320 x 240 window that the draw target covers as its screen. Setting
-// VL_DRAW_HOLD_MS keeps every window on the display that long after its test, for screenshots.
+// A screen-compatible bitmap in a memory DC standing in for the drawing window: the same pixels
+// as a window, without other programs' windows (Wine's server is shared) clipping the drawing.
+class MemoryScreen {
+  public:
+    MemoryScreen(int width, int height);
+    ~MemoryScreen();
+    MemoryScreen(const MemoryScreen&) = delete;
+    MemoryScreen& operator=(const MemoryScreen&) = delete;
+
+    HDC Dc() const { return dc_.Get(); }
+
+  private:
+    BitmapHandle bitmap_;
+    MemoryDc dc_;
+    HGDIOBJ previous_ = nullptr;  // the DC's own bitmap while ours is selected; not owned
+};
+
+// A base fixture with a 320 x 240 screen that the draw target covers.
+class ScreenTest : public ::testing::Test {
+  protected:
+    static constexpr int kWidth = 320;
+    static constexpr int kHeight = 240;
+
+    ScreenTest() : screen_(kWidth, kHeight), target_(screen_.Dc(), {kWidth, kHeight}) {}
+
+    HDC Dc() const { return screen_.Dc(); }
+    Pixels Screen() const { return ReadPixels(Dc(), Rect{0, 0, kWidth, kHeight}); }
+    void FillScreen(const PixelPattern& pattern) {
+        PaintPattern(Dc(), Rect{0, 0, kWidth, kHeight}, pattern);
+    }
+
+    MemoryScreen screen_;
+    DrawTarget target_;
+};
+
+// The same on a real window at the screen's top-left corner. Setting VL_DRAW_HOLD_MS keeps each
+// window on the display that long after its test, for screenshots.
 class WindowTest : public ::testing::Test {
   protected:
     static constexpr int kWidth = 320;

@@ -10,7 +10,7 @@
 namespace vl::testing {
 namespace {
 
-class GdiObjectsTest : public WindowTest {
+class GdiObjectsTest : public ScreenTest {
   protected:
     GdiObjectsTest() {
         SetPicture(picture_, 24, 18, PicturePixel);
@@ -77,7 +77,7 @@ TEST_F(GdiObjectsTest, SavedBackgroundsEndWithTheirTarget) {
     ASSERT_TRUE(RenderText(text_));
     const int before = GdiObjectCount();
     {
-        DrawTarget target(Dc(), window_.Extent());
+        DrawTarget target(Dc(), {kWidth, kHeight});
         ShowEntry show;
         show.SetObject(&picture_);
         show.params.motion.restoreAfterHide = 1;

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+
 #include "draw_test_support.h"
+#include "engine/draw/move_canvas.h"
 #include "engine/draw/work_surface.h"
 #include "engine/image/image_runtime.h"
 #include "engine/text/text_bitmap.h"
@@ -23,7 +27,7 @@ COLORREF And(COLORREF a, COLORREF b) {
     return a & b;
 }
 
-class DrawTest : public WindowTest {
+class DrawTest : public ScreenTest {
   protected:
     DrawTest() {
         SetPicture(image_, kPictureWidth, kPictureHeight, PicturePixel);
@@ -42,6 +46,18 @@ class DrawTest : public WindowTest {
         image_.drawColour.colour = colour;
         image_.drawColour.mixing = mixing;
         image_.drawColour.background = 0;
+    }
+    // The picture as the object's current colour mixes it.
+    COLORREF MixedPicture(int x, int y) const {
+        const COLORREF p = PicturePixel(x, y);
+        switch (image_.drawColour.mixing) {
+            case kMixOr:
+                return Or(p, image_.drawColour.colour);
+            case kMixAnd:
+                return And(p, image_.drawColour.colour);
+            default:
+                return p;
+        }
     }
     MotionParam At(int x, int y, bool keep) const {
         MotionParam next = image_.currentPlacement;
@@ -287,25 +303,36 @@ TEST_F(DrawTest, EraseOfATiledObjectClearsTheScreen) {
 
 class StepDrawTest : public DrawTest {
   protected:
-    StepDrawTest() : snapshot_(Dc(), kWidth, kHeight) {
-        // The screen as a Move finds it: the backdrop, then the object at its start.
-        BitBlt(snapshot_.Dc(), 0, 0, kWidth, kHeight, Dc(), 0, 0, SRCCOPY);
-        Place(image_, 50, 60);
-        Draw(image_, target_);
+    StepDrawTest() { Place(image_, 50, 60); }
+
+    // A Move of `image` begins here: the snapshot is the screen as it is now. While the canvas
+    // lives it holds the object's bitmap, so the object is drawn only through StepDraw.
+    void StartMove(ImageEntry& image) {
+        canvas_.reset();
+        canvas_.emplace(target_, ImageRuntimeOf(image).picture.Bitmap());
     }
-    WorkSurface snapshot_;
+    void Step(ImageEntry& image, int x, int y, bool keep) {
+        MotionParam next = image.currentPlacement;
+        next.currentX = x;
+        next.currentY = y;
+        next.keepWhileMoving = keep ? 1 : 0;
+        StepDraw(image, target_, next, *canvas_);
+    }
+
+    std::optional<MoveCanvas> canvas_;
 };
 
 // Every direction of a step smaller than the object, with the trail in the erase colour: the
 // two corners of the union that neither rectangle covers keep what the screen shows.
 TEST_F(StepDrawTest, OverlappedStepsLeaveTheEraseColourBehind) {
-    const Point steps[] = {{3, 2}, {-3, 2}, {3, -2}, {-3, -2}, {5, 0}, {0, -4}};
+    const Point steps[] = {{3, 2}, {-3, 2}, {3, -2}, {-3, -2}, {5, 0}, {0, -4}, {-15, 11}};
     for (Point step : steps) {
+        canvas_.reset();
         FillScreen(BackdropPixel);
         Place(image_, 50, 60);
         Draw(image_, target_);
-        const MotionParam next = At(50 + step.x, 60 + step.y, false);
-        StepDraw(image_, target_, next, snapshot_.Dc());
+        StartMove(image_);
+        Step(image_, 50 + step.x, 60 + step.y, false);
         SCOPED_TRACE(::testing::Message() << "step " << step.x << ", " << step.y);
         ExpectScreen({50 + step.x, 60 + step.y},
                      Rect::At({50, 60}, {kPictureWidth, kPictureHeight}));
@@ -314,29 +341,45 @@ TEST_F(StepDrawTest, OverlappedStepsLeaveTheEraseColourBehind) {
 
 TEST_F(StepDrawTest, KeepWhileMovingRestoresTheSnapshot) {
     // The snapshot holds the backdrop only, so the object glides over it without a trail.
-    FillScreen(BackdropPixel);
-    BitBlt(snapshot_.Dc(), 0, 0, kWidth, kHeight, Dc(), 0, 0, SRCCOPY);
-    Draw(image_, target_);
-    StepDraw(image_, target_, At(54, 57, true), snapshot_.Dc());
+    StartMove(image_);
+    Step(image_, 50, 60, true);
+    ExpectScreen({50, 60}, Rect{});
+    Step(image_, 54, 57, true);
     ExpectScreen({54, 57}, Rect{});
-    StepDraw(image_, target_, At(58, 54, true), snapshot_.Dc());
+    Step(image_, 58, 54, true);
     ExpectScreen({58, 54}, Rect{});
+    Step(image_, 50, 64, true);
+    ExpectScreen({50, 64}, Rect{});
 }
 
 TEST_F(StepDrawTest, StepsLargerThanTheObjectEraseAndRedraw) {
+    Draw(image_, target_);
+    StartMove(image_);
     // Even with "Keep while moving" the separate path erases.
-    StepDraw(image_, target_, At(50 + kPictureWidth, 60, true), snapshot_.Dc());
+    Step(image_, 50 + kPictureWidth, 60, true);
     ExpectScreen({50 + kPictureWidth, 60}, Rect::At({50, 60}, {kPictureWidth, kPictureHeight}));
 }
 
 TEST_F(StepDrawTest, SamePositionRedrawsInPlace) {
-    StepDraw(image_, target_, At(50, 60, false), snapshot_.Dc());
+    StartMove(image_);
+    Step(image_, 50, 60, false);
     ExpectScreen({50, 60}, Rect{});
+    EXPECT_EQ(image_.shown, 1);
+}
+
+TEST_F(StepDrawTest, MixingAppliesOnEveryStep) {
+    const COLORREF fill = RGB(0x80, 0x00, 0x01);
+    UseColour(fill, kMixOr);
+    StartMove(image_);
+    Step(image_, 50, 60, false);
+    Step(image_, 52, 61, false);
+    ExpectScreen({52, 61}, Rect::At({50, 60}, {kPictureWidth, kPictureHeight}),
+                 [&](int x, int y) { return Or(PicturePixel(x, y), fill); });
 }
 
 TEST_F(StepDrawTest, PlacementsMoveOn) {
-    const MotionParam next = At(52, 61, false);
-    StepDraw(image_, target_, next, snapshot_.Dc());
+    StartMove(image_);
+    Step(image_, 52, 61, false);
     EXPECT_EQ(image_.previousPlacement.currentX, 50);
     EXPECT_EQ(image_.previousPlacement.currentY, 60);
     EXPECT_EQ(image_.currentPlacement.currentX, 52);
@@ -344,10 +387,101 @@ TEST_F(StepDrawTest, PlacementsMoveOn) {
     EXPECT_EQ(image_.shown, 1);
 }
 
+// The screen a run of steps must leave, worked out pixel by pixel from the definition of a step:
+// the union filled from the snapshot ("Keep while moving") or with the erase colour where the
+// object was, the object at its new place, the two corners outside both taken from the screen;
+// steps of the object's size or more erase and draw.
+class StepModel {
+  public:
+    explicit StepModel(const Pixels& screen) : screen_(screen), snapshot_(screen) {}
+
+    void Step(Point from, Point to, bool keep, const PixelPattern& picture) {
+        const Rect o = Rect::At(from, {kPictureWidth, kPictureHeight});
+        const Rect n = Rect::At(to, {kPictureWidth, kPictureHeight});
+        const bool overlapped =
+            std::abs(to.x - from.x) < kPictureWidth && std::abs(to.y - from.y) < kPictureHeight;
+        Pixels next = screen_;
+        const Rect u = overlapped ? BoundingRect(o, n) : o;
+        for (int y = u.top; y < u.bottom; ++y) {
+            for (int x = u.left; x < u.right; ++x) {
+                if (!Inside(x, y))
+                    continue;
+                if (overlapped && keep)
+                    Set(next, x, y, snapshot_.At(x, y));
+                else if (Within(o, x, y))
+                    Set(next, x, y, kEraseColour);
+            }
+        }
+        for (int y = n.top; y < n.bottom; ++y) {
+            for (int x = n.left; x < n.right; ++x) {
+                if (Inside(x, y))
+                    Set(next, x, y, picture(x - to.x, y - to.y));
+            }
+        }
+        screen_ = next;
+    }
+    const Pixels& Screen() const { return screen_; }
+
+  private:
+    static bool Within(const Rect& r, int x, int y) {
+        return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+    }
+    bool Inside(int x, int y) const {
+        return x >= 0 && y >= 0 && x < screen_.width && y < screen_.height;
+    }
+    static void Set(Pixels& p, int x, int y, COLORREF c) {
+        p.colours[static_cast<std::size_t>(y) * p.width + x] = c;
+    }
+
+    Pixels screen_;
+    Pixels snapshot_;
+};
+
+// A Move's steps change in size as it follows its line; every one of them must compose exactly.
+TEST_F(StepDrawTest, RunsOfStepsWithoutKeepMatchTheModel) {
+    Draw(image_, target_);
+    StepModel model(Screen());
+    StartMove(image_);
+    Point at{50, 60};
+    const Point steps[] = {{0, 0}, {3, 0}, {3, 1},  {3, 0}, {3, 1}, {2, 2}, {0, 3},
+                           {1, 1}, {5, 4}, {20, 0}, {4, 0}, {4, 0}, {0, 0}, {15, 11}};
+    int number = 0;
+    for (Point step : steps) {
+        // The Move's colour may change from step to step.
+        if (++number == 5)
+            UseColour(RGB(0x80, 0, 0), kMixOr);
+        const auto look = [&](int x, int y) { return MixedPicture(x, y); };
+        const Point to{at.x + step.x, at.y + step.y};
+        Step(image_, to.x, to.y, false);
+        model.Step(at, to, false, look);
+        at = to;
+        ASSERT_EQ(CountDifferences(Screen(), model.Screen(), Rect{0, 0, kWidth, kHeight}), 0)
+            << "after step " << number;
+    }
+}
+
+// With "Keep while moving" the direction may change at will.
+TEST_F(StepDrawTest, RunsOfStepsWithKeepMatchTheModel) {
+    PaintPattern(Dc(), Rect{70, 70, 120, 110}, PicturePixel);  // something to glide over
+    StepModel model(Screen());
+    StartMove(image_);
+    Point at{50, 60};
+    const Point steps[] = {{0, 0},  {3, 2}, {-3, 2}, {4, -1}, {0, 5},     {-2, -2},
+                           {16, 0}, {7, 7}, {1, 0},  {0, 0},  {-15, -11}, {9, 3}};
+    int number = 0;
+    for (Point step : steps) {
+        ++number;
+        const Point to{at.x + step.x, at.y + step.y};
+        Step(image_, to.x, to.y, true);
+        model.Step(at, to, true, PicturePixel);
+        at = to;
+        ASSERT_EQ(CountDifferences(Screen(), model.Screen(), Rect{0, 0, kWidth, kHeight}), 0)
+            << "after step " << number;
+    }
+}
+
 // A transparent text always takes what it uncovers from the snapshot.
 TEST_F(StepDrawTest, TransparentTextUsesTheSnapshotWithoutKeep) {
-    FillScreen(BackdropPixel);
-    BitBlt(snapshot_.Dc(), 0, 0, kWidth, kHeight, Dc(), 0, 0, SRCCOPY);
     ImageEntry text;
     text.isText = 1;
     text.text = "I";
@@ -356,11 +490,9 @@ TEST_F(StepDrawTest, TransparentTextUsesTheSnapshotWithoutKeep) {
     text.font.height = -30;
     ASSERT_TRUE(RenderText(text));
     Place(text, 100, 100);
-    Draw(text, target_);
-    MotionParam next = text.currentPlacement;
-    next.currentX = 102;
-    next.keepWhileMoving = 0;
-    StepDraw(text, target_, next, snapshot_.Dc());
+    StartMove(text);
+    Step(text, 100, 100, false);
+    Step(text, 102, 100, false);
     const Pixels screen = Screen();
     for (int y = 100; y < 130; ++y) {
         for (int x = 100; x < 102; ++x)
@@ -370,6 +502,11 @@ TEST_F(StepDrawTest, TransparentTextUsesTheSnapshotWithoutKeep) {
     for (COLORREF c : screen.colours)
         red += c == RGB(0xFF, 0, 0) ? 1 : 0;
     EXPECT_GT(red, 0);
+    canvas_.reset();
+    // The text is whole at its new place: the same as drawing it there on the backdrop.
+    FillScreen(BackdropPixel);
+    Draw(text, target_);
+    EXPECT_EQ(Screen().colours, screen.colours);
 }
 
 }  // namespace
