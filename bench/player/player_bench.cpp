@@ -78,10 +78,10 @@ class Timestamps : public IMoveStepper {
 class SteppingDrawing : public IEntryDrawing {
   public:
     explicit SteppingDrawing(int steps) : steps_(steps) {}
-    void Show(ShowEntry&, DrawTarget&) override {}
+    void Show(ShowEntry&, DrawTarget&, PlayerContext&) override {}
     void Hide(HideEntry&, DrawTarget&) override {}
     void Line(LineEntry&, DrawTarget&) override {}
-    void Move(MoveEntry& entry, DrawTarget& target) override {
+    void Move(MoveEntry& entry, DrawTarget&, PlayerContext& context) override {
         MotionParam placement = entry.params.motion;
         placement.startX = 0;
         placement.endX = steps_;
@@ -90,8 +90,8 @@ class SteppingDrawing : public IEntryDrawing {
         placement.stepAxis = 1;
         placement.stepMode = 0;
         ResolveMotion(placement, Size{1, 1}, Size{100000, 100000});
-        Timestamps stamps(target.context.clock);
-        RunMove(target.context, placement, stamps);
+        Timestamps stamps(context.clock);
+        RunMove(context, placement, stamps);
         times = stamps.times;
     }
     std::vector<Micros> times;

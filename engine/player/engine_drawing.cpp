@@ -1,6 +1,4 @@
-// The player's link to the engine's drawing. Each of the four operations below is the one place
-// where the player thread hands an entry to engine/draw; until that library provides them they
-// draw nothing, and the scene runs on with its timing and media intact.
+#include "engine/draw/display_commands.h"
 #include "engine/player/entry_drawing.h"
 
 namespace vl {
@@ -8,21 +6,23 @@ namespace {
 
 class EngineDrawing final : public IEntryDrawing {
   public:
-    // Forwarding point: Show of engine/draw.
-    void Show(ShowEntry&, DrawTarget&) override {}
-    // Forwarding point: Move of engine/draw (its steps pace with RunMove on target.context).
-    void Move(MoveEntry&, DrawTarget&) override {}
-    // Forwarding point: Hide of engine/draw.
-    void Hide(HideEntry&, DrawTarget&) override {}
-    // Forwarding point: Line of engine/draw.
-    void Line(LineEntry&, DrawTarget&) override {}
+    void Show(ShowEntry& entry, DrawTarget& target, PlayerContext& context) override {
+        ShowImage(entry, target, context);
+    }
+    void Move(MoveEntry& entry, DrawTarget& target, PlayerContext& context) override {
+        MoveImage(entry, target, context);
+    }
+    void Hide(HideEntry& entry, DrawTarget& target) override { HideImage(entry, target); }
+    void Line(LineEntry& entry, DrawTarget& target) override { DrawLine(entry, target); }
 };
+
+// At namespace scope rather than in the function: no guard for a thread-safe first use.
+EngineDrawing engineDrawing;
 
 }  // namespace
 
 IEntryDrawing& EngineEntryDrawing() {
-    static EngineDrawing drawing;
-    return drawing;
+    return engineDrawing;
 }
 
 }  // namespace vl

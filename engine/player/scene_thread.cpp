@@ -151,8 +151,8 @@ void CSceneThread::PlayEntries() {
     // Declared before the runner so that the end of play (sounds, video window, files) comes
     // after the last entry, also when an entry throws.
     MediaPlayback media(window_, videoHandle_, signals_.StopEvent());
-    DrawTarget target{dc.Get(), window_, context_};
-    ThreadEntryPlatform platform(target, *drawing_, *drawingWindow_, media);
+    DrawTarget target(dc.Get(), DrawTarget::ScreenSizeOf(dc.Get()));
+    ThreadEntryPlatform platform(target, context_, *drawing_, *drawingWindow_, media);
     SceneRunner runner(*entries_, context_, platform);
     vl::PlayScene(runner, signals_);
 }

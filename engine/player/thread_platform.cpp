@@ -5,6 +5,7 @@ namespace vl {
 void ThreadEntryPlatform::Cls(ClsEntry& entry) {
     const std::uint32_t colour = entry.colour.Resolve();
     window_.Redraw(colour, static_cast<std::uint32_t>(entry.colour.mixing));
+    target_.SetBackground(colour);
 }
 
 }  // namespace vl

@@ -13,22 +13,23 @@ namespace vl {
 class ThreadEntryPlatform final : public IEntryPlatform {
   public:
     // All referred to, none owned; they live for the thread's play.
-    ThreadEntryPlatform(DrawTarget& target, IEntryDrawing& drawing, DrawingWindow& window,
-                        MediaPlayback& media)
-        : target_(target), drawing_(drawing), window_(window), media_(media) {}
+    ThreadEntryPlatform(DrawTarget& target, PlayerContext& context, IEntryDrawing& drawing,
+                        DrawingWindow& window, MediaPlayback& media)
+        : target_(target), context_(context), drawing_(drawing), window_(window), media_(media) {}
 
-    void Show(ShowEntry& entry) override { drawing_.Show(entry, target_); }
-    void Move(MoveEntry& entry) override { drawing_.Move(entry, target_); }
+    void Show(ShowEntry& entry) override { drawing_.Show(entry, target_, context_); }
+    void Move(MoveEntry& entry) override { drawing_.Move(entry, target_, context_); }
     void Hide(HideEntry& entry) override { drawing_.Hide(entry, target_); }
     void Line(LineEntry& entry) override { drawing_.Line(entry, target_); }
     // The colour is resolved anew (a random one changes at every Cls); the mixing code goes with
-    // it.
+    // it. The drawing takes the colour as the window's background from here on.
     void Cls(ClsEntry& entry) override;
     void Play(PlayEntry& entry) override { media_.Play(entry); }
     void StopMedia(StopEntry& entry) override { media_.Stop(entry); }
 
   private:
     DrawTarget& target_;
+    PlayerContext& context_;
     IEntryDrawing& drawing_;
     DrawingWindow& window_;
     MediaPlayback& media_;

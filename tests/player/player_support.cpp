@@ -58,7 +58,7 @@ LRESULT PreviewWindows::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-void CountingDrawing::Show(ShowEntry&, DrawTarget&) {
+void CountingDrawing::Show(ShowEntry&, DrawTarget&, PlayerContext&) {
     const int number = ++shows;
     if (onShow)
         onShow(number);

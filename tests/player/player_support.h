@@ -44,8 +44,8 @@ class PreviewWindows : public Window {
 // Counts the drawing entries, and runs a test's action inside a Show (on the player thread).
 class CountingDrawing : public IEntryDrawing {
   public:
-    void Show(ShowEntry& entry, DrawTarget& target) override;
-    void Move(MoveEntry&, DrawTarget&) override { ++moves; }
+    void Show(ShowEntry& entry, DrawTarget& target, PlayerContext& context) override;
+    void Move(MoveEntry&, DrawTarget&, PlayerContext&) override { ++moves; }
     void Hide(HideEntry&, DrawTarget&) override { ++hides; }
     void Line(LineEntry&, DrawTarget&) override { ++lines; }
 

@@ -77,6 +77,27 @@ TEST(SceneThread, EachDrawingKindReachesTheDrawingAndDisabledOnesDoNot) {
     EXPECT_EQ(drawing.lines, 1);
 }
 
+TEST(SceneThread, WithoutADrawingOfItsOwnTheEngineDraws) {
+    PreviewWindows windows;
+    EntryList list;
+    AddCls(list, kRed);
+    LineEntry& line = Add<LineEntry>(list);
+    line.motion.startX = 10;
+    line.motion.startY = 100;
+    line.motion.endX = 300;
+    line.motion.endY = 100;
+    line.colour.colour = kGreen;
+    line.penWidth = 3;
+    std::uint32_t times = 0;
+    CSceneThread thread(windows.view, &times, ScenePlay{list, {}, nullptr});
+    ASSERT_TRUE(thread.Start(0));
+    ASSERT_TRUE(PumpUntil([&] { return windows.finished == 1; }));
+
+    WindowDc dc(windows.view.Handle());
+    EXPECT_EQ(GetPixel(dc.Get(), 150, 100) & 0xFFFFFF, kGreen);
+    EXPECT_EQ(GetPixel(dc.Get(), 150, 50) & 0xFFFFFF, kRed);
+}
+
 TEST(SceneThread, EmptySceneTurnsTheWindowBlackAndNotifiesTheParent) {
     PreviewWindows windows;
     windows.view.Redraw(kGreen, 0);
