@@ -28,6 +28,71 @@ void ProfileCalibrationStore::Write(const std::string& sysInfo, std::uint32_t ti
     profile_.WriteInt(section_, kTimesName, static_cast<int>(times));
 }
 
+namespace {
+
+// An open per-user key, created when missing.
+class CreatedKey {
+  public:
+    CreatedKey(const std::string& path, REGSAM access) {
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, access, nullptr, &key_,
+                            nullptr) != ERROR_SUCCESS) {
+            key_ = nullptr;
+        }
+    }
+    ~CreatedKey() {
+        if (key_)
+            RegCloseKey(key_);
+    }
+    CreatedKey(const CreatedKey&) = delete;
+    CreatedKey& operator=(const CreatedKey&) = delete;
+    HKEY Get() const { return key_; }
+
+  private:
+    HKEY key_ = nullptr;  // owned
+};
+
+}  // namespace
+
+std::string RegistryKeyCalibrationStore::ReadSysInfo() {
+    CreatedKey key(key_, KEY_READ);
+    char text[MAX_PATH + 1] = "";
+    DWORD type = 0;
+    DWORD size = MAX_PATH;  // the terminator stays in the buffer's last byte
+    if (!key.Get() ||
+        RegQueryValueExA(key.Get(), kSysInfoName, nullptr, &type, reinterpret_cast<BYTE*>(text),
+                         &size) != ERROR_SUCCESS ||
+        type != REG_SZ) {
+        return std::string();
+    }
+    return text;
+}
+
+std::uint32_t RegistryKeyCalibrationStore::ReadTimes() {
+    CreatedKey key(key_, KEY_READ);
+    DWORD value = 0;
+    DWORD type = 0;
+    DWORD size = sizeof value;
+    if (!key.Get() ||
+        RegQueryValueExA(key.Get(), kTimesName, nullptr, &type, reinterpret_cast<BYTE*>(&value),
+                         &size) != ERROR_SUCCESS ||
+        type != REG_DWORD) {
+        return 0;
+    }
+    return value;
+}
+
+void RegistryKeyCalibrationStore::Write(const std::string& sysInfo, std::uint32_t times) {
+    CreatedKey key(key_, KEY_WRITE);
+    if (!key.Get())
+        return;
+    RegSetValueExA(key.Get(), kSysInfoName, 0, REG_SZ,
+                   reinterpret_cast<const BYTE*>(sysInfo.c_str()),
+                   static_cast<DWORD>(sysInfo.size() + 1));
+    const DWORD value = times;
+    RegSetValueExA(key.Get(), kTimesName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                   sizeof value);
+}
+
 std::string CurrentSystemDescription() {
     SYSTEM_INFO info;
     GetSystemInfo(&info);

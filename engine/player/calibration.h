@@ -1,13 +1,14 @@
 // The calibration count "Times" and the machine description "SysInfo" it was measured on. The
-// builder keeps both in the "Settings" section of its profile, Glint under its own key; each gives
-// the store it uses. No wait of the player depends on the count: it is kept because it belongs
-// to the documented settings.
+// builder keeps both in the "Settings" section of its profile (ProfileCalibrationStore), Glint as
+// values of its own key "Software\Quillmark\Screen Saver" (RegistryKeyCalibrationStore). No wait of
+// the player depends on the count: it is kept because it belongs to the documented settings.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "profile_settings.h"
 
@@ -41,6 +42,21 @@ class ProfileCalibrationStore final : public ICalibrationStore {
   private:
     const ProfileSettings& profile_;
     const char* section_;
+};
+
+// The two values directly in a per-user key, which is created when missing: "SysInfo" a text of
+// at most 260 characters, "Times" a DWORD.
+class RegistryKeyCalibrationStore final : public ICalibrationStore {
+  public:
+    // key below HKEY_CURRENT_USER.
+    explicit RegistryKeyCalibrationStore(std::string key) : key_(std::move(key)) {}
+
+    std::string ReadSysInfo() override;
+    std::uint32_t ReadTimes() override;
+    void Write(const std::string& sysInfo, std::uint32_t times) override;
+
+  private:
+    std::string key_;
 };
 
 // This machine's description: GetSystemInfo's page size, lowest and highest application address,

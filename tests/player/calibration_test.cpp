@@ -119,5 +119,33 @@ TEST(Calibration, ProfileStoreKeepsBothValuesInItsSection) {
     RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
 }
 
+TEST(Calibration, RegistryKeyStoreKeepsBothValuesInTheKeyItself) {
+    const char kKey[] = "Software\\Quillmark\\Player Key Tests";
+    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    RegistryKeyCalibrationStore store(kKey);
+    EXPECT_EQ(store.ReadSysInfo(), "");
+    EXPECT_EQ(store.ReadTimes(), 0u);
+
+    store.Write("4096,65536", 0x80000000u);
+    EXPECT_EQ(store.ReadSysInfo(), "4096,65536");
+    EXPECT_EQ(store.ReadTimes(), 0x80000000u);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+    DWORD type = 0;
+    EXPECT_EQ(RegQueryValueExA(key, "SysInfo", nullptr, &type, nullptr, nullptr), ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(RegQueryValueExA(key, "Times", nullptr, &type, nullptr, nullptr), ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+    RegCloseKey(key);
+
+    // A value of another type counts as none.
+    HKEY writable = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_WRITE, &writable), ERROR_SUCCESS);
+    RegSetValueExA(writable, "Times", 0, REG_SZ, reinterpret_cast<const BYTE*>("12"), 3);
+    RegCloseKey(writable);
+    EXPECT_EQ(store.ReadTimes(), 0u);
+    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+}
+
 }  // namespace
 }  // namespace vl
