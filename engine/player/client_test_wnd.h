@@ -34,6 +34,9 @@ class CClientTestWnd : public DrawingWindow {
   private:
     LRESULT OnEraseBackground(HDC dc);
 
+    // The handle as the player thread reads it: set once created, cleared when destroyed.
+    std::atomic<HWND> handle_{nullptr};
+
     // Written by the player thread, read when the window's thread erases.
     std::atomic<std::uint32_t> colour_{0};
     std::atomic<std::uint32_t> rop_{kInitialRop};
