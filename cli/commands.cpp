@@ -6,6 +6,7 @@
 
 #include "cli/cli_files.h"
 #include "cli/embedded_names.h"
+#include "cli/make_commands.h"
 #include "cli/scene_json.h"
 #include "cli/scene_source.h"
 #include "scene/entries.h"
@@ -28,6 +29,7 @@ constexpr char kUsage[] =
     "  to-json FILE DIR              write DIR/scene.json and the embedded files beside it\n"
     "  from-json DIR FILE            make a scene file from DIR/scene.json and its files\n"
     "  extract FILE DIR              write the embedded pictures and media into DIR\n"
+    VL_MAKE_USAGE
     "FILE may be a scene file (.ssd), or a screen saver (.scr) or installer (.exe) made from one.\n"
     "Exit status: 0 done, 1 the scene check failed, 2 a file cannot be read, 3 a file cannot be\n"
     "written, 64 wrong arguments.\n";
@@ -396,6 +398,15 @@ int Run(const Arguments& args) {
         }
         if (command == "extract") {
             return Extract(rest);
+        }
+        if (command == "make-scr") {
+            return MakeScr(rest);
+        }
+        if (command == "make-exe") {
+            return MakeExe(rest);
+        }
+        if (command == "make-exe-from-scr") {
+            return MakeExeFromScr(rest);
         }
         if (command == "help" || command == "--help" || command == "-h") {
             WriteOut(kUsage);

@@ -1,0 +1,39 @@
+// The packaging commands' view of Windows: the images carried as resources of the running
+// program, files, the builder's settings and folders, and WinExec.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "packaging_seams.h"
+
+namespace vl {
+
+// The builder's per-user settings key.
+inline constexpr char kBuilderSettingsKey[] = "Software\\Quillmark\\Screen Saver\\Vistaloom";
+inline constexpr char kSettingsSection[] = "Settings";
+inline constexpr char kCustomImageSetting[] = "CustomImage";
+
+class Win32PackagingSystem : public PackagingSystem {
+  public:
+    // module holds the resources "FILE" "#271" and "#274"; nullptr means the program itself.
+    explicit Win32PackagingSystem(HMODULE module = nullptr);
+
+    ByteView RuntimeImage() override;
+    ByteView StubImage() override;
+    bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) override;
+    bool ReadFileQuietly(const std::string& path, std::vector<std::uint8_t>& bytes) override;
+    bool FileExists(const std::string& path) override;
+    bool CustomImageEnabled() override;
+    std::string ProgramFolder() override;
+    std::string SystemFolder() override;
+    void StartCommand(const std::string& commandLine) override;
+
+  private:
+    ByteView Resource(const char* name);
+
+    HMODULE module_;  // not owned
+};
+
+}  // namespace vl
