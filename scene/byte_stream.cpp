@@ -10,20 +10,38 @@ namespace {
 constexpr std::size_t kSinkPiece = 64 * 1024;
 constexpr std::uint64_t kMaxLength = 0xFFFFFFFFu;
 
-}  // namespace
-
-void ScrambleInPlace(std::uint8_t* bytes, std::size_t size) {
-    const std::uint8_t shift = ScrambleShift(size);
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<std::uint8_t>(bytes[i] - shift);
+// out[i] = in[i] + delta (mod 256); in and out may be the same. Picture and media blocks run to
+// hundreds of megabytes and a byte loop is not vectorised at -O2 or -Os, so the bytes are added
+// sixteen at a time with the compiler's vector types (SSE2 on x86-64; lowered to word operations
+// where the target has no vector unit).
+void AddToBytes(const std::uint8_t* in, std::uint8_t* out, std::size_t size, std::uint8_t delta) {
+    std::size_t i = 0;
+#if defined(__GNUC__)
+    typedef std::uint8_t Lanes __attribute__((vector_size(16)));
+    Lanes deltas;
+    for (int lane = 0; lane < 16; ++lane) {
+        deltas[lane] = delta;
+    }
+    for (; i + 16 <= size; i += 16) {
+        Lanes lanes;
+        std::memcpy(&lanes, in + i, 16);
+        lanes += deltas;
+        std::memcpy(out + i, &lanes, 16);
+    }
+#endif
+    for (; i < size; ++i) {
+        out[i] = static_cast<std::uint8_t>(in[i] + delta);
     }
 }
 
+}  // namespace
+
+void ScrambleInPlace(std::uint8_t* bytes, std::size_t size) {
+    AddToBytes(bytes, bytes, size, static_cast<std::uint8_t>(-ScrambleShift(size)));
+}
+
 void UnscrambleInPlace(std::uint8_t* bytes, std::size_t size) {
-    const std::uint8_t shift = ScrambleShift(size);
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<std::uint8_t>(bytes[i] + shift);
-    }
+    AddToBytes(bytes, bytes, size, ScrambleShift(size));
 }
 
 // ---- ByteReader ----
@@ -221,11 +239,7 @@ void ByteWriter::WriteScrambledBlock(const std::uint8_t* data, std::size_t size)
         }
         std::size_t start = bytes_.size();
         bytes_.resize(start + piece);
-        std::uint8_t* out = bytes_.data() + start;
-        const std::uint8_t* in = data + done;
-        for (std::size_t i = 0; i < piece; ++i) {
-            out[i] = static_cast<std::uint8_t>(in[i] - shift);
-        }
+        AddToBytes(data + done, bytes_.data() + start, piece, static_cast<std::uint8_t>(-shift));
         done += piece;
         FlushIfFull();
     }
