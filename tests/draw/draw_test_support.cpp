@@ -192,7 +192,7 @@ MemoryScreen::~MemoryScreen() {
         SelectObject(dc_.Get(), previous_);
 }
 
-WindowTest::~WindowTest() {
+void WindowTest::HoldForScreenshot() const {
     const char* hold = std::getenv("VL_DRAW_HOLD_MS");
     if (!hold)
         return;

@@ -110,7 +110,10 @@ class WindowTest : public ::testing::Test {
     static constexpr int kHeight = 240;
 
     WindowTest() : window_(kWidth, kHeight), target_(window_.Dc(), window_.Extent()) {}
-    ~WindowTest() override;
+    ~WindowTest() override { HoldForScreenshot(); }
+
+    // Keeps what is on the window visible for VL_DRAW_HOLD_MS; nothing without it.
+    void HoldForScreenshot() const;
 
     HDC Dc() const { return window_.Dc(); }
     Pixels Screen() const { return ReadPixels(Dc(), Rect{0, 0, kWidth, kHeight}); }

@@ -43,6 +43,7 @@ TEST_F(OnWindowTest, ShowAndHideWithRestore) {
     EXPECT_EQ(shown.At(200, 150), PicturePixel(0, 0));
     EXPECT_EQ(shown.At(239, 179), PicturePixel(39, 29));
     EXPECT_EQ(shown.At(240, 180), BackdropPixel(240, 180));
+    HoldForScreenshot();
 
     HideEntry hide;
     hide.SetObject(&picture_);
@@ -96,6 +97,7 @@ TEST_F(OnWindowTest, MoveWithKeepOverAPictureAndHideLeaveThePictureWhole) {
     EXPECT_EQ(moved.At(9, 9), tiled.At(9, 9));
     EXPECT_EQ(CountDifferences(moved, tiled, Rect{0, 0, 150, 120}), 0);
     EXPECT_GT(CountDifferences(moved, tiled, Rect{150, 120, kWidth, kHeight}), 200);
+    HoldForScreenshot();
 
     HideEntry hide;
     hide.SetObject(&text_);
