@@ -200,23 +200,6 @@ TEST_F(DisplayTest, MoveWithKeepGlidesOverThePicture) {
     EXPECT_EQ(BackdropDifferences(screen, Rect::At({40, 100}, {kW, kH})), 0);
 }
 
-TEST_F(DisplayTest, DiagonalMoveWithKeepLeavesNoTrace) {
-    MotionParam& m = move_.params.motion;
-    m.keepWhileMoving = 1;
-    m.startX = 20;
-    m.startY = 20;
-    m.endX = 80;
-    m.endY = 50;
-    m.stepX = 4;
-    MoveImage(move_, target_, player_.context);
-    const Point end{image_.currentPlacement.currentX, image_.currentPlacement.currentY};
-    EXPECT_EQ(end.x, 80);
-    EXPECT_EQ(end.y, 50);
-    const Pixels screen = Screen();
-    EXPECT_EQ(PictureDifferences(screen, end), 0);
-    EXPECT_EQ(BackdropDifferences(screen, Rect::At(end, {kW, kH})), 0);
-}
-
 // The end is reported past the end point and drawn there: 0, 3, 6, 9, 12.
 TEST_F(DisplayTest, MoveEndsAtThePositionThatReportedTheEnd) {
     MoveAlongX(0, 10, 50, 3);
@@ -224,15 +207,6 @@ TEST_F(DisplayTest, MoveEndsAtThePositionThatReportedTheEnd) {
     EXPECT_EQ(image_.previousPlacement.currentX, 9);
     EXPECT_EQ(PictureDifferences(Screen(), {12, 50}), 0);
     EXPECT_TRUE(player_.timeline.waits.empty()) << "speed 100000 does not wait";
-}
-
-TEST_F(DisplayTest, MoveWithLargeStepsErasesEachPosition) {
-    move_.params.motion.keepWhileMoving = 1;
-    MoveAlongX(10, 10 + 3 * 20, 100, 20);
-    const Pixels screen = Screen();
-    EXPECT_EQ(PictureDifferences(screen, {70, 100}), 0);
-    for (int x : {10, 30, 50})
-        EXPECT_EQ(screen.At(x, 100), kEraseColour) << x;
 }
 
 TEST_F(DisplayTest, StopEndsTheMoveWithinOneStep) {

@@ -101,12 +101,6 @@ TEST_F(DrawTest, DrawsThePictureAtItsPositionAndNothingElse) {
     EXPECT_EQ(image_.shown, 1);
 }
 
-TEST_F(DrawTest, ClipGivesTheDestinationAndSize) {
-    const Rect clip{100, 50, 100 + kPictureWidth, 50 + kPictureHeight};
-    Draw(image_, target_, Dc(), &clip);
-    ExpectScreen({100, 50}, Rect{});
-}
-
 // The mixing combines the picture with the flat fill colour, never with the screen under it.
 TEST_F(DrawTest, OrOnBlackAndAndOnWhiteLeaveThePictureUnchanged) {
     UseColour(kBlack, kMixOr);
@@ -180,21 +174,6 @@ TEST_F(DrawTest, TextInTheWindowColourItselfIsInvisibleWhenTransparent) {
     const Pixels before = Screen();
     Draw(text, target_);
     EXPECT_EQ(Screen().colours, before.colours);
-}
-
-TEST_F(DrawTest, OpaqueTextCoversItsAreaWithItsPaper) {
-    ImageEntry text;
-    text.isText = 1;
-    text.text = "Box";
-    text.opaque = 1;
-    text.backgroundColour = RGB(0x22, 0x88, 0x44);
-    ASSERT_TRUE(RenderText(text));
-    Place(text, 10, 10);
-    text.drawColour.background = 0;
-    Draw(text, target_);
-    const Pixels screen = Screen();
-    EXPECT_EQ(screen.At(10, 10), text.backgroundColour);
-    EXPECT_EQ(screen.At(9, 10), BackdropPixel(9, 10));
 }
 
 // An icon's transparent parts take the fill colour: the left half of this one is transparent.
@@ -337,44 +316,6 @@ TEST_F(StepDrawTest, OverlappedStepsLeaveTheEraseColourBehind) {
         ExpectScreen({50 + step.x, 60 + step.y},
                      Rect::At({50, 60}, {kPictureWidth, kPictureHeight}));
     }
-}
-
-TEST_F(StepDrawTest, KeepWhileMovingRestoresTheSnapshot) {
-    // The snapshot holds the backdrop only, so the object glides over it without a trail.
-    StartMove(image_);
-    Step(image_, 50, 60, true);
-    ExpectScreen({50, 60}, Rect{});
-    Step(image_, 54, 57, true);
-    ExpectScreen({54, 57}, Rect{});
-    Step(image_, 58, 54, true);
-    ExpectScreen({58, 54}, Rect{});
-    Step(image_, 50, 64, true);
-    ExpectScreen({50, 64}, Rect{});
-}
-
-TEST_F(StepDrawTest, StepsLargerThanTheObjectEraseAndRedraw) {
-    Draw(image_, target_);
-    StartMove(image_);
-    // Even with "Keep while moving" the separate path erases.
-    Step(image_, 50 + kPictureWidth, 60, true);
-    ExpectScreen({50 + kPictureWidth, 60}, Rect::At({50, 60}, {kPictureWidth, kPictureHeight}));
-}
-
-TEST_F(StepDrawTest, SamePositionRedrawsInPlace) {
-    StartMove(image_);
-    Step(image_, 50, 60, false);
-    ExpectScreen({50, 60}, Rect{});
-    EXPECT_EQ(image_.shown, 1);
-}
-
-TEST_F(StepDrawTest, MixingAppliesOnEveryStep) {
-    const COLORREF fill = RGB(0x80, 0x00, 0x01);
-    UseColour(fill, kMixOr);
-    StartMove(image_);
-    Step(image_, 50, 60, false);
-    Step(image_, 52, 61, false);
-    ExpectScreen({52, 61}, Rect::At({50, 60}, {kPictureWidth, kPictureHeight}),
-                 [&](int x, int y) { return Or(PicturePixel(x, y), fill); });
 }
 
 TEST_F(StepDrawTest, PlacementsMoveOn) {

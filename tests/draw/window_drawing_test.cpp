@@ -105,21 +105,5 @@ TEST_F(OnWindowTest, MoveWithKeepOverAPictureAndHideLeaveThePictureWhole) {
     EXPECT_EQ(Screen().colours, tiled.colours);
 }
 
-TEST_F(OnWindowTest, LinesInEveryStyle) {
-    LineEntry line;
-    line.colour.colour = RGB(0x20, 0xFF, 0x60);
-    for (std::int32_t style = 0; style < 5; ++style) {
-        line.penStyle = style;
-        line.motion.startX = 10;
-        line.motion.endX = 310;
-        line.motion.startY = line.motion.endY = 40 + 40 * style;
-        DrawLine(line, target_);
-    }
-    const Pixels screen = Screen();
-    for (int x = 10; x < 310; ++x)
-        ASSERT_EQ(screen.At(x, 40), line.colour.colour) << x;
-    EXPECT_NE(screen.At(310, 40), line.colour.colour);
-}
-
 }  // namespace
 }  // namespace vl::testing
