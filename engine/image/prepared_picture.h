@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "handles.h"
 
 namespace vl {
@@ -28,8 +30,8 @@ class PreparedPicture {
     void Set(BitmapHandle bitmap, IconHandle icon, int width, int height) {
         if (bitmap)
             SetBitmapDimensionEx(bitmap.Get(), width, height, nullptr);
-        bitmap_ = static_cast<BitmapHandle&&>(bitmap);
-        icon_ = static_cast<IconHandle&&>(icon);
+        bitmap_ = std::move(bitmap);
+        icon_ = std::move(icon);
         width_ = width;
         height_ = height;
     }
