@@ -338,10 +338,11 @@ void FontFromJson(Fields& parent, const char* key, LogFont& font) {
 ByteBlock ReadEmbedded(Fields& fields, const EmbeddedReader& readFile) {
     ByteBlock data;
     if (const Json* file = fields.Take("file")) {
-        if (!file->is_string() || file->get_ref<const std::string&>().empty()) {
+        // A path like every other text: its characters are its bytes.
+        const std::string name = Fields::ToBytes(*file, fields.Path("file"));
+        if (name.empty()) {
             Fields::Fail(fields.Path("file"), "expected a file name");
         }
-        const std::string& name = file->get_ref<const std::string&>();
         if (!readFile(name, data)) {
             throw UnreadableFile{name};
         }

@@ -181,6 +181,10 @@ TEST(CliJsonReader, RefusesWhatWouldBeLostOrImpossible) {
                          {"kind": "Hide"}]})",
          "entries[1].users[0]: entry 2 already uses entry 0"},
         {R"({"entries": [{"kind": "Show", "users": []}]})", "entries[0]: unknown field \"users\""},
+        {R"({"entries": [{"kind": "Multimedia", "file": ""}]})",
+         "entries[0].file: expected a file name"},
+        {R"({"entries": [{"kind": "Multimedia", "file": 7}]})",
+         "entries[0].file: expected a text of characters U+0000 to U+00FF"},
     };
     const EmbeddedReader noFiles = [](const std::string&, ByteBlock&) { return false; };
     for (const JsonCase& c : cases) {
@@ -208,7 +212,7 @@ TEST(CliJsonReader, ReadsFilesAndKeepsThirtyTwoBits) {
     JsonSceneResult result = SceneFromJson(Json::parse(R"({"entries": [
         {"kind": "Image", "fileName": "P\u00e9.bmp", "file": "p.bmp", "users": [1]},
         {"kind": "Show", "motion": {"startX": 4294967295, "startY": -1}},
-        {"kind": "Multimedia", "file": "m.avi", "mediaType": 1}]})"),
+        {"kind": "Multimedia", "file": "m\u00e9.avi", "mediaType": 1}]})"),
                                            entries, reader);
     ASSERT_TRUE(result.ok) << result.error;
     ASSERT_EQ(entries.Count(), 3u);
@@ -220,7 +224,8 @@ TEST(CliJsonReader, ReadsFilesAndKeepsThirtyTwoBits) {
     EXPECT_EQ(show->params.motion.startY, -1);
     EXPECT_EQ(show->GetLinkedObject(), image);
     EXPECT_EQ(EntryAs<MultimediaEntry>(&entries.At(2))->mediaType, 1);
-    EXPECT_EQ(asked, (std::vector<std::string>{"p.bmp", "m.avi"}));
+    // File names are byte strings like every other text.
+    EXPECT_EQ(asked, (std::vector<std::string>{"p.bmp", "m\xE9.avi"}));
 
     result = SceneFromJson(
         Json::parse(R"({"entries": [{"kind": "Multimedia", "file": "missing.wav"}]})"), entries,
