@@ -106,7 +106,7 @@ struct MoveRun {
     double wallSeconds = 0;
 };
 
-MoveRun RunMove(int speed, int steps) {
+MoveRun PlayMove(int speed, int steps) {
     Host host;
     EntryList list;
     auto move = std::make_unique<MoveEntry>();
@@ -127,7 +127,7 @@ MoveRun RunMove(int speed, int steps) {
 }
 
 void StepAccuracy(int speed, int steps) {
-    const MoveRun run = RunMove(speed, steps);
+    const MoveRun run = PlayMove(speed, steps);
     const double nominal = static_cast<double>(MoveStepDuration(speed));
     std::vector<double> errors;
     // The last position is drawn once more at once, without a wait.
@@ -144,8 +144,9 @@ void StepAccuracy(int speed, int steps) {
         errors[errors.size() * 95 / 100], errors.back());
 }
 
+// Wine reads a thread's times from the system in 10 ms ticks.
 void SlowMoveLoad(int speed, int steps) {
-    const MoveRun run = RunMove(speed, steps);
+    const MoveRun run = PlayMove(speed, steps);
     // Wine reads a thread's times from the system in 10 ms ticks.
     std::printf("Slow Move at speed %d: %.2f s, player processor time %.3f s = %.2f %% of a core\n",
                 speed, run.wallSeconds, run.processorSeconds,
@@ -177,9 +178,10 @@ void PauseLoad(DWORD pauseMs) {
 }  // namespace vl
 
 int main() {
-    vl::StepAccuracy(99000, 300);   // 10 ms
-    vl::StepAccuracy(99900, 1000);  // 1 ms
-    vl::StepAccuracy(90000, 50);    // 100 ms
+    vl::PlayMove(99000, 20);         // warms up the windows, the clock and Wine's server
+    vl::StepAccuracy(99000, 500);   // 10 ms
+    vl::StepAccuracy(99900, 2000);  // 1 ms
+    vl::StepAccuracy(90000, 100);   // 100 ms
     vl::SlowMoveLoad(90000, 50);    // 5 s of 100 ms steps
     vl::SlowMoveLoad(0, 5);         // 5 s of 1 s steps
     vl::PauseLoad(5000);

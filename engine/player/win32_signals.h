@@ -39,7 +39,7 @@ class Win32PlayerSignals final : public IPlayerSignals {
         bool preciseSleep;   // between the two, the thread sleeps precisely
     };
     static constexpr Tuning kWindowsTuning = {2000, 2000, false};
-    static constexpr Tuning kWineTuning = {4000, 100, true};
+    static constexpr Tuning kWineTuning = {6000, 100, true};
 
     // The clock must outlive the signals.
     explicit Win32PlayerSignals(const IClock& clock);
