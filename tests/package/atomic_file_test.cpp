@@ -9,10 +9,10 @@
 namespace vl {
 namespace {
 
-using test::Bytes;
-using test::ReadBytes;
-using test::TestFolder;
-using test::WriteBytes;
+using ptest::Bytes;
+using ptest::ReadBytes;
+using ptest::TestFolder;
+using ptest::WriteBytes;
 
 bool AppendAll(AtomicFile& file, const Bytes& bytes) {
     return file.Append(bytes.data(), bytes.size());
@@ -21,11 +21,11 @@ bool AppendAll(AtomicFile& file, const Bytes& bytes) {
 TEST(AtomicFile, TheTargetAppearsOnlyAtCommitAndNothingElseStays) {
     TestFolder folder;
     const std::string target = folder / "Night.scr";
-    const Bytes bytes = test::Pattern(70000, 5);
+    const Bytes bytes = ptest::Pattern(70000, 5);
     AtomicFile file;
     ASSERT_TRUE(file.Begin(target));
     ASSERT_TRUE(AppendAll(file, bytes));
-    EXPECT_FALSE(test::Exists(target));
+    EXPECT_FALSE(ptest::Exists(target));
     // The bytes wait beside the target, in the same folder.
     ASSERT_EQ(folder.Names().size(), 1u);
     EXPECT_EQ(std::filesystem::path(file.TemporaryPath()).parent_path(),
@@ -39,12 +39,12 @@ TEST(AtomicFile, TheTargetAppearsOnlyAtCommitAndNothingElseStays) {
 TEST(AtomicFile, AnAbandonedFileLeavesTheOldTargetAsItWas) {
     TestFolder folder;
     const std::string target = folder / "Night.scr";
-    const Bytes old = test::Pattern(100, 1);
+    const Bytes old = ptest::Pattern(100, 1);
     WriteBytes(target, old);
     {
         AtomicFile file;
         ASSERT_TRUE(file.Begin(target));
-        ASSERT_TRUE(AppendAll(file, test::Pattern(5000, 2)));
+        ASSERT_TRUE(AppendAll(file, ptest::Pattern(5000, 2)));
         // Gone out of scope without a commit, as on any failure part-way.
     }
     EXPECT_EQ(ReadBytes(target), old);
@@ -54,8 +54,8 @@ TEST(AtomicFile, AnAbandonedFileLeavesTheOldTargetAsItWas) {
 TEST(AtomicFile, ReplacingIsAllowedOrRefusedAsAsked) {
     TestFolder folder;
     const std::string target = folder / "saver.exe";
-    const Bytes old = test::Pattern(100, 1);
-    const Bytes fresh = test::Pattern(300, 2);
+    const Bytes old = ptest::Pattern(100, 1);
+    const Bytes fresh = ptest::Pattern(300, 2);
     WriteBytes(target, old);
 
     AtomicFile refused;
@@ -96,7 +96,7 @@ TEST(AtomicFile, PatchesLandInsideWhatWasAppended) {
 
 TEST(AtomicFile, AFolderThatIsMissingTakesNothing) {
     TestFolder folder;
-    const std::string target = test::Join(folder / "missing", "Night.scr");
+    const std::string target = ptest::Join(folder / "missing", "Night.scr");
     AtomicFile file;
     EXPECT_FALSE(file.Begin(target));
     EXPECT_FALSE(AppendAll(file, Bytes{1}));
@@ -109,13 +109,13 @@ TEST(AtomicFile, AFailedMoveLeavesTheTargetAndNoTemporaryFile) {
     // A folder of the target's name cannot be replaced by a file.
     const std::string target = folder / "Night.scr";
     std::filesystem::create_directory(target);
-    WriteBytes(test::Join(folder / "Night.scr", "inside"), Bytes{7});
+    WriteBytes(ptest::Join(folder / "Night.scr", "inside"), Bytes{7});
     AtomicFile file;
     ASSERT_TRUE(file.Begin(target));
     ASSERT_TRUE(AppendAll(file, Bytes(50, 1)));
     EXPECT_EQ(file.Commit(true), CommitResult::kFailed);
     EXPECT_TRUE(std::filesystem::is_directory(target));
-    EXPECT_EQ(ReadBytes(test::Join(folder / "Night.scr", "inside")), Bytes{7});
+    EXPECT_EQ(ReadBytes(ptest::Join(folder / "Night.scr", "inside")), Bytes{7});
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"Night.scr"});
 }
 

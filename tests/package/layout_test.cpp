@@ -7,13 +7,13 @@
 namespace vl {
 namespace {
 
-using test::Bytes;
-using test::Concat;
-using test::CustomBmp;
-using test::LeadWord;
-using test::MemoryFile;
-using test::WithoutFileHeader;
-using test::WithSlot;
+using ptest::Bytes;
+using ptest::Concat;
+using ptest::CustomBmp;
+using ptest::LeadWord;
+using ptest::MemoryFile;
+using ptest::WithoutFileHeader;
+using ptest::WithSlot;
 
 ByteView View(const Bytes& bytes) {
     return {bytes.data(), bytes.size()};
@@ -34,8 +34,8 @@ std::vector<std::size_t> Differences(const Bytes& a, const Bytes& b) {
 }
 
 TEST(ScreenSaverLayout, RuntimeImageLeadWordOneThenTheSceneFileToTheEnd) {
-    const Bytes runtime = test::RuntimeImage();
-    const Bytes scene = test::SceneFileBytes(1234);
+    const Bytes runtime = ptest::RuntimeImage();
+    const Bytes scene = ptest::SceneFileBytes(1234);
     MemoryFile file;
     ASSERT_TRUE(WriteScreenSaver(file, View(runtime), View(scene), {}));
 
@@ -47,15 +47,15 @@ TEST(ScreenSaverLayout, RuntimeImageLeadWordOneThenTheSceneFileToTheEnd) {
 }
 
 TEST(ScreenSaverLayout, AnEmptySceneFileLeavesTheLeadWordLast) {
-    const Bytes runtime = test::RuntimeImage();
+    const Bytes runtime = ptest::RuntimeImage();
     MemoryFile file;
     ASSERT_TRUE(WriteScreenSaver(file, View(runtime), {}, {}));
     EXPECT_EQ(file.bytes, Concat({runtime, LeadWord()}));
 }
 
 TEST(ScreenSaverLayout, CustomImageFillsTheSlotWithoutItsFileHeaderAndNothingElse) {
-    const Bytes runtime = test::RuntimeImage();
-    const Bytes scene = test::SceneFileBytes();
+    const Bytes runtime = ptest::RuntimeImage();
+    const Bytes scene = ptest::SceneFileBytes();
     const Bytes bmp = CustomBmp();
     MemoryFile file;
     ASSERT_TRUE(WriteScreenSaver(file, View(runtime), View(scene), View(bmp)));
@@ -76,9 +76,9 @@ TEST(ScreenSaverLayout, CustomImageFillsTheSlotWithoutItsFileHeaderAndNothingEls
 }
 
 TEST(InstallerLayout, StubThenTheScreenSaverOfTheSameScene) {
-    const Bytes stub = test::StubImage();
-    const Bytes runtime = test::RuntimeImage();
-    const Bytes scene = test::SceneFileBytes(777);
+    const Bytes stub = ptest::StubImage();
+    const Bytes runtime = ptest::RuntimeImage();
+    const Bytes scene = ptest::SceneFileBytes(777);
     MemoryFile installer;
     ASSERT_TRUE(WriteInstaller(installer, View(stub), View(runtime), View(scene), {}));
     MemoryFile screenSaver;
@@ -93,9 +93,9 @@ TEST(InstallerLayout, StubThenTheScreenSaverOfTheSameScene) {
 }
 
 TEST(InstallerLayout, CustomImageLiesAt456792AndNowhereElse) {
-    const Bytes stub = test::StubImage();
-    const Bytes runtime = test::RuntimeImage();
-    const Bytes scene = test::SceneFileBytes();
+    const Bytes stub = ptest::StubImage();
+    const Bytes runtime = ptest::RuntimeImage();
+    const Bytes scene = ptest::SceneFileBytes();
     const Bytes bmp = CustomBmp();
     MemoryFile installer;
     ASSERT_TRUE(WriteInstaller(installer, View(stub), View(runtime), View(scene), View(bmp)));
@@ -112,9 +112,9 @@ TEST(InstallerLayout, CustomImageLiesAt456792AndNowhereElse) {
 }
 
 TEST(InstallerLayout, FromAChosenFileTheStubIsFollowedByThatFileUnchanged) {
-    const Bytes stub = test::StubImage();
-    const Bytes runtime = test::RuntimeImage();
-    const Bytes chosen = test::Pattern(5000, 3);  // anything the dialog returns
+    const Bytes stub = ptest::StubImage();
+    const Bytes runtime = ptest::RuntimeImage();
+    const Bytes chosen = ptest::Pattern(5000, 3);  // anything the dialog returns
     MemoryFile installer;
     ASSERT_TRUE(WriteInstallerFromScr(installer, View(stub), View(runtime), View(chosen)));
     EXPECT_EQ(installer.bytes.size(), 143360u + chosen.size());
@@ -126,8 +126,8 @@ TEST(InstallerLayout, FromAChosenFileTheStubIsFollowedByThatFileUnchanged) {
 }
 
 TEST(InstallerLayout, StubOnlyStillNeedsBothImages) {
-    const Bytes stub = test::StubImage();
-    const Bytes runtime = test::RuntimeImage();
+    const Bytes stub = ptest::StubImage();
+    const Bytes runtime = ptest::RuntimeImage();
     MemoryFile file;
     EXPECT_FALSE(WriteInstallerImage(file, View(stub), {}, true));
     EXPECT_FALSE(WriteInstallerImage(file, {}, View(runtime), true));
@@ -140,13 +140,14 @@ TEST(InstallerLayout, StubOnlyStillNeedsBothImages) {
 }
 
 TEST(ProgramImages, OnlyTheFixedSizesAreAccepted) {
-    const Bytes shortRuntime = test::Pattern(339967, 1);
-    const Bytes longStub = test::Pattern(143361, 2);
-    const Bytes scene = test::SceneFileBytes();
+    const Bytes shortRuntime = ptest::Pattern(339967, 1);
+    const Bytes longStub = ptest::Pattern(143361, 2);
+    const Bytes scene = ptest::SceneFileBytes();
     MemoryFile file;
     EXPECT_FALSE(WriteRuntimeImage(file, View(shortRuntime)));
     EXPECT_FALSE(WriteScreenSaver(file, View(shortRuntime), View(scene), {}));
-    EXPECT_FALSE(WriteInstaller(file, View(longStub), View(test::RuntimeImage()), View(scene), {}));
+    EXPECT_FALSE(
+        WriteInstaller(file, View(longStub), View(ptest::RuntimeImage()), View(scene), {}));
     EXPECT_TRUE(file.bytes.empty());
     EXPECT_FALSE(WriteRuntimeImage(file, {}));
 }
@@ -209,8 +210,8 @@ TEST(CustomImage, AFileOfAnyOtherSizeIsRefused) {
 }
 
 TEST(CustomImage, ARefusedImageChangesNothing) {
-    const Bytes runtime = test::RuntimeImage();
-    const Bytes scene = test::SceneFileBytes();
+    const Bytes runtime = ptest::RuntimeImage();
+    const Bytes scene = ptest::SceneFileBytes();
     Bytes bmp = CustomBmp();
     bmp.push_back(0xEE);
     MemoryFile file;
@@ -227,7 +228,7 @@ TEST(CustomImage, ARefusedImageChangesNothing) {
 TEST(CustomImage, TheSlotMustLieInsideWhatWasWritten) {
     const Bytes bmp = CustomBmp();
     MemoryFile file;
-    file.bytes = test::Pattern(313432 + 11815, 4);
+    file.bytes = ptest::Pattern(313432 + 11815, 4);
     const Bytes before = file.bytes;
     EXPECT_FALSE(WritePreviewSlot(file, 0, View(bmp)));
     EXPECT_EQ(file.bytes, before);

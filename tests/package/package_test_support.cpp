@@ -10,7 +10,7 @@
 #include "package_layout.h"
 #include "prompt.h"
 
-namespace vl::test {
+namespace vl::ptest {
 
 namespace {
 
@@ -185,4 +185,4 @@ bool FakeSystem::ReadFileQuietly(const std::string& path, Bytes& bytes) {
     return true;
 }
 
-}  // namespace vl::test
+}  // namespace vl::ptest

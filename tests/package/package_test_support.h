@@ -10,7 +10,7 @@
 #include "output_file.h"
 #include "packaging_seams.h"
 
-namespace vl::test {
+namespace vl::ptest {
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -113,12 +113,12 @@ class FakeSystem : public PackagingSystem {
     std::string SystemFolder() override { return systemFolder; }
     void StartCommand(const std::string& commandLine) override { started.push_back(commandLine); }
 
-    Bytes runtime = test::RuntimeImage();
-    Bytes stub = test::StubImage();
+    Bytes runtime = ptest::RuntimeImage();
+    Bytes stub = ptest::StubImage();
     bool customImage = false;
     std::string programFolder;  // with its final separator
     std::string systemFolder;
     std::vector<std::string> started;
 };
 
-}  // namespace vl::test
+}  // namespace vl::ptest

@@ -10,12 +10,12 @@
 namespace vl {
 namespace {
 
-using test::Bytes;
-using test::Concat;
-using test::LeadWord;
-using test::ReadBytes;
-using test::TestFolder;
-using test::WriteBytes;
+using ptest::Bytes;
+using ptest::Concat;
+using ptest::LeadWord;
+using ptest::ReadBytes;
+using ptest::TestFolder;
+using ptest::WriteBytes;
 
 const char kCreatedPrefix[] = "Screen saver\n";
 const char kHaveToSave[] = "You have to save the scene.";
@@ -57,11 +57,11 @@ class PackagerTest : public ::testing::Test {
     const ShownPrompt& LastShown() const { return prompt_.Shown().back(); }
 
     TestFolder folder_;
-    Bytes scene_ = test::SceneFileBytes(3000);
+    Bytes scene_ = ptest::SceneFileBytes(3000);
     ScriptedPrompt prompt_;
     ScopedPromptOverride use_;
-    test::FakeDocument document_;
-    test::FakeSystem system_;
+    ptest::FakeDocument document_;
+    ptest::FakeSystem system_;
     Packager packager_{document_, system_};
 };
 
@@ -104,14 +104,14 @@ TEST_F(PackagerTest, ATypedOtherExtensionGetsScrAppended) {
     prompt_.AnswerFile(folder_ / "x.txt");
     ASSERT_TRUE(packager_.MakeScreenSaver(true));
     EXPECT_EQ(ReadBytes(folder_ / "x.txt.scr"), ScreenSaverBytes());
-    EXPECT_FALSE(test::Exists(folder_ / "x.txt"));
+    EXPECT_FALSE(ptest::Exists(folder_ / "x.txt"));
 }
 
 TEST_F(PackagerTest, SsNamesAreQuestionedNoKeepsTheDialogYesGoesOn) {
     prompt_.AnswerFile(folder_ / "SSaver").AnswerNo().AnswerFile(folder_ / "Mysaver");
     ASSERT_TRUE(packager_.MakeScreenSaver(true));
-    EXPECT_FALSE(test::Exists(folder_ / "SSaver.scr"));
-    EXPECT_TRUE(test::Exists(folder_ / "Mysaver.scr"));
+    EXPECT_FALSE(ptest::Exists(folder_ / "SSaver.scr"));
+    EXPECT_TRUE(ptest::Exists(folder_ / "Mysaver.scr"));
     ASSERT_EQ(Told().size(), 2u);
     EXPECT_EQ(Told()[0].substr(0, 48), "There is a problem in Windows if name of screen ");
 
@@ -119,7 +119,7 @@ TEST_F(PackagerTest, SsNamesAreQuestionedNoKeepsTheDialogYesGoesOn) {
     ScopedPromptOverride useAgain(again);
     again.AnswerFile(folder_ / "SSaver").AnswerYes();
     ASSERT_TRUE(packager_.MakeScreenSaver(true));
-    EXPECT_TRUE(test::Exists(folder_ / "SSaver.scr"));
+    EXPECT_TRUE(ptest::Exists(folder_ / "SSaver.scr"));
     EXPECT_TRUE(again.Failures().empty());
 }
 
@@ -175,11 +175,11 @@ TEST_F(PackagerTest, CancellingTheDialogEndsSilently) {
 }
 
 TEST_F(PackagerTest, TheCustomImageReplacesThePreviewSlot) {
-    const Bytes bmp = test::CustomBmp();
+    const Bytes bmp = ptest::CustomBmp();
     UseCustomImage(bmp);
     ASSERT_TRUE(packager_.MakeScreenSaver(false));
-    const Bytes expected =
-        Concat({test::WithSlot(system_.runtime, test::WithoutFileHeader(bmp)), LeadWord(), scene_});
+    const Bytes expected = Concat(
+        {ptest::WithSlot(system_.runtime, ptest::WithoutFileHeader(bmp)), LeadWord(), scene_});
     EXPECT_EQ(ReadBytes(folder_ / "Scene.scr"), expected);
     EXPECT_EQ(Told(), std::vector<std::string>{CreatedText(folder_ / "Scene.scr")});
 }
@@ -194,7 +194,7 @@ TEST_F(PackagerTest, AMissingCustomImageIsReportedAndTheSaverMadeAllTheSame) {
 }
 
 TEST_F(PackagerTest, ACustomImageOfTheWrongSizeTouchesNothing) {
-    Bytes bmp = test::CustomBmp();
+    Bytes bmp = ptest::CustomBmp();
     bmp.insert(bmp.end(), 200, 0xEE);  // replaced by hand, longer than the slot
     UseCustomImage(bmp);
     ASSERT_TRUE(packager_.MakeScreenSaver(false));
@@ -205,7 +205,7 @@ TEST_F(PackagerTest, ACustomImageOfTheWrongSizeTouchesNothing) {
 
 TEST_F(PackagerTest, AnUnreadableSceneLeavesTheOldSaverAndNoPartialFile) {
     const std::string target = folder_ / "Scene.scr";
-    const Bytes old = test::Pattern(4000, 8);
+    const Bytes old = ptest::Pattern(4000, 8);
     WriteBytes(target, old);
     std::filesystem::remove(document_.path);
     std::filesystem::create_directory(document_.path);  // cannot be read as a file
@@ -219,7 +219,7 @@ TEST_F(PackagerTest, AnUnreadableSceneLeavesTheOldSaverAndNoPartialFile) {
 
 TEST_F(PackagerTest, AMissingRuntimeImageLeavesTheOldSaver) {
     const std::string target = folder_ / "Scene.scr";
-    const Bytes old = test::Pattern(4000, 8);
+    const Bytes old = ptest::Pattern(4000, 8);
     WriteBytes(target, old);
     system_.runtime.clear();
     EXPECT_FALSE(packager_.MakeScreenSaver(false));
@@ -231,7 +231,7 @@ TEST_F(PackagerTest, AMissingRuntimeImageLeavesTheOldSaver) {
 }
 
 TEST_F(PackagerTest, AnUnwritableFolderIsReported) {
-    prompt_.AnswerFile(test::Join(folder_ / "missing", "Night"));
+    prompt_.AnswerFile(ptest::Join(folder_ / "missing", "Night"));
     std::string made;
     EXPECT_FALSE(packager_.MakeScreenSaver(true, &made));
     EXPECT_EQ(Told(), std::vector<std::string>{kCannotCreate});
@@ -259,7 +259,7 @@ TEST_F(PackagerTest, MakeInstallerProposesTheSceneBaseNameAndWritesStubThenSaver
 }
 
 TEST_F(PackagerTest, InstallerTailEqualsTheScreenSaverAndTheCustomImageSitsAt456792) {
-    const Bytes bmp = test::CustomBmp();
+    const Bytes bmp = ptest::CustomBmp();
     UseCustomImage(bmp);
     ASSERT_TRUE(packager_.MakeInstaller(false));
     ASSERT_TRUE(packager_.MakeScreenSaver(false));
@@ -268,7 +268,7 @@ TEST_F(PackagerTest, InstallerTailEqualsTheScreenSaverAndTheCustomImageSitsAt456
     ASSERT_EQ(installer.size(), 143360u + saver.size());
     EXPECT_EQ(Bytes(installer.begin() + 143360, installer.end()), saver);
     EXPECT_EQ(Bytes(installer.begin() + 456792, installer.begin() + 456792 + 11816),
-              test::WithoutFileHeader(bmp));
+              ptest::WithoutFileHeader(bmp));
     const Bytes plain = Concat({system_.stub, ScreenSaverBytes()});
     for (std::size_t i = 0; i < installer.size(); ++i) {
         if (i < 456792 || i >= 456792 + 11816) {
@@ -293,7 +293,7 @@ TEST_F(PackagerTest, AMissingStubIsReportedAndNothingIsWritten) {
 
 TEST_F(PackagerTest, AnInstallerWhoseSceneCannotBeReadLeavesTheOldOne) {
     const std::string target = folder_ / "Scene.exe";
-    const Bytes old = test::Pattern(500, 6);
+    const Bytes old = ptest::Pattern(500, 6);
     WriteBytes(target, old);
     std::filesystem::remove(document_.path);
     std::filesystem::create_directory(document_.path);
@@ -309,7 +309,7 @@ TEST_F(PackagerTest, AnInstallerWhoseSceneCannotBeReadLeavesTheOldOne) {
 
 TEST_F(PackagerTest, InstallerFromAChosenSaverIsTheStubAndThatFileUnchanged) {
     const std::string chosen = folder_ / "saver.scr";
-    const Bytes saver = test::Pattern(12345, 4);
+    const Bytes saver = ptest::Pattern(12345, 4);
     WriteBytes(chosen, saver);
     prompt_.AnswerFile(chosen);
     ASSERT_TRUE(packager_.MakeInstallerFromScr());
@@ -332,8 +332,8 @@ TEST_F(PackagerTest, InstallerFromAChosenSaverIsTheStubAndThatFileUnchanged) {
 
 TEST_F(PackagerTest, InstallerFromSaverRefusesATakenName) {
     const std::string chosen = folder_ / "saver.scr";
-    WriteBytes(chosen, test::Pattern(100, 4));
-    const Bytes old = test::Pattern(77, 5);
+    WriteBytes(chosen, ptest::Pattern(100, 4));
+    const Bytes old = ptest::Pattern(77, 5);
     WriteBytes(folder_ / "saver.exe", old);
     prompt_.AnswerFile(chosen);
     EXPECT_FALSE(packager_.MakeInstallerFromScr());
@@ -350,7 +350,7 @@ TEST_F(PackagerTest, InstallerFromAnUnreadableSaverIsNotMade) {
     prompt_.AnswerFile(chosen);
     EXPECT_FALSE(packager_.MakeInstallerFromScr());
     EXPECT_EQ(Told(), std::vector<std::string>{kCannotCreate});
-    EXPECT_FALSE(test::Exists(folder_ / "saver.exe"));
+    EXPECT_FALSE(ptest::Exists(folder_ / "saver.exe"));
     EXPECT_EQ(folder_.Names(),
               (std::vector<std::string>{"Scene.Ssd", "program", "saver.scr", "system32"}));
 }
@@ -366,7 +366,7 @@ TEST_F(PackagerTest, CancellingTheOpenDialogEndsSilently) {
 TEST_F(PackagerTest, DefaultSaverIsCopiedIntoTheSystemFolderAndTheControlPanelStarted) {
     prompt_.AnswerFile(folder_ / "Night");
     ASSERT_TRUE(packager_.SetDefaultScreenSaver());
-    const std::string installed = test::JoinedSystemPath(system_.systemFolder, "Night.scr");
+    const std::string installed = ptest::JoinedSystemPath(system_.systemFolder, "Night.scr");
     EXPECT_EQ(ReadBytes(installed), ScreenSaverBytes());
     EXPECT_EQ(system_.started,
               std::vector<std::string>{"rundll32.exe desk.cpl,InstallScreenSaver " + installed});
@@ -375,20 +375,20 @@ TEST_F(PackagerTest, DefaultSaverIsCopiedIntoTheSystemFolderAndTheControlPanelSt
     // A second time under the same name replaces the copy.
     ScriptedPrompt again;
     ScopedPromptOverride useAgain(again);
-    scene_ = test::SceneFileBytes(10);
+    scene_ = ptest::SceneFileBytes(10);
     WriteBytes(document_.path, scene_);
     again.AnswerFile(folder_ / "Night");
     ASSERT_TRUE(packager_.SetDefaultScreenSaver());
     EXPECT_EQ(ReadBytes(installed), ScreenSaverBytes());
     EXPECT_EQ(system_.started.size(), 2u);
-    EXPECT_EQ(test::TestFolderNames(system_.systemFolder), std::vector<std::string>{"Night.scr"});
+    EXPECT_EQ(ptest::TestFolderNames(system_.systemFolder), std::vector<std::string>{"Night.scr"});
 }
 
 TEST_F(PackagerTest, CancellingTheDefaultSaverDialogStartsNothing) {
     prompt_.CancelFile();
     EXPECT_FALSE(packager_.SetDefaultScreenSaver());
     EXPECT_TRUE(system_.started.empty());
-    EXPECT_TRUE(test::TestFolderNames(system_.systemFolder).empty());
+    EXPECT_TRUE(ptest::TestFolderNames(system_.systemFolder).empty());
     EXPECT_TRUE(Told().empty());
 }
 
@@ -397,7 +397,7 @@ TEST_F(PackagerTest, AFailedCopyIntoTheSystemFolderIsReportedAndStartsNothing) {
     prompt_.AnswerFile(folder_ / "Night");
     EXPECT_FALSE(packager_.SetDefaultScreenSaver());
     EXPECT_TRUE(system_.started.empty());
-    const std::string installed = test::JoinedSystemPath(system_.systemFolder, "Night.scr");
+    const std::string installed = ptest::JoinedSystemPath(system_.systemFolder, "Night.scr");
     ASSERT_EQ(Told().size(), 2u);
     EXPECT_EQ(Told()[0], CreatedText(folder_ / "Night.scr"));
     EXPECT_EQ(Told()[1], "The screen saver cannot be copied into the System folder:\n" + installed +
@@ -406,14 +406,14 @@ TEST_F(PackagerTest, AFailedCopyIntoTheSystemFolderIsReportedAndStartsNothing) {
 }
 
 TEST_F(PackagerTest, AFailedCopyKeepsTheOlderSaverInTheSystemFolder) {
-    const std::string installed = test::JoinedSystemPath(system_.systemFolder, "Night.scr");
+    const std::string installed = ptest::JoinedSystemPath(system_.systemFolder, "Night.scr");
     // A folder of that name stands for a file that cannot be replaced.
     std::filesystem::create_directory(installed);
     prompt_.AnswerFile(folder_ / "Night");
     EXPECT_FALSE(packager_.SetDefaultScreenSaver());
     EXPECT_TRUE(system_.started.empty());
     EXPECT_TRUE(std::filesystem::is_directory(installed));
-    EXPECT_EQ(test::TestFolderNames(system_.systemFolder), std::vector<std::string>{"Night.scr"});
+    EXPECT_EQ(ptest::TestFolderNames(system_.systemFolder), std::vector<std::string>{"Night.scr"});
 }
 
 }  // namespace
