@@ -236,29 +236,5 @@ TEST(CliJsonReader, ReadsFilesAndKeepsThirtyTwoBits) {
     EXPECT_TRUE(entries.Empty());
 }
 
-TEST(CliJsonReader, WriterAndReaderAgreeOnEveryField) {
-    EntryList rich;
-    test::BuildRichScene(rich);
-    const std::vector<std::string> names = EmbeddedFileNames(rich, kSceneJsonFile);
-    const Json json = SceneToJson(rich, "2.2", names);
-    const EmbeddedReader reader = [&](const std::string& file, ByteBlock& data) {
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            if (names[i] == file) {
-                data = *EmbeddedData(rich.At(i));
-                return true;
-            }
-        }
-        return false;
-    };
-    EntryList back;
-    // Through the text, as the tool does.
-    const JsonSceneResult result = SceneFromJson(Json::parse(json.dump(2)), back, reader);
-    ASSERT_TRUE(result.ok) << result.error;
-    EXPECT_EQ(SaveSceneFile(back), SaveSceneFile(rich));
-    // The font name keeps its byte after the NUL.
-    EXPECT_EQ(json["entries"][1]["font"]["faceName"], std::string("A\0x", 3));
-    EXPECT_EQ(json["entries"][1]["description"], std::string("nul\0inside", 10));
-}
-
 }  // namespace
 }  // namespace vl::cli

@@ -422,16 +422,5 @@ TEST(CopyBlock, EveryKindSurvivesCopyAndPaste) {
     EXPECT_EQ(WriteCopyBlock(back, again), block);
 }
 
-TEST(CopyBlock, KindsFit) {
-    for (std::int32_t command = 0; command < kKindCount; ++command) {
-        for (std::int32_t object = 0; object < kKindCount; ++object) {
-            const bool image =
-                object == kImage && (command == kShow || command == kMove || command == kHide);
-            const bool media = object == kMultimedia && (command == kPlay || command == kStop);
-            EXPECT_EQ(KindsFit(command, object), image || media) << command << " " << object;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace vl
