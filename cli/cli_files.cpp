@@ -1,6 +1,7 @@
 #include "cli/cli_files.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -138,6 +139,24 @@ bool CompareSink::Put(const std::uint8_t* data, std::size_t size) {
 
 bool CompareSink::Same() {
     return same_ && std::fgetc(file_.get()) == EOF;
+}
+
+bool SameFile(const std::string& a, const std::string& b) {
+#ifdef _WIN32
+    char fullA[_MAX_PATH];
+    char fullB[_MAX_PATH];
+    struct _stat64 info;
+    if (_stat64(a.c_str(), &info) != 0 || !_fullpath(fullA, a.c_str(), sizeof fullA) ||
+        !_fullpath(fullB, b.c_str(), sizeof fullB)) {
+        return false;
+    }
+    return _stricmp(fullA, fullB) == 0;
+#else
+    struct stat infoA;
+    struct stat infoB;
+    return stat(a.c_str(), &infoA) == 0 && stat(b.c_str(), &infoB) == 0 &&
+           infoA.st_dev == infoB.st_dev && infoA.st_ino == infoB.st_ino;
+#endif
 }
 
 bool MakeDirectories(const std::string& dir) {

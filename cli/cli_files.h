@@ -57,6 +57,8 @@ class CompareSink : public ByteSink {
     bool same_;
 };
 
+// Whether two paths name the same existing file.
+bool SameFile(const std::string& a, const std::string& b);
 // Creates dir and any missing parents; true when it exists afterwards.
 bool MakeDirectories(const std::string& dir);
 // dir + separator + name ("name" alone when dir is empty).

@@ -28,8 +28,7 @@ constexpr char kUsage[] =
     "  resave IN OUT                 write the scene of IN to OUT as a version 2.2 scene file\n"
     "  to-json FILE DIR              write DIR/scene.json and the embedded files beside it\n"
     "  from-json DIR FILE            make a scene file from DIR/scene.json and its files\n"
-    "  extract FILE DIR              write the embedded pictures and media into DIR\n"
-    VL_MAKE_USAGE
+    "  extract FILE DIR              write the embedded pictures and media into DIR\n" VL_MAKE_USAGE
     "FILE may be a scene file (.ssd), or a screen saver (.scr) or installer (.exe) made from one.\n"
     "Exit status: 0 done, 1 the scene check failed, 2 a file cannot be read, 3 a file cannot be\n"
     "written, 64 wrong arguments.\n";
@@ -264,14 +263,19 @@ int ToJson(const Arguments& args) {
     if (!MakeDirectories(dir)) {
         return WriteFailed(dir);
     }
-    const std::vector<std::string> names = EmbeddedFileNames(entries, kSceneJsonFile);
+    // Neither the JSON file nor an embedded file may land on the scene being converted.
+    const std::string jsonPath = JoinPath(dir, kSceneJsonFile);
+    if (SameFile(jsonPath, path)) {
+        return WriteFailed(jsonPath);
+    }
+    const std::vector<std::string> names =
+        EmbeddedFileNames(entries, {kSceneJsonFile, BaseName(path)});
     std::string failed;
     if (!WriteEmbeddedFiles(entries, names, dir, failed)) {
         return WriteFailed(failed);
     }
     const std::string text =
         SceneToJson(entries, VersionText(loaded.version), names).dump(2) + "\n";
-    const std::string jsonPath = JoinPath(dir, kSceneJsonFile);
     if (!WriteWholeFile(jsonPath, text.data(), text.size())) {
         return WriteFailed(jsonPath);
     }
@@ -356,7 +360,8 @@ int Extract(const Arguments& args) {
     if (!MakeDirectories(dir)) {
         return WriteFailed(dir);
     }
-    const std::vector<std::string> names = EmbeddedFileNames(entries, std::string());
+    // An embedded file never lands on the file it is extracted from.
+    const std::vector<std::string> names = EmbeddedFileNames(entries, {BaseName(args[0])});
     std::string failed;
     if (!WriteEmbeddedFiles(entries, names, dir, failed)) {
         return WriteFailed(failed);

@@ -71,9 +71,18 @@ std::string SafeFileName(const std::string& stored) {
     return name;
 }
 
-std::vector<std::string> EmbeddedFileNames(const EntryList& entries, const std::string& reserved) {
+std::string BaseName(const std::string& path) {
+    const std::size_t cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::vector<std::string> EmbeddedFileNames(const EntryList& entries,
+                                           const std::vector<std::string>& reserved) {
     std::vector<std::string> names(entries.Count());
-    std::set<std::string> taken = {Lower(reserved)};
+    std::set<std::string> taken;
+    for (const std::string& name : reserved) {
+        taken.insert(Lower(name));
+    }
     for (std::size_t i = 0; i < entries.Count(); ++i) {
         const SceneEntry& entry = entries.At(i);
         if (!EmbeddedData(entry)) {

@@ -23,8 +23,13 @@ const std::string& EmbeddedFileName(const SceneEntry& entry);
 std::string SafeFileName(const std::string& stored);
 
 // One name per entry, empty for entries without embedded data. Names are unique without regard
-// to case and never equal reserved (the JSON file beside them): a name already taken gets the
-// entry's index as prefix ("3-a.bmp"); an entry without a usable name is called "entry3.bin".
-std::vector<std::string> EmbeddedFileNames(const EntryList& entries, const std::string& reserved);
+// to case and never equal one of reserved (the JSON file beside them, the file they come from): a
+// name already taken gets the entry's index as prefix ("3-a.bmp"); an entry without a usable name
+// is called "entry3.bin".
+std::vector<std::string> EmbeddedFileNames(const EntryList& entries,
+                                           const std::vector<std::string>& reserved);
+
+// The last component of a path.
+std::string BaseName(const std::string& path);
 
 }  // namespace vl::cli

@@ -455,6 +455,26 @@ TEST(CliExtract, WritesEmbeddedFilesFromSceneScreenSaverAndInstaller) {
     }
 }
 
+TEST(CliExtract, NeverWritesOverTheFileItReads) {
+    EntryList list;
+    ImageEntry& image = Add<ImageEntry>(list);
+    image.fileName = "scene.json";
+    image.data = Block("BM");
+    TempDir dir;
+    // A scene file that happens to be called like its own picture, and one called scene.json.
+    const Bytes scene = Save(list);
+    WriteBytes(dir / "scene.json", scene);
+    CliResult result = RunCli({"extract", dir / "scene.json", dir.Path()});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, "0-scene.json\n");
+    EXPECT_EQ(ReadBytes(dir / "scene.json"), scene);
+    result = RunCli({"to-json", dir / "scene.json", dir.Path()});
+    EXPECT_EQ(result.status, 3);
+    EXPECT_EQ(result.err,
+              "An unexpected error occurred while writing " + dir / "scene.json" + ".\n");
+    EXPECT_EQ(ReadBytes(dir / "scene.json"), scene);
+}
+
 TEST(CliErrors, UnreadableRefusedAndBrokenFiles) {
     TempDir dir;
     const std::string missing = dir / "missing.ssd";

@@ -81,14 +81,17 @@ TEST(CliNames, UniqueWithoutRegardToCase) {
     const std::vector<std::string> expected = {"a.bmp",        "1-A.BMP", "",          "entry3.bin",
                                                "4-Scene.JSON", "",        "6-1-a.bmp", "7-a.bmp",
                                                "8-a.bmp",      "9-a.bmp", "10-9-A.bmp"};
-    EXPECT_EQ(EmbeddedFileNames(list, kSceneJsonFile), expected);
+    EXPECT_EQ(EmbeddedFileNames(list, {kSceneJsonFile}), expected);
     // A name that is taken with the index too gets a counter.
     picture("11-a.bmp");  // 11
     picture("a.bmp");     // 12
     picture("12-a.bmp");  // 13
-    const std::vector<std::string> names = EmbeddedFileNames(list, kSceneJsonFile);
+    std::vector<std::string> names = EmbeddedFileNames(list, {kSceneJsonFile});
     EXPECT_EQ(names[12], "12-a.bmp");
     EXPECT_EQ(names[13], "13-12-a.bmp");
+    // The file the scene comes from is reserved too.
+    names = EmbeddedFileNames(list, {kSceneJsonFile, "A.bmp"});
+    EXPECT_EQ(names[0], "0-a.bmp");
 }
 
 TEST(CliLocate, SceneFileScreenSaverAndInstaller) {
