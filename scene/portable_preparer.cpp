@@ -25,18 +25,7 @@ PictureFormat DetectPictureFormat(const ByteBlock& bytes) {
 }
 
 bool HasMeasurableText(std::string_view text) {
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\n') {
-            continue;
-        }
-        // The piece ends before the two characters at i - 1 and i.
-        if (i >= 1 && i - 1 > start) {
-            return true;
-        }
-        start = i + 1;
-    }
-    return start < text.size();
+    return text.find_first_not_of("\r\n") != std::string_view::npos;
 }
 
 Validation PortablePreparer::PrepareImage(ImageEntry& image) {

@@ -15,10 +15,9 @@ enum class PictureFormat { kUnknown, kBitmap, kJpeg, kIcon, kCursor };
 // cursor.
 PictureFormat DetectPictureFormat(const ByteBlock& bytes);
 
-// Whether a text bitmap can get a width: the text is measured line by line, each line ending
-// two characters before its line feed (the carriage return is assumed), the last line running
-// to the end. False when every measured piece is empty: an empty text, one made only of line
-// breaks, or one whose lines end in bare line feeds after a single character.
+// Whether a text bitmap can get a width: false for an empty text or one made only of line breaks.
+// Lines may end in CR LF, a bare LF or a bare CR; no line loses a character to its break, so the
+// same rule holds as when the engine renders the text.
 bool HasMeasurableText(std::string_view text);
 
 class PortablePreparer : public ObjectPreparer {

@@ -359,9 +359,11 @@ TEST(PortablePreparer, MeasurableTexts) {
     EXPECT_TRUE(HasMeasurableText("ab\r\n"));
     EXPECT_TRUE(HasMeasurableText("\r\nb"));
     EXPECT_TRUE(HasMeasurableText("ab\r\ncd"));
-    // A bare line feed after a single letter leaves nothing to measure.
-    EXPECT_FALSE(HasMeasurableText("a\n"));
-    EXPECT_TRUE(HasMeasurableText("ab\n"));
+    EXPECT_FALSE(HasMeasurableText("\r"));
+    EXPECT_FALSE(HasMeasurableText("\n\r\n\r"));
+    // Lines ending in bare line feeds keep their last letter.
+    EXPECT_TRUE(HasMeasurableText("a\n"));
+    EXPECT_TRUE(HasMeasurableText("A\nB"));
 }
 
 TEST(PortablePreparer, MessagesOfRefusedObjects) {
