@@ -2,9 +2,39 @@
 
 #include "application_name.h"
 #include "ferrule_resources.h"
+#include "installer_names.h"
 
 namespace vl {
 namespace {
+
+const char kCannotOpenInstaller[] = "Cannot open installer file!";
+const char kInstallerCorrupted[] = "Installer file corrupted!";
+const char kTemporaryFileFailed[] = "Failed to make temporary SCR file.";
+const char kCannotInstall[] = "Can not install screen saver!\nFile already exist in System folder!";
+const char kRunnableSuffix[] = ".SCR";
+const char kPreviewArguments[] = " /s";
+const char kControlPanelCommand[] = "rundll32.exe desk.cpl,InstallScreenSaver ";
+
+// One block from the process heap.
+class HeapBlock {
+  public:
+    explicit HeapBlock(SIZE_T size) : data_(HeapAlloc(GetProcessHeap(), 0, size ? size : 1)) {}
+    ~HeapBlock() {
+        if (data_)
+            HeapFree(GetProcessHeap(), 0, data_);
+    }
+    HeapBlock(const HeapBlock&) = delete;
+    HeapBlock& operator=(const HeapBlock&) = delete;
+    void* Data() const { return data_; }
+
+  private:
+    void* data_;
+};
+
+bool CopyText(char* buffer, size_t size, const char* text) {
+    buffer[0] = '\0';
+    return AppendText(buffer, size, text);
+}
 
 INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
     switch (msg) {
@@ -23,9 +53,21 @@ INT_PTR CALLBACK AboutProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM) {
 
 }  // namespace
 
+InstallerDialog::InstallerDialog() {
+    const DWORD length = GetModuleFileNameA(nullptr, ownPath_, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        ownPath_[0] = '\0';
+    ApplicationName(ownPath_, appName_, sizeof(appName_));
+    temporaryPath_[0] = '\0';
+}
+
 INT_PTR InstallerDialog::Run() {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_INSTALLER), nullptr,
-                           &InstallerDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    const INT_PTR result =
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_INSTALLER), nullptr,
+                        &InstallerDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    dialog_ = nullptr;
+    RemoveRunnableCopies();
+    return result;
 }
 
 INT_PTR CALLBACK InstallerDialog::DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -73,13 +115,7 @@ BOOL InstallerDialog::OnInitDialog() {
         SendDlgItemMessageA(dialog_, IDC_NAME, WM_SETFONT,
                             reinterpret_cast<WPARAM>(nameFont_.Get()), FALSE);
     }
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        path[0] = '\0';
-    char name[MAX_PATH];
-    ApplicationName(path, name, sizeof(name));
-    SetDlgItemTextA(dialog_, IDC_NAME, name);
+    SetDlgItemTextA(dialog_, IDC_NAME, appName_);
     return TRUE;
 }
 
@@ -108,13 +144,183 @@ void InstallerDialog::ShowAbout() {
 
 void InstallerDialog::OnCommand(int id) {
     switch (id) {
+        case IDC_INSTALL:
+            OnInstall();
+            break;
+        case IDC_PREVIEW:
+            OnPreview();
+            break;
         case IDCANCEL:
             EndDialog(dialog_, IDCANCEL);
             break;
         default:
-            // Install and Preview work on the carried screen saver, which comes later.
             break;
     }
+}
+
+void InstallerDialog::ShowError(const char* text) {
+    MessageBoxA(dialog_, text, appName_, MB_OK | MB_ICONSTOP);
+}
+
+void InstallerDialog::ShowTemporaryFileFailure() {
+    char text[128];
+    if (LoadStringA(GetModuleHandleA(nullptr), IDS_TEMPORARY_FILE_FAILED, text, sizeof(text)) <= 0)
+        CopyText(text, sizeof(text), kTemporaryFileFailed);
+    ShowError(text);
+}
+
+void InstallerDialog::FailExtraction() {
+    if (!errorText_)
+        return;  // reported already; the dialog stays for another try or Cancel
+    ShowError(errorText_);
+    EndDialog(dialog_, IDCANCEL);
+}
+
+bool InstallerDialog::ExtractPayload() {
+    errorText_ = nullptr;
+    temporaryPath_[0] = '\0';
+    FileHandle own(CreateFileA(ownPath_, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!own) {
+        errorText_ = kCannotOpenInstaller;
+        return false;
+    }
+    LARGE_INTEGER size;
+    LARGE_INTEGER start;
+    start.QuadPart = kStubImageSize;
+    if (!GetFileSizeEx(own.Get(), &size) || size.QuadPart < start.QuadPart ||
+        size.QuadPart - start.QuadPart > MAXDWORD ||
+        !SetFilePointerEx(own.Get(), start, nullptr, FILE_BEGIN)) {
+        errorText_ = kInstallerCorrupted;
+        return false;
+    }
+    const DWORD payloadSize = static_cast<DWORD>(size.QuadPart - start.QuadPart);
+    HeapBlock payload(payloadSize);
+    DWORD read = 0;
+    if (!payload.Data() ||
+        (payloadSize > 0 && !ReadFile(own.Get(), payload.Data(), payloadSize, &read, nullptr)) ||
+        read != payloadSize) {
+        errorText_ = kInstallerCorrupted;
+        return false;
+    }
+    own.Reset();
+
+    TemporaryFile temporary;
+    if (!temporary.Create("SCR")) {
+        ShowTemporaryFileFailure();
+        return false;
+    }
+    {
+        FileHandle file(CreateFileA(temporary.Path(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD written = 0;
+        if (!file ||
+            (payloadSize > 0 &&
+             !WriteFile(file.Get(), payload.Data(), payloadSize, &written, nullptr)) ||
+            written != payloadSize) {
+            file.Reset();  // an open file cannot be deleted
+            temporary.Remove();
+            ShowTemporaryFileFailure();
+            return false;
+        }
+    }
+    // Only a file named .scr runs as a screen saver.
+    char runnable[MAX_PATH];
+    if (!CopyText(runnable, sizeof(runnable), temporary.Path()) ||
+        !AppendText(runnable, sizeof(runnable), kRunnableSuffix) ||
+        !CopyFileA(temporary.Path(), runnable, FALSE)) {
+        temporary.Remove();
+        ShowTemporaryFileFailure();
+        return false;
+    }
+    CopyText(temporaryPath_, sizeof(temporaryPath_), temporary.Path());
+    temporary.Keep();
+    return true;
+}
+
+void InstallerDialog::RemoveExtracted() {
+    if (!temporaryPath_[0])
+        return;
+    char runnable[MAX_PATH];
+    CopyText(runnable, sizeof(runnable), temporaryPath_);
+    AppendText(runnable, sizeof(runnable), kRunnableSuffix);
+    DeleteFileA(temporaryPath_);
+    temporaryPath_[0] = '\0';
+    if (DeleteFileA(runnable))
+        return;
+    // A running preview holds it; try again when the dialog closes.
+    if (runnableCopyCount_ == kMaxRunnableCopies) {
+        RemoveRunnableCopies();
+        if (runnableCopyCount_ == kMaxRunnableCopies) {
+            MoveFileExA(runnable, nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+            return;
+        }
+    }
+    CopyText(runnableCopies_[runnableCopyCount_++], MAX_PATH, runnable);
+}
+
+void InstallerDialog::RemoveRunnableCopies() {
+    int kept = 0;
+    for (int i = 0; i < runnableCopyCount_; ++i) {
+        // A preview that has just ended may hold its file for a moment longer.
+        bool removed = DeleteFileA(runnableCopies_[i]) != FALSE;
+        for (int attempt = 0; !removed && attempt < 10 && dialog_ == nullptr; ++attempt) {
+            Sleep(100);
+            removed = DeleteFileA(runnableCopies_[i]) != FALSE;
+        }
+        if (removed || GetLastError() == ERROR_FILE_NOT_FOUND)
+            continue;
+        if (dialog_ == nullptr) {
+            // Still running after the dialog has gone: leave it to the next restart.
+            MoveFileExA(runnableCopies_[i], nullptr, MOVEFILE_DELAY_UNTIL_REBOOT);
+            continue;
+        }
+        if (kept != i)
+            CopyText(runnableCopies_[kept], MAX_PATH, runnableCopies_[i]);
+        ++kept;
+    }
+    runnableCopyCount_ = kept;
+}
+
+void InstallerDialog::OnInstall() {
+    char installed[MAX_PATH];
+    char name[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(installed, MAX_PATH);
+    const bool named = length > 0 && length < MAX_PATH &&
+                       InstalledScreenSaverName(ownPath_, name, sizeof(name)) &&
+                       AppendText(installed, sizeof(installed), "\\") &&
+                       AppendText(installed, sizeof(installed), name);
+    if (!ExtractPayload()) {
+        FailExtraction();
+        return;
+    }
+    // Never replaces a screen saver already installed under that name.
+    if (named && CopyFileA(temporaryPath_, installed, TRUE)) {
+        char command[sizeof(kControlPanelCommand) + MAX_PATH];
+        CopyText(command, sizeof(command), kControlPanelCommand);
+        AppendText(command, sizeof(command), installed);
+        WinExec(command, SW_SHOWNORMAL);
+    } else {
+        ShowError(kCannotInstall);
+    }
+    RemoveExtracted();
+    EndDialog(dialog_, IDOK);
+}
+
+void InstallerDialog::OnPreview() {
+    if (!ExtractPayload()) {
+        FailExtraction();
+        return;
+    }
+    // Quoted: the temporary folder's path may hold blanks.
+    char command[MAX_PATH + 16];
+    CopyText(command, sizeof(command), "\"");
+    AppendText(command, sizeof(command), temporaryPath_);
+    AppendText(command, sizeof(command), kRunnableSuffix);
+    AppendText(command, sizeof(command), "\"");
+    AppendText(command, sizeof(command), kPreviewArguments);
+    WinExec(command, SW_SHOWNORMAL);
+    RemoveExtracted();
 }
 
 }  // namespace vl

@@ -1,0 +1,405 @@
+// End to end under Wine: a scene written as JSON becomes a scene file, a screen saver and an
+// installer through vistaloom-cli; the installer runs as a user would run it, and the test
+// presses its buttons and reads what it shows.
+#include <windows.h>
+
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "ferrule_resources.h"
+#include "handles.h"
+#include "package_test_support.h"
+#include "program_process.h"
+#include "run_cli.h"
+
+namespace vl {
+namespace {
+
+using ptest::Bytes;
+using ptest::ReadBytes;
+
+const DWORD kTimeoutMs = 10000;
+const char kInstallerTitle[] = "Vistaloom Installer";
+
+// A red screen, then a loop that waits.
+const char kSceneJson[] = R"({
+  "format": "Vistaloom scene",
+  "formatVersion": 1,
+  "entries": [
+    {"kind": "Cls", "colour": {"colour": 255}},
+    {"kind": "Repeat"},
+    {"kind": "Wait", "duration": {"milliseconds": 200}},
+    {"kind": "Until", "repeat": {"infinite": 1}}
+  ]
+})";
+
+std::string TextOf(HWND window) {
+    char text[512] = "";
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+BOOL CALLBACK CollectStaticText(HWND child, LPARAM parameter) {
+    char className[32] = "";
+    GetClassNameA(child, className, sizeof(className));
+    if (lstrcmpiA(className, "Static") == 0 && !TextOf(child).empty())
+        *reinterpret_cast<std::string*>(parameter) += TextOf(child);
+    return TRUE;
+}
+
+// The message text of a message box.
+std::string MessageText(HWND box) {
+    std::string text;
+    EnumChildWindows(box, &CollectStaticText, reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+void Click(HWND dialog, int id) {
+    // Posted: the click may open a message box, which must not block the test.
+    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+struct ProcessInfo {
+    DWORD id;
+    std::string exe;
+};
+
+std::vector<ProcessInfo> ChildrenOf(DWORD parent) {
+    std::vector<ProcessInfo> children;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return children;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32First(snapshot, &entry); more;
+         more = Process32Next(snapshot, &entry)) {
+        if (entry.th32ParentProcessID == parent)
+            children.push_back({entry.th32ProcessID, entry.szExeFile});
+    }
+    CloseHandle(snapshot);
+    return children;
+}
+
+// Ends what the installer started (the control panel command, previews): they are the test's.
+void EndChildrenOf(DWORD parent) {
+    for (const ProcessInfo& child : ChildrenOf(parent)) {
+        ProcessHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, child.id));
+        if (process) {
+            TerminateProcess(process.Get(), 99);
+            WaitForSingleObject(process.Get(), 5000);
+        }
+    }
+}
+
+struct WindowSearch {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK FindScreenWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    RECT rect;
+    if (owner != search->process || !IsWindowVisible(window) || !GetWindowRect(window, &rect))
+        return TRUE;
+    if (rect.right - rect.left < GetSystemMetrics(SM_CXSCREEN) ||
+        rect.bottom - rect.top < GetSystemMetrics(SM_CYSCREEN))
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// A visible window of the process that covers the whole screen.
+HWND ScreenWindowOf(DWORD process) {
+    WindowSearch search{process, nullptr};
+    EnumWindows(&FindScreenWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::string TempFolder() {
+    char folder[MAX_PATH] = "";
+    GetTempPathA(MAX_PATH, folder);
+    return folder;
+}
+
+// Names in the temporary folder that Ferrule's extractions use ("SCR....tmp" and its ".SCR").
+std::vector<std::string> ExtractedFiles() {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((TempFolder() + "SCR*.tmp*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        names.push_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+std::string SystemFolder() {
+    char folder[MAX_PATH] = "";
+    GetSystemDirectoryA(folder, MAX_PATH);
+    return folder;
+}
+
+bool ScreenMostlyIs(COLORREF colour) {
+    HDC screen = GetDC(nullptr);
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    int matching = 0;
+    for (int i = 1; i <= 9; ++i) {
+        if (GetPixel(screen, width * i / 10, height * (10 - i) / 10) == colour)
+            ++matching;
+    }
+    ReleaseDC(nullptr, screen);
+    return matching >= 8;
+}
+
+// The scene, its screen saver and its installer, made once for all tests.
+class InstallerEndToEnd : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        folder_ = new ptest::TestFolder;
+        ptest::WriteBytes(*folder_ / "scene.json",
+                          Bytes(kSceneJson, kSceneJson + sizeof(kSceneJson) - 1));
+        scene_ = *folder_ / "Aurora.ssd";
+        // A name of this run's own, so that the system folder never holds it before.
+        name_ = "VlTestSaver" + std::to_string(GetCurrentProcessId());
+        installer_ = *folder_ / (name_ + ".exe");
+        screenSaver_ = *folder_ / "Aurora.scr";
+        made_ = test::RunCli({"from-json", folder_->Path(), scene_}).status == 0 &&
+                test::RunCli({"make-scr", "--arch", "x64", scene_}).status == 0 &&
+                test::RunCli({"make-exe", "--arch", "x64", scene_, installer_}).status == 0;
+    }
+    static void TearDownTestSuite() {
+        DeleteFileA(Installed().c_str());
+        delete folder_;
+        folder_ = nullptr;
+    }
+    void SetUp() override { ASSERT_TRUE(made_) << "vistaloom-cli did not make the files"; }
+
+    static std::string Installed() { return SystemFolder() + "\\" + name_ + ".scr"; }
+
+    // Starts the installer and waits for its dialog.
+    static HWND Start(ProgramProcess& process) {
+        EXPECT_TRUE(process.Started());
+        return process.WaitForWindow("#32770", kInstallerTitle, kTimeoutMs);
+    }
+
+    static ptest::TestFolder* folder_;
+    static std::string scene_;
+    static std::string name_;
+    static std::string installer_;
+    static std::string screenSaver_;
+    static bool made_;
+};
+
+ptest::TestFolder* InstallerEndToEnd::folder_ = nullptr;
+std::string InstallerEndToEnd::scene_;
+std::string InstallerEndToEnd::name_;
+std::string InstallerEndToEnd::installer_;
+std::string InstallerEndToEnd::screenSaver_;
+bool InstallerEndToEnd::made_ = false;
+
+TEST_F(InstallerEndToEnd, TheInstallerIsFerruleFollowedByTheScreenSaver) {
+    const Bytes installer = ReadBytes(installer_);
+    const Bytes saver = ReadBytes(screenSaver_);
+    const Bytes scene = ReadBytes(scene_);
+    EXPECT_EQ(saver.size(), 339972u + scene.size());
+    ASSERT_EQ(installer.size(), 143360u + saver.size());
+    EXPECT_EQ(Bytes(installer.begin() + 143360, installer.end()), saver);
+    EXPECT_EQ(Bytes(installer.begin(), installer.begin() + 143360), ReadBytes(VL_FERRULE_IMAGE));
+}
+
+TEST_F(InstallerEndToEnd, InstallCopiesTheSaverIntoTheSystemFolderOnceAndRefusesASecondTime) {
+    DeleteFileA(Installed().c_str());
+    const std::vector<std::string> extractedBefore = ExtractedFiles();
+    {
+        ProgramProcess ferrule(installer_, "");
+        HWND dialog = Start(ferrule);
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_NAME)), name_);
+        Click(dialog, IDC_INSTALL);
+        DWORD code = 99;
+        ASSERT_TRUE(ferrule.WaitForExit(kTimeoutMs, &code)) << "Install ends the installer";
+        EXPECT_EQ(code, 0u);
+        EndChildrenOf(ferrule.Id());
+    }
+    EXPECT_EQ(ReadBytes(Installed()), ReadBytes(screenSaver_));
+    EXPECT_EQ(ExtractedFiles(), extractedBefore) << "the extracted copies are removed";
+
+    // The same again: the installed file stays, and the user is told.
+    ProgramProcess second(installer_, "");
+    HWND dialog = Start(second);
+    ASSERT_NE(dialog, nullptr);
+    Click(dialog, IDC_INSTALL);
+    HWND box = second.WaitForWindow("#32770", name_.c_str(), kTimeoutMs);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box),
+              "Can not install screen saver!\nFile already exist in System folder!");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    DWORD code = 99;
+    ASSERT_TRUE(second.WaitForExit(kTimeoutMs, &code));
+    EndChildrenOf(second.Id());
+    EXPECT_TRUE(ChildrenOf(second.Id()).empty());
+    EXPECT_EQ(ReadBytes(Installed()), ReadBytes(screenSaver_));
+    EXPECT_EQ(ExtractedFiles(), extractedBefore);
+}
+
+TEST_F(InstallerEndToEnd, AnInstallerCutShortSaysItIsCorrupted) {
+    const Bytes whole = ReadBytes(installer_);
+    const std::string cut = *folder_ / "Cut.exe";
+    ptest::WriteBytes(cut, Bytes(whole.begin(), whole.begin() + 143359));
+    ProgramProcess ferrule(cut, "");
+    HWND dialog = Start(ferrule);
+    ASSERT_NE(dialog, nullptr);
+    Click(dialog, IDC_INSTALL);
+    HWND box = ferrule.WaitForWindow("#32770", "Cut", kTimeoutMs);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box), "Installer file corrupted!");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    DWORD code = 99;
+    ASSERT_TRUE(ferrule.WaitForExit(kTimeoutMs, &code)) << "the dialog closes after the message";
+    EXPECT_FALSE(ptest::Exists(SystemFolder() + "\\Cut.scr"));
+    EXPECT_TRUE(ChildrenOf(ferrule.Id()).empty()) << "nothing was started";
+}
+
+// Points the temporary folder of programs started meanwhile somewhere else.
+class TemporaryFolderOverride {
+  public:
+    explicit TemporaryFolderOverride(const std::string& folder) {
+        for (const char* name : {"TMP", "TEMP"}) {
+            char value[MAX_PATH] = "";
+            const DWORD length = GetEnvironmentVariableA(name, value, MAX_PATH);
+            old_.push_back(length > 0 && length < MAX_PATH ? value : "");
+            SetEnvironmentVariableA(name, folder.c_str());
+        }
+    }
+    ~TemporaryFolderOverride() {
+        SetEnvironmentVariableA("TMP", old_[0].empty() ? nullptr : old_[0].c_str());
+        SetEnvironmentVariableA("TEMP", old_[1].empty() ? nullptr : old_[1].c_str());
+    }
+
+  private:
+    std::vector<std::string> old_;
+};
+
+TEST_F(InstallerEndToEnd, WithoutATemporaryFileNothingRunsAndTheDialogStays) {
+    DeleteFileA(Installed().c_str());
+    TemporaryFolderOverride missing(*folder_ / "no such folder");
+    ProgramProcess ferrule(installer_, "");
+    HWND dialog = Start(ferrule);
+    ASSERT_NE(dialog, nullptr);
+    for (int button : {IDC_PREVIEW, IDC_INSTALL}) {
+        Click(dialog, button);
+        HWND box = ferrule.WaitForWindow("#32770", name_.c_str(), kTimeoutMs);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(MessageText(box), "Failed to make temporary SCR file.");
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        for (int i = 0; i < 200 && IsWindow(box); ++i)
+            Sleep(25);
+        EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays for Cancel";
+    }
+    EXPECT_TRUE(ChildrenOf(ferrule.Id()).empty()) << "nothing was started";
+    EXPECT_FALSE(ptest::Exists(Installed()));
+    Click(dialog, IDCANCEL);
+    DWORD code = 99;
+    ASSERT_TRUE(ferrule.WaitForExit(kTimeoutMs, &code));
+    EXPECT_EQ(code, 0u);
+}
+
+TEST_F(InstallerEndToEnd, AStubWithoutPayloadInstallsAnEmptyFile) {
+    const Bytes whole = ReadBytes(installer_);
+    const std::string bare = *folder_ / "VlTestBare.exe";
+    ptest::WriteBytes(bare, Bytes(whole.begin(), whole.begin() + 143360));
+    const std::string installed = SystemFolder() + "\\VlTestBare.scr";
+    DeleteFileA(installed.c_str());
+    ProgramProcess ferrule(bare, "");
+    HWND dialog = Start(ferrule);
+    ASSERT_NE(dialog, nullptr);
+    Click(dialog, IDC_INSTALL);
+    DWORD code = 99;
+    ASSERT_TRUE(ferrule.WaitForExit(kTimeoutMs, &code));
+    EndChildrenOf(ferrule.Id());
+    EXPECT_TRUE(ptest::Exists(installed));
+    EXPECT_TRUE(ReadBytes(installed).empty());
+    DeleteFileA(installed.c_str());
+}
+
+TEST_F(InstallerEndToEnd, PreviewRunsTheExtractedSaverFullScreenAndTheDialogStays) {
+    DeleteFileA(Installed().c_str());
+    const std::vector<std::string> extractedBefore = ExtractedFiles();
+    // A screen saver beside the installer under its install name is not Ferrule's to delete.
+    const std::string beside = *folder_ / (name_ + ".scr");
+    ASSERT_TRUE(CopyFileA(screenSaver_.c_str(), beside.c_str(), FALSE));
+
+    ProgramProcess ferrule(installer_, "");
+    HWND dialog = Start(ferrule);
+    ASSERT_NE(dialog, nullptr);
+    Click(dialog, IDC_PREVIEW);
+
+    // The preview is a child process running "SCR....tmp.SCR".
+    std::vector<ProcessInfo> previews;
+    for (int i = 0; i < 200 && previews.empty(); ++i) {
+        for (const ProcessInfo& child : ChildrenOf(ferrule.Id())) {
+            const std::string& exe = child.exe;
+            if (exe.size() > 8 && exe.compare(exe.size() - 8, 8, ".tmp.SCR") == 0)
+                previews.push_back(child);
+        }
+        Sleep(25);
+    }
+    ASSERT_EQ(previews.size(), 1u);
+    EXPECT_EQ(previews[0].exe.compare(0, 3, "SCR"), 0);
+
+    // Its full-screen window, topmost.
+    ProcessHandle preview(OpenProcess(SYNCHRONIZE, FALSE, previews[0].id));
+    ASSERT_TRUE(preview);
+    HWND run = nullptr;
+    for (int i = 0; i < 400 && !run; ++i) {
+        run = ScreenWindowOf(previews[0].id);
+        Sleep(25);
+    }
+    ASSERT_NE(run, nullptr);
+    EXPECT_TRUE(GetWindowLongPtrA(run, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    // The scene clears the screen to red.
+    bool red = false;
+    for (int i = 0; i < 200 && !red; ++i) {
+        red = ScreenMostlyIs(RGB(255, 0, 0));
+        Sleep(25);
+    }
+    EXPECT_TRUE(red) << "the preview shows the scene";
+
+    // While it runs, its runnable copy is there and the plain temporary file is gone.
+    std::vector<std::string> extracted = ExtractedFiles();
+    std::vector<std::string> added;
+    for (const std::string& name : extracted) {
+        if (std::find(extractedBefore.begin(), extractedBefore.end(), name) ==
+            extractedBefore.end())
+            added.push_back(name);
+    }
+    ASSERT_EQ(added.size(), 1u);
+    EXPECT_EQ(added[0], previews[0].exe);
+
+    // A key ends the preview; the installer is still there.
+    PostMessageA(run, WM_KEYDOWN, 'A', 1);
+    EXPECT_EQ(WaitForSingleObject(preview.Get(), kTimeoutMs), WAIT_OBJECT_0);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+
+    Click(dialog, IDCANCEL);
+    DWORD code = 99;
+    ASSERT_TRUE(ferrule.WaitForExit(kTimeoutMs, &code));
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(ExtractedFiles(), extractedBefore) << "the preview's copy is removed at the end";
+    EXPECT_TRUE(ptest::Exists(beside));
+    EXPECT_FALSE(ptest::Exists(Installed())) << "Cancel installs nothing";
+}
+
+}  // namespace
+}  // namespace vl
