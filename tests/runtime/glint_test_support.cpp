@@ -1,0 +1,176 @@
+#include "glint_test_support.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "glint_paths.h"
+#include "program_process.h"
+#include "scene/entries.h"
+#include "scene/scene_file.h"
+
+namespace vl::test {
+namespace {
+
+void PutWord(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+bool WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+constexpr std::size_t kImageSize = 339968;
+constexpr std::size_t kPreviewSlot = 313432;
+constexpr std::size_t kPreviewSlotSize = 11816;
+
+}  // namespace
+
+std::vector<std::uint8_t> SolidBmp(int width, int height, COLORREF colour) {
+    const int rowBytes = (width * 3 + 3) / 4 * 4;
+    const std::uint32_t pixelBytes = static_cast<std::uint32_t>(rowBytes * height);
+    std::vector<std::uint8_t> bmp = {'B', 'M'};
+    PutWord(bmp, 54 + pixelBytes, 4);
+    PutWord(bmp, 0, 4);
+    PutWord(bmp, 54, 4);
+    PutWord(bmp, 40, 4);
+    PutWord(bmp, static_cast<std::uint32_t>(width), 4);
+    PutWord(bmp, static_cast<std::uint32_t>(height), 4);
+    PutWord(bmp, 1, 2);
+    PutWord(bmp, 24, 2);
+    for (int i = 0; i < 6; ++i)
+        PutWord(bmp, 0, 4);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            bmp.push_back(GetBValue(colour));
+            bmp.push_back(GetGValue(colour));
+            bmp.push_back(GetRValue(colour));
+        }
+        for (int pad = width * 3; pad < rowBytes; ++pad)
+            bmp.push_back(0);
+    }
+    return bmp;
+}
+
+void AddShownPicture(EntryList& entries, const std::vector<std::uint8_t>& picture,
+                     const std::string& name, int x, int y) {
+    auto image = std::make_unique<ImageEntry>();
+    image->fileName = name;
+    image->data = ByteBlock::Copy(picture.data(), picture.size());
+    ImageEntry* object = image.get();
+    entries.Append(std::move(image));
+    auto show = std::make_unique<ShowEntry>();
+    show->params.motion.startX = x;
+    show->params.motion.startY = y;
+    show->SetObject(object);
+    entries.Append(std::move(show));
+}
+
+bool WriteRuntimeOnly(const std::string& path) {
+    const std::vector<std::uint8_t> runtime = ReadWholeFile(WindowsPath(VL_GLINT_PATH));
+    return runtime.size() == kImageSize && WriteBytes(path, runtime);
+}
+
+bool WriteScreenSaver(const std::string& path, EntryList& entries,
+                      const std::vector<std::uint8_t>* customPreview) {
+    std::vector<std::uint8_t> file = ReadWholeFile(WindowsPath(VL_GLINT_PATH));
+    if (file.size() != kImageSize)
+        return false;
+    if (customPreview) {
+        if (customPreview->size() != kPreviewSlotSize)
+            return false;
+        std::copy(customPreview->begin(), customPreview->end(), file.begin() + kPreviewSlot);
+    }
+    const std::vector<std::uint8_t> scene = SaveSceneFile(entries);
+    if (scene.empty())
+        return false;
+    PutWord(file, 1, 4);
+    file.insert(file.end(), scene.begin(), scene.end());
+    return WriteBytes(path, file);
+}
+
+std::string TestFolder() {
+    return WindowsPath(VL_RUNTIME_TEST_DIR) + "\\";
+}
+
+COLORREF ScreenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+void PumpFor(DWORD ms) {
+    const DWORD start = GetTickCount();
+    do {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    } while (GetTickCount() - start < ms);
+}
+
+bool ScreenShows(const std::vector<ExpectedPixel>& pixels, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        bool all = true;
+        for (const ExpectedPixel& pixel : pixels) {
+            if (ScreenPixel(pixel.x, pixel.y) != pixel.colour)
+                all = false;
+        }
+        if (all)
+            return true;
+        if (GetTickCount() - start > timeoutMs)
+            return false;
+        PumpFor(20);
+    }
+}
+
+void MovePointerTo(int x, int y) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
+}
+
+void PressKey(WORD virtualKey) {
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
+
+namespace {
+
+void Click(DWORD down, DWORD up) {
+    INPUT buttons[2] = {};
+    buttons[0].type = buttons[1].type = INPUT_MOUSE;
+    buttons[0].mi.dwFlags = down;
+    buttons[1].mi.dwFlags = up;
+    SendInput(2, buttons, sizeof(INPUT));
+}
+
+}  // namespace
+
+void ClickLeft() {
+    Click(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+}
+
+void ClickRight() {
+    Click(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+}
+
+}  // namespace vl::test

@@ -1,0 +1,52 @@
+// What the end-to-end tests of Glint are made of: screen savers written from scenes built here,
+// pictures made by hand, the screen's pixels and the user's input.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "scene/entry_list.h"
+
+namespace vl::test {
+
+// A 24-bit bottom-up BMP file of one colour.
+std::vector<std::uint8_t> SolidBmp(int width, int height, COLORREF colour);
+
+// Appends an Image with the picture bytes and a Show of it at (x, y); returns the Image.
+void AddShownPicture(EntryList& entries, const std::vector<std::uint8_t>& picture,
+                     const std::string& name, int x, int y);
+
+// Writes Glint's finished image, the lead word 1 and the scene file of entries to path (a
+// Windows path); false on failure. With customPreview (11,816 bytes) the preview bitmap slot is
+// replaced as the builder does it.
+bool WriteScreenSaver(const std::string& path, EntryList& entries,
+                      const std::vector<std::uint8_t>* customPreview = nullptr);
+// Only Glint's image, as the build made it.
+bool WriteRuntimeOnly(const std::string& path);
+
+// Where the tests put their screen savers (a Windows path ending in a backslash).
+std::string TestFolder();
+
+// The screen's pixel, read afresh.
+COLORREF ScreenPixel(int x, int y);
+// Waits up to timeoutMs for every point to show its colour, pumping this thread's messages.
+struct ExpectedPixel {
+    int x;
+    int y;
+    COLORREF colour;
+};
+bool ScreenShows(const std::vector<ExpectedPixel>& pixels, DWORD timeoutMs = 5000);
+
+// Serves this thread's windows for about ms milliseconds.
+void PumpFor(DWORD ms);
+
+// Input as the user gives it.
+void MovePointerTo(int x, int y);
+void PressKey(WORD virtualKey);
+void ClickLeft();
+void ClickRight();
+
+}  // namespace vl::test
