@@ -306,6 +306,26 @@ TEST(GlintPayloadTest, ADamagedSceneEndsWithoutAWindow) {
     EXPECT_EQ(code, 1u);
 }
 
+TEST(GlintPayloadTest, APictureThatCannotBeLoadedIsReportedAndEndsTheRun) {
+    test::RegistrySandbox sandbox;
+    EntryList entries;
+    const std::vector<std::uint8_t> notAPicture = {'B', 'M', 1, 2, 3, 4, 5, 6, 7, 8};
+    test::AddShownPicture(entries, notAPicture, "broken.bmp", 10, 10);
+    const std::string path = test::TestFolder() + "broken.scr";
+    ASSERT_TRUE(test::WriteScreenSaver(path, entries));
+    ProgramProcess glint(path, "/s");
+    ASSERT_TRUE(glint.Started());
+    HWND box = glint.WaitForWindow("#32770", "Screen Saver");
+    ASSERT_NE(box, nullptr);
+    char text[256] = "";
+    GetWindowTextA(GetDlgItem(box, 0xFFFF), text, sizeof(text));
+    EXPECT_STREQ(text, "broken.bmp\ncannot be loaded.");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    DWORD code = 99;
+    ASSERT_TRUE(glint.WaitForExit(kExitTimeoutMs, &code));
+    EXPECT_EQ(code, 1u);
+}
+
 // --- Settings ---------------------------------------------------------------------------------
 
 bool Checked(HWND dialog, int id) {
