@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "cli/commands.h"
 #include "cli/scene_source.h"
 #include "package_test_support.h"
 #include "scene/entries.h"
@@ -185,6 +186,19 @@ TEST_F(MakeCommandsTest, WrongArgumentsAreUsageErrors) {
     EXPECT_EQ(MakeScr({"--verbose", scenePath_}, source), kExitUsage);
     EXPECT_EQ(MakeExeFromScr({"--custom-image", "c.bmp", scenePath_}, source), kExitUsage);
     EXPECT_EQ(folder_.Names(), std::vector<std::string>{"Night.ssd"});
+}
+
+TEST_F(MakeCommandsTest, TheExampleSceneBecomesAScreenSaverAndAnInstaller) {
+    const std::string scene = folder_ / "Aurora.ssd";
+    ASSERT_EQ(FromJson({VL_EXAMPLE_DIR, scene}), kExitOk);
+    const std::string preview = std::string(VL_EXAMPLE_DIR) + "/preview.bmp";
+    ASSERT_EQ(MakeScr({"--custom-image", preview, scene}, images_.Source()), kExitOk);
+    ASSERT_EQ(MakeExe({"--custom-image", preview, scene}, images_.Source()), kExitOk);
+    const Bytes saver = ReadBytes(folder_ / "Aurora.scr");
+    EXPECT_EQ(saver.size(), 339972u + ReadBytes(scene).size());
+    EXPECT_EQ(Bytes(saver.begin() + 313432, saver.begin() + 313432 + 11816),
+              ptest::WithoutFileHeader(ReadBytes(preview)));
+    EXPECT_EQ(ReadBytes(folder_ / "Aurora.exe"), Concat({images_.x86Stub, saver}));
 }
 
 // The images this build carries, as the build found them.
