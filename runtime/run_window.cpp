@@ -71,13 +71,13 @@ RunWindow::~RunWindow() {
 bool RunWindow::Create(const ExitSettings& settings) {
     settings_ = settings;
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    HCURSOR cursor = LoadCursorA(
+    cursor_ = LoadCursorA(
         instance, MAKEINTRESOURCEA(settings.showCursor ? IDC_VISIBLE_ARROW : IDC_TRANSPARENT));
     WindowClass windowClass = {};
     windowClass.name = kRunWindowClass;
     windowClass.style = CS_DBLCLKS;
     windowClass.background = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    windowClass.cursor = cursor;
+    windowClass.cursor = cursor_;
     if (!Window::Register(windowClass))
         return false;
     if (!Window::Create(kRunWindowClass, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "",
@@ -85,7 +85,7 @@ bool RunWindow::Create(const ExitSettings& settings) {
                         GetSystemMetrics(SM_CYSCREEN), nullptr)) {
         return false;
     }
-    CoverOtherMonitors(cursor);
+    CoverOtherMonitors();
     // The keys that end the run must come here, whatever was active before.
     SetForegroundWindow(Handle());
     SetFocus(Handle());
@@ -98,20 +98,24 @@ bool RunWindow::Create(const ExitSettings& settings) {
     return true;
 }
 
-void RunWindow::CoverOtherMonitors(HCURSOR cursor) {
+void RunWindow::CoverOtherMonitors() {
     MonitorList monitors;
     SetRect(&monitors.primary, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     EnumDisplayMonitors(nullptr, nullptr, &CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
-    if (monitors.others.empty())
+    CoverAreas(monitors.others);
+}
+
+void RunWindow::CoverAreas(const std::vector<RECT>& areas) {
+    if (areas.empty() || !Handle())
         return;
     WindowClass windowClass = {};
     windowClass.name = CoverWindow::kClass;
     windowClass.style = CS_DBLCLKS;
     windowClass.background = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    windowClass.cursor = cursor;
+    windowClass.cursor = cursor_;
     if (!Window::Register(windowClass))
         return;
-    for (const RECT& area : monitors.others) {
+    for (const RECT& area : areas) {
         auto cover = std::make_unique<CoverWindow>(*this);
         if (cover->Create(area))
             covers_.push_back(std::move(cover));

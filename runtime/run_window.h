@@ -28,6 +28,9 @@ class RunWindow : public DrawingWindow {
     // Plays entries (already checked) on the window; times is the calibration count. The thread
     // is stopped when the window is destroyed.
     bool StartPlayer(EntryList& entries, std::uint32_t* times);
+    // Covers each area (in screen coordinates) with a black topmost window whose input counts as
+    // the run window's. Create does it for every monitor but the primary one.
+    void CoverAreas(const std::vector<RECT>& areas);
 
     void Redraw(std::uint32_t colour, std::uint32_t rop) override;
 
@@ -43,12 +46,13 @@ class RunWindow : public DrawingWindow {
     void OnClose();
     void OnDestroy();
     LRESULT OnEraseBackground(HDC dc);
-    void CoverOtherMonitors(HCURSOR cursor);
+    void CoverOtherMonitors();
 
     ExitSettings settings_;
     PointerTracker pointer_;
     bool checkingPassword_ = false;
     bool screenSaverRunningSet_ = false;
+    HCURSOR cursor_ = nullptr;              // a resource cursor: shared, never destroyed
     std::atomic<std::uint32_t> colour_{0};  // written by the player thread before it repaints
     std::unique_ptr<CSceneThread> player_;
     std::vector<std::unique_ptr<CoverWindow>> covers_;

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <thread>
 
+#include "registry_sandbox.h"
 #include "run_window.h"
 
 namespace vl {
@@ -116,6 +117,87 @@ TEST(GlintRunWindowTest, ARedrawFromAnotherThreadPaintsTheWholeScreenBeforeItRet
     EXPECT_EQ(ScreenPixel(right / 2, bottom / 3), RGB(0, 128, 255));
     DestroyWindow(window.Handle());
     Pump(20);
+}
+
+// A run window with a cover over an area beside the screen, as over a second monitor.
+class CoveredRun {
+  public:
+    explicit CoveredRun(const ExitSettings& settings) {
+        created_ = window_.Create(settings);
+        const int right = GetSystemMetrics(SM_CXSCREEN);
+        window_.CoverAreas({RECT{right, 0, right + 320, 240}});
+        cover_ = FindWindowA("GlintCoverWindow", nullptr);
+        Pump(30);
+    }
+    ~CoveredRun() {
+        if (window_.Handle())
+            DestroyWindow(window_.Handle());
+        Pump(20);
+    }
+    bool Created() const { return created_ && cover_; }
+    HWND Cover() const { return cover_; }
+    HWND Run() const { return window_.Handle(); }
+    // The posted WM_CLOSE has been handled: the run window is gone.
+    bool Ended() {
+        Pump(60);
+        return window_.Handle() == nullptr;
+    }
+
+  private:
+    test::RegistrySandbox sandbox_;  // no password asked for on closing
+    RunWindow window_;
+    bool created_ = false;
+    HWND cover_ = nullptr;
+};
+
+LPARAM Point(int x, int y) {
+    return MAKELPARAM(x, y);
+}
+
+TEST(GlintCoverTest, ABlackTopmostWindowOwnedByTheRun) {
+    CoveredRun run{ExitSettings()};
+    ASSERT_TRUE(run.Created());
+    EXPECT_TRUE(GetWindowLongPtrA(run.Cover(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(GetWindowLongPtrA(run.Cover(), GWL_STYLE) & WS_POPUP);
+    EXPECT_EQ(GetWindow(run.Cover(), GW_OWNER), run.Run());
+    RECT area;
+    GetWindowRect(run.Cover(), &area);
+    EXPECT_EQ(area.left, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(area.right - area.left, 320);
+    EXPECT_EQ(area.bottom - area.top, 240);
+    // A click on another monitor ends the run as one on the primary screen does.
+    SendMessageA(run.Cover(), WM_RBUTTONDOWN, 0, Point(5, 5));
+    EXPECT_TRUE(run.Ended());
+    EXPECT_FALSE(IsWindow(run.Cover())) << "the covers go with the run";
+}
+
+TEST(GlintCoverTest, TheChosenEventsCountOnTheCoversToo) {
+    ExitSettings settings;
+    settings.standard = false;
+    settings.escape = true;
+    CoveredRun run{settings};
+    ASSERT_TRUE(run.Created());
+    SendMessageA(run.Cover(), WM_KEYDOWN, 'A', 0);
+    SendMessageA(run.Cover(), WM_LBUTTONDOWN, 0, Point(5, 5));
+    SendMessageA(run.Cover(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_FALSE(run.Ended());
+    SendMessageA(run.Cover(), WM_KEYDOWN, VK_ESCAPE, 0);
+    EXPECT_TRUE(run.Ended());
+}
+
+TEST(GlintCoverTest, PointerPositionsCountOnTheWholeDesktop) {
+    // The system reports where the pointer rests when the windows appear: the reference.
+    const int right = GetSystemMetrics(SM_CXSCREEN);
+    SetCursorPos(right - 1, 9);
+    Pump(50);
+    CoveredRun run{ExitSettings()};
+    ASSERT_TRUE(run.Created());
+    SendMessageA(run.Run(), WM_MOUSEMOVE, 0, Point(right - 1, 9));
+    // One pixel left of the cover is the same place on the desktop.
+    SendMessageA(run.Cover(), WM_MOUSEMOVE, 0, Point(-1, 9));
+    EXPECT_FALSE(run.Ended());
+    SendMessageA(run.Cover(), WM_MOUSEMOVE, 0, Point(0, 9));
+    EXPECT_TRUE(run.Ended());
 }
 
 }  // namespace
