@@ -87,20 +87,6 @@ TEST_F(MakeCommandsTest, MakeExeIsTheStubFollowedByTheSameScreenSaver) {
     EXPECT_EQ(Bytes(installer.begin() + 143360, installer.end()), saver);
 }
 
-TEST_F(MakeCommandsTest, ACustomImageGoesIntoTheSlotOfEitherFile) {
-    const Bytes bmp = ptest::CustomBmp();
-    const std::string bmpPath = folder_ / "Custom.BMP";
-    WriteBytes(bmpPath, bmp);
-    ASSERT_EQ(MakeScr({"--custom-image", bmpPath, scenePath_}, images_.Source()), kExitOk);
-    ASSERT_EQ(MakeExe({scenePath_, "--custom-image", bmpPath}, images_.Source()), kExitOk);
-    const Bytes runtime = ptest::WithSlot(images_.x86Runtime, ptest::WithoutFileHeader(bmp));
-    EXPECT_EQ(ReadBytes(folder_ / "Night.scr"), Concat({runtime, LeadWord(), scene_}));
-    const Bytes installer = ReadBytes(folder_ / "Night.exe");
-    EXPECT_EQ(installer, Concat({images_.x86Stub, runtime, LeadWord(), scene_}));
-    EXPECT_EQ(Bytes(installer.begin() + 456792, installer.begin() + 456792 + 11816),
-              ptest::WithoutFileHeader(bmp));
-}
-
 TEST_F(MakeCommandsTest, ACustomImageThatDoesNotFitTheSlotMakesNothing) {
     Bytes bmp = ptest::CustomBmp();
     bmp[28] = 24;  // 24 bits per pixel

@@ -225,16 +225,6 @@ TEST_F(Win32PackagerTest, TheCommandLineToolMakesTheSameBytesAsTheBuilder) {
     EXPECT_EQ(ReadBytes(fromScr), ReadBytes(folder_ / "Night.exe"));
 }
 
-TEST_F(Win32PackagerTest, InstallerFromTheMadeSaverEqualsTheInstallerFromTheScene) {
-    ASSERT_TRUE(packager_.MakeScreenSaver(false));
-    ASSERT_TRUE(packager_.MakeInstaller(false));
-    const std::string copy = folder_ / "copy.scr";
-    ASSERT_TRUE(CopyFileA((folder_ / "Night.scr").c_str(), copy.c_str(), TRUE));
-    prompt_.AnswerFile(copy);
-    ASSERT_TRUE(packager_.MakeInstallerFromScr());
-    EXPECT_EQ(ReadBytes(folder_ / "copy.exe"), ReadBytes(folder_ / "Night.exe"));
-}
-
 TEST_F(Win32PackagerTest, ASaverThatIsRunningIsNotReplacedAndStaysWhole) {
     ASSERT_TRUE(packager_.MakeScreenSaver(false));
     const Bytes before = ReadBytes(folder_ / "Night.scr");
