@@ -1,5 +1,6 @@
 // Glint's Windows side in the test process: the password digest against published vectors, and
-// where the settings, the password and the start-up command are kept.
+// where the password and the start-up command are kept (the exit settings are checked through the
+// settings dialog in glint_program_test.cpp).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -82,46 +83,6 @@ TEST(GlintPasswordDigestTest, WipedTextIsEmpty) {
     std::string secret = "secret";
     WipeText(secret);
     EXPECT_TRUE(secret.empty());
-}
-
-TEST(GlintSettingsTest, DefaultsWhileNothingIsStored) {
-    test::RegistrySandbox sandbox;
-    const ExitSettings settings = ReadExitSettings();
-    EXPECT_TRUE(settings.standard);
-    EXPECT_FALSE(settings.mouseMove || settings.buttonDown || settings.doubleClick ||
-                 settings.keyDown || settings.escape || settings.deactivate);
-    EXPECT_FALSE(settings.showCursor);
-    EXPECT_TRUE(settings.sysKeyComb);
-}
-
-TEST(GlintSettingsTest, WrittenAsDwordsInTheSettingsSection) {
-    test::RegistrySandbox sandbox;
-    ExitSettings settings;
-    settings.standard = false;
-    settings.mouseMove = true;
-    settings.escape = true;
-    settings.showCursor = true;
-    settings.sysKeyComb = false;
-    ASSERT_TRUE(WriteExitSettings(settings));
-
-    const char* key = test::kGlintSettingsKey;
-    EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, key, "Standard", 9), 0u);
-    EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, key, "MouseMove", 9), 1u);
-    EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, key, "ButtonDown", 9), 0u);
-    EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, key, "DoubleClick", 9), 0u);
-    EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, key, "KeyDown", 9), 0u);
-    EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, key, "Escape", 9), 1u);
-    EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, key, "Deactivate", 9), 0u);
-    EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, key, "ShowCursor", 9), 1u);
-    EXPECT_EQ(ReadDword(HKEY_CURRENT_USER, key, "SysKeyComb", 9), 0u);
-
-    const ExitSettings back = ReadExitSettings();
-    EXPECT_FALSE(back.standard);
-    EXPECT_TRUE(back.mouseMove);
-    EXPECT_FALSE(back.buttonDown);
-    EXPECT_TRUE(back.escape);
-    EXPECT_TRUE(back.showCursor);
-    EXPECT_FALSE(back.sysKeyComb);
 }
 
 TEST(GlintSettingsTest, StartWithWindowsIsTheMachineRunValue) {
