@@ -29,6 +29,19 @@ if(VL_WINDOWS)
   if(NOT vl_win32_runtime_dir STREQUAL vl_libgcc_dir AND EXISTS ${vl_win32_runtime_dir}/libstdc++.a)
     set(VL_WIN32_RUNTIME_DIR ${vl_win32_runtime_dir})
   endif()
+
+  # The fixed-size programs link the small build of libjpeg from scripts/setup (decoding at full
+  # size only, see there): engine/image picks it for targets with VL_SMALL_JPEG set.
+  if(EXISTS ${VL_JPEG_DIR}/lib/libjpeg-small.a)
+    add_library(vl_jpeg_small STATIC IMPORTED GLOBAL)
+    set_target_properties(vl_jpeg_small PROPERTIES
+                          IMPORTED_LOCATION "${VL_JPEG_DIR}/lib/libjpeg-small.a"
+                          INTERFACE_INCLUDE_DIRECTORIES "${VL_JPEG_DIR}/include")
+  else()
+    message(WARNING "${VL_JPEG_DIR}/lib/libjpeg-small.a is missing: run scripts/setup. Glint links "
+                    "the complete libjpeg meanwhile and may not fit its image.")
+    add_library(vl_jpeg_small ALIAS vl_jpeg)
+  endif()
 endif()
 
 # vl_fixed_size_image(target SIZE bytes OUTPUT file [SLOT_RESOURCE id SLOT_OFFSET offset]):
@@ -52,6 +65,8 @@ function(vl_fixed_size_image target)
   # The linker puts .reloc behind .rsrc; the slot needs .rsrc to be the last section. An .exe
   # loads at its preferred base, so it needs no relocations.
   target_link_options(${target} PRIVATE -Wl,--disable-reloc-section)
+  # Every byte counts here: the small libjpeg.
+  set_property(TARGET ${target} PROPERTY VL_SMALL_JPEG ON)
   if(VL_WIN32_RUNTIME_DIR)
     target_link_options(${target} PRIVATE -L${VL_WIN32_RUNTIME_DIR})
   endif()

@@ -1,0 +1,33 @@
+# cmake -DEMULATOR=... -DCOMPLETE=exe -DSMALL=exe -DFILES=a,b,... -P compare_decoders.cmake
+# Runs the JPEG digest program built with the complete and with the small libjpeg on the same
+# files; every file must decode, and both builds must give the same pixels.
+string(REPLACE "," ";" files "${FILES}")
+list(LENGTH files count)
+if(count EQUAL 0)
+  message(FATAL_ERROR "no files to decode")
+endif()
+foreach(build COMPLETE SMALL)
+  execute_process(COMMAND ${EMULATOR} ${${build}} ${files} OUTPUT_VARIABLE output
+                  RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${${build}} ended with ${result}")
+  endif()
+  string(REPLACE "\r" "" output "${output}")
+  string(STRIP "${output}" output)
+  string(REPLACE "\n" ";" lines "${output}")
+  list(LENGTH lines lineCount)
+  if(NOT lineCount EQUAL count)
+    message(FATAL_ERROR "${build}: ${lineCount} lines for ${count} files:\n${output}")
+  endif()
+  foreach(line IN LISTS lines)
+    if(line MATCHES " fails$")
+      message(FATAL_ERROR "${build}: ${line}")
+    endif()
+  endforeach()
+  set(${build}_output "${output}")
+endforeach()
+if(NOT COMPLETE_output STREQUAL SMALL_output)
+  message(FATAL_ERROR "the small libjpeg decodes differently:\ncomplete:\n${COMPLETE_output}\n"
+                      "small:\n${SMALL_output}")
+endif()
+message(STATUS "${count} pictures decode alike:\n${SMALL_output}")
