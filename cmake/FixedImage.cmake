@@ -30,6 +30,13 @@ if(VL_WINDOWS)
     set(VL_WIN32_RUNTIME_DIR ${vl_win32_runtime_dir})
   endif()
 
+  # libstdc++ declares std::string's members as instantiated in the library, so the first use of
+  # any of them links its whole string-inst.o: about 33 KB in i686, where the linker keeps every
+  # function of an object that has unwind tables. Instantiated where used, only what the program
+  # calls is linked (Glint i686: -24 KB). The libraries are shared with the builder, so the whole
+  # Windows build does it; other explicit instantiations (streams, locale) are left alone.
+  add_compile_options("$<$<COMPILE_LANGUAGE:CXX>:SHELL:-include ${CMAKE_CURRENT_LIST_DIR}/implicit_string.h>")
+
   # The fixed-size programs link the small build of libjpeg from scripts/setup (decoding at full
   # size only, see there): engine/image picks it for targets with VL_SMALL_JPEG set.
   if(EXISTS ${VL_JPEG_DIR}/lib/libjpeg-small.a)
