@@ -7,6 +7,15 @@
 #include "password_dialogs.h"
 
 namespace vl {
+namespace {
+
+// The system's "close" and "start the screen saver" are no ways out of a run.
+bool IsSystemCommandSwallowed(WPARAM wParam) {
+    const UINT command = static_cast<UINT>(wParam & 0xFFF0);
+    return command == SC_SCREENSAVE || command == SC_CLOSE;
+}
+
+}  // namespace
 
 // A black topmost window over one of the other monitors; its input goes to the run window.
 class CoverWindow : public Window {
@@ -23,11 +32,8 @@ class CoverWindow : public Window {
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
         if (run_.OnInputEvent(Handle(), msg, wParam, lParam))
             return 0;
-        if (msg == WM_SYSCOMMAND) {
-            const UINT command = static_cast<UINT>(wParam & 0xFFF0);
-            if (command == SC_SCREENSAVE || command == SC_CLOSE)
-                return 0;
-        }
+        if (msg == WM_SYSCOMMAND && IsSystemCommandSwallowed(wParam))
+            return 0;
         return DefaultProc(msg, wParam, lParam);
     }
 
@@ -49,11 +55,6 @@ BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT area, LPARAM data) {
     if (!EqualRect(area, &list->primary) && !IsRectEmpty(area))
         list->others.push_back(*area);
     return TRUE;
-}
-
-bool IsSystemCommandSwallowed(WPARAM wParam) {
-    const UINT command = static_cast<UINT>(wParam & 0xFFF0);
-    return command == SC_SCREENSAVE || command == SC_CLOSE;
 }
 
 }  // namespace
