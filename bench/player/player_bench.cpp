@@ -178,7 +178,7 @@ void PauseLoad(DWORD pauseMs) {
 }  // namespace vl
 
 int main() {
-    vl::PlayMove(99000, 20);         // warms up the windows, the clock and Wine's server
+    vl::PlayMove(99000, 20);        // warms up the windows, the clock and Wine's server
     vl::StepAccuracy(99000, 500);   // 10 ms
     vl::StepAccuracy(99900, 2000);  // 1 ms
     vl::StepAccuracy(90000, 100);   // 100 ms
