@@ -5,24 +5,10 @@
 
 #include <vector>
 
+#include "message_box_style.h"
+
 namespace vl {
 namespace {
-
-UINT IconFlags(MessageIcon icon) {
-    switch (icon) {
-        case MessageIcon::Stop:
-            return MB_ICONSTOP;
-        case MessageIcon::Information:
-            return MB_ICONINFORMATION;
-        case MessageIcon::Question:
-            return MB_ICONQUESTION;
-        case MessageIcon::Exclamation:
-            return MB_ICONEXCLAMATION;
-        case MessageIcon::Plain:
-            break;
-    }
-    return 0;
-}
 
 // What the hook needs; reaches it through OPENFILENAME's lCustData.
 struct HookState {
@@ -96,12 +82,13 @@ const char* Win32Prompt::Caption(const std::string& caption) const {
 }
 
 void Win32Prompt::Message(const std::string& text, MessageIcon icon, const std::string& caption) {
-    MessageBoxA(Owner(), text.c_str(), Caption(caption), MB_OK | IconFlags(icon));
+    MessageBoxA(Owner(), text.c_str(), Caption(caption), MB_OK | MessageBoxIconStyle(icon));
 }
 
 bool Win32Prompt::AskYesNo(const std::string& text, const QuestionOptions& options,
                            const std::string& caption) {
-    const UINT flags = MB_YESNO | IconFlags(options.icon) | (options.defaultNo ? MB_DEFBUTTON2 : 0);
+    const UINT flags =
+        MB_YESNO | MessageBoxIconStyle(options.icon) | (options.defaultNo ? MB_DEFBUTTON2 : 0);
     return MessageBoxA(Owner(), text.c_str(), Caption(caption), flags) == IDYES;
 }
 

@@ -129,9 +129,7 @@ bool RunWindow::StartPlayer(EntryList& entries, std::uint32_t* times) {
 }
 
 void RunWindow::Redraw(std::uint32_t colour, std::uint32_t) {
-    colour_.store(colour);
-    if (HWND hwnd = Handle())
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RepaintWith(Handle(), colour);
 }
 
 bool RunWindow::OnInputEvent(HWND source, UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -178,7 +176,7 @@ LRESULT RunWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     switch (msg) {
         case WM_ERASEBKGND:
-            return OnEraseBackground(reinterpret_cast<HDC>(wParam));
+            return EraseWithBackground(reinterpret_cast<HDC>(wParam));
         case WM_SYSCOMMAND:
             if (IsSystemCommandSwallowed(wParam))
                 return 0;
@@ -192,15 +190,6 @@ LRESULT RunWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         default:
             return DefaultProc(msg, wParam, lParam);
     }
-}
-
-LRESULT RunWindow::OnEraseBackground(HDC dc) {
-    RECT clip;
-    GetClipBox(dc, &clip);
-    BrushHandle brush(CreateSolidBrush(colour_.load()));
-    if (brush)
-        FillRect(dc, &clip, brush.Get());
-    return TRUE;
 }
 
 void RunWindow::OnClose() {

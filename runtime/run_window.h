@@ -45,15 +45,13 @@ class RunWindow : public DrawingWindow {
     void OnEvent(ExitEvent event);
     void OnClose();
     void OnDestroy();
-    LRESULT OnEraseBackground(HDC dc);
     void CoverOtherMonitors();
 
     ExitSettings settings_;
     PointerTracker pointer_;
     bool checkingPassword_ = false;
     bool screenSaverRunningSet_ = false;
-    HCURSOR cursor_ = nullptr;              // a resource cursor: shared, never destroyed
-    std::atomic<std::uint32_t> colour_{0};  // written by the player thread before it repaints
+    HCURSOR cursor_ = nullptr;  // a resource cursor: shared, never destroyed
     std::unique_ptr<CSceneThread> player_;
     std::vector<std::unique_ptr<CoverWindow>> covers_;
 };

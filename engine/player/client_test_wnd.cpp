@@ -20,31 +20,20 @@ bool CClientTestWnd::Create(HWND parent, const RECT& area, int id) {
 }
 
 void CClientTestWnd::Redraw(std::uint32_t colour, std::uint32_t rop) {
-    colour_.store(colour);
     rop_.store(rop);
-    if (HWND hwnd = handle_.load())
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    RepaintWith(handle_.load(), colour);
 }
 
 LRESULT CClientTestWnd::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_ERASEBKGND:
-            return OnEraseBackground(reinterpret_cast<HDC>(wParam));
+            return EraseWithBackground(reinterpret_cast<HDC>(wParam));
         case WM_DESTROY:
             handle_.store(nullptr);
             return DefaultProc(msg, wParam, lParam);
         default:
             return DefaultProc(msg, wParam, lParam);
     }
-}
-
-LRESULT CClientTestWnd::OnEraseBackground(HDC dc) {
-    RECT clip;
-    GetClipBox(dc, &clip);
-    BrushHandle brush(CreateSolidBrush(colour_.load()));
-    if (brush)
-        FillRect(dc, &clip, brush.Get());
-    return TRUE;
 }
 
 }  // namespace vl

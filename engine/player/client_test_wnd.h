@@ -25,20 +25,16 @@ class CClientTestWnd : public DrawingWindow {
     // window's own thread to paint; CSceneThread::Stop keeps serving that while it waits.
     void Redraw(std::uint32_t colour, std::uint32_t rop) override;
 
-    std::uint32_t BackgroundColour() const { return colour_.load(); }
     std::uint32_t RasterOperation() const { return rop_.load(); }
 
   protected:
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    LRESULT OnEraseBackground(HDC dc);
-
     // The handle as the player thread reads it: set once created, cleared when destroyed.
     std::atomic<HWND> handle_{nullptr};
 
-    // Written by the player thread, read when the window's thread erases.
-    std::atomic<std::uint32_t> colour_{0};
+    // Written by the player thread with the colour of a Cls.
     std::atomic<std::uint32_t> rop_{kInitialRop};
 };
 
