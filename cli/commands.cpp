@@ -382,36 +382,27 @@ int Run(const Arguments& args) {
     }
     const std::string& command = args[0];
     const Arguments rest(args.begin() + 1, args.end());
+    using Command = int (*)(const Arguments&);
+    static const struct {
+        const char* name;
+        Command run;
+    } kCommands[] = {
+        {"describe", Describe},
+        {"check", Check},
+        {"info", Info},
+        {"resave", Resave},
+        {"to-json", ToJson},
+        {"from-json", FromJson},
+        {"extract", Extract},
+        {"make-scr", [](const Arguments& a) { return MakeScr(a); }},
+        {"make-exe", [](const Arguments& a) { return MakeExe(a); }},
+        {"make-exe-from-scr", [](const Arguments& a) { return MakeExeFromScr(a); }},
+    };
     try {
-        if (command == "describe") {
-            return Describe(rest);
-        }
-        if (command == "check") {
-            return Check(rest);
-        }
-        if (command == "info") {
-            return Info(rest);
-        }
-        if (command == "resave") {
-            return Resave(rest);
-        }
-        if (command == "to-json") {
-            return ToJson(rest);
-        }
-        if (command == "from-json") {
-            return FromJson(rest);
-        }
-        if (command == "extract") {
-            return Extract(rest);
-        }
-        if (command == "make-scr") {
-            return MakeScr(rest);
-        }
-        if (command == "make-exe") {
-            return MakeExe(rest);
-        }
-        if (command == "make-exe-from-scr") {
-            return MakeExeFromScr(rest);
+        for (const auto& known : kCommands) {
+            if (command == known.name) {
+                return known.run(rest);
+            }
         }
         if (command == "help" || command == "--help" || command == "-h") {
             WriteOut(kUsage);
