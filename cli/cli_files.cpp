@@ -18,8 +18,6 @@
 
 namespace vl::cli {
 
-namespace {
-
 bool Seek(std::FILE* file, std::uint64_t offset, int origin) {
 #ifdef _WIN32
     return _fseeki64(file, static_cast<__int64>(offset), origin) == 0;
@@ -27,6 +25,8 @@ bool Seek(std::FILE* file, std::uint64_t offset, int origin) {
     return fseeko(file, static_cast<off_t>(offset), origin) == 0;
 #endif
 }
+
+namespace {
 
 bool FileSize(std::FILE* file, std::uint64_t& size) {
     if (!Seek(file, 0, SEEK_END)) {
@@ -83,19 +83,24 @@ bool File::Close() {
     return ok && closed;
 }
 
-bool ReadWholeFile(const std::string& path, SharedBytes& out) {
-    File file(path, "rb");
+bool BeginReading(const std::string& path, File& file, SharedBytes& buffer) {
+    file = File(path, "rb");
     std::uint64_t size = 0;
     if (!file || !FileSize(file.get(), size) || size > SIZE_MAX / 2) {
         return false;
     }
+    buffer = ByteBuffer::Allocate(static_cast<std::size_t>(size));
+    return buffer != nullptr;
+}
+
+bool ReadWholeFile(const std::string& path, SharedBytes& out) {
+    File file;
     SharedBytes buffer;
-    try {
-        buffer = std::make_shared<std::vector<std::uint8_t>>(static_cast<std::size_t>(size));
-    } catch (const std::bad_alloc&) {
+    if (!BeginReading(path, file, buffer)) {
         return false;
     }
-    if (size != 0 && std::fread(buffer->data(), 1, buffer->size(), file.get()) != buffer->size()) {
+    if (buffer->size() != 0 &&
+        std::fread(buffer->data(), 1, buffer->size(), file.get()) != buffer->size()) {
         return false;
     }
     // A file that grew while being read is read again rather than cut short.

@@ -18,6 +18,15 @@ class File {
     ~File() { Close(); }
     File(const File&) = delete;
     File& operator=(const File&) = delete;
+    File(File&& other) noexcept : file_(other.file_) { other.file_ = nullptr; }
+    File& operator=(File&& other) noexcept {
+        if (this != &other) {
+            Close();
+            file_ = other.file_;
+            other.file_ = nullptr;
+        }
+        return *this;
+    }
 
     explicit operator bool() const { return file_ != nullptr; }
     std::FILE* get() const { return file_; }
@@ -30,6 +39,13 @@ class File {
 
 // The whole file in one buffer. False when it cannot be opened or fully read.
 bool ReadWholeFile(const std::string& path, SharedBytes& out);
+
+// Opens path for reading in pieces and gives buffer the file's size, uninitialised. False when
+// the file cannot be opened or sized, or there is not enough memory for it.
+bool BeginReading(const std::string& path, File& file, SharedBytes& buffer);
+
+// Moves an open file's position (files beyond 2 GB included).
+bool Seek(std::FILE* file, std::uint64_t offset, int origin);
 
 // Creates or truncates path and writes size bytes.
 bool WriteWholeFile(const std::string& path, const void* data, std::size_t size);

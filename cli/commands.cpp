@@ -54,22 +54,6 @@ int WriteFailed(const std::string& path) {
     return kExitUnwritable;
 }
 
-// Streams the scene into path as a version 2.2 file; a failed file is removed.
-bool WriteScene(EntryList& entries, const std::string& path) {
-    File file(path, "wb");
-    if (!file) {
-        return false;
-    }
-    FileSink sink(file.get());
-    ByteWriter out(sink);
-    const bool written = WriteSceneFile(entries, out);
-    if (!file.Close() || !written) {
-        RemoveFile(path);
-        return false;
-    }
-    return true;
-}
-
 bool WriteEmbeddedFiles(const EntryList& entries, const std::vector<std::string>& names,
                         const std::string& dir, std::string& failed) {
     for (std::size_t i = 0; i < entries.Count(); ++i) {
@@ -245,7 +229,7 @@ int Resave(const Arguments& args) {
     if (!Load(args[0], entries, loaded, code)) {
         return code;
     }
-    return WriteScene(entries, args[1]) ? kExitOk : WriteFailed(args[1]);
+    return SaveScene(entries, args[1]) ? kExitOk : WriteFailed(args[1]);
 }
 
 int ToJson(const Arguments& args) {
@@ -343,7 +327,7 @@ int FromJson(const Arguments& args) {
         }
         return kExitUnreadable;
     }
-    return WriteScene(entries, path) ? kExitOk : WriteFailed(path);
+    return SaveScene(entries, path) ? kExitOk : WriteFailed(path);
 }
 
 int Extract(const Arguments& args) {

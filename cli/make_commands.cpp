@@ -98,6 +98,10 @@ int ReadCustomImage(const std::string& path, SharedBytes& bytes) {
     return kExitOk;
 }
 
+ByteView ViewOf(const SharedBytes& bytes) {
+    return bytes ? ByteView{bytes->data(), bytes->size()} : ByteView{};
+}
+
 int WriteFailed(const std::string& path) {
     WriteErr(ErrorWhileWriting(path) + "\n");
     return kExitUnwritable;
@@ -131,7 +135,7 @@ int MakeFromScene(const MakeArguments& args, const ImageSource& source, bool ins
     std::size_t offset = 0;
     if (const int code = ReadCheckedScene(options.input, scene, offset); code != kExitOk)
         return code;
-    SharedBytes customImage = std::make_shared<std::vector<std::uint8_t>>();
+    SharedBytes customImage;  // none unless given
     if (const int code = ReadCustomImage(options.customImage, customImage); code != kExitOk)
         return code;
 
@@ -141,8 +145,8 @@ int MakeFromScene(const MakeArguments& args, const ImageSource& source, bool ins
         return WriteFailed(output);
     const bool written =
         installer
-            ? WriteInstaller(file, images.stub, images.runtime, sceneView, ViewOf(*customImage))
-            : WriteScreenSaver(file, images.runtime, sceneView, ViewOf(*customImage));
+            ? WriteInstaller(file, images.stub, images.runtime, sceneView, ViewOf(customImage))
+            : WriteScreenSaver(file, images.runtime, sceneView, ViewOf(customImage));
     if (!written || file.Commit(true) != CommitResult::kDone)
         return WriteFailed(output);
     return Created(output);
@@ -185,7 +189,7 @@ int MakeExeFromScr(const MakeArguments& args, const ImageSource& source) {
 
     AtomicFile file;
     if (!file.Begin(output) ||
-        !WriteInstallerFromScr(file, images.stub, images.runtime, ViewOf(*screenSaver)))
+        !WriteInstallerFromScr(file, images.stub, images.runtime, ViewOf(screenSaver)))
         return WriteFailed(output);
     switch (file.Commit(false)) {
         case CommitResult::kDone:

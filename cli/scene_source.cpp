@@ -1,6 +1,9 @@
 #include "cli/scene_source.h"
 
+#include <algorithm>
+
 #include "cli/cli_files.h"
+#include "cli/file_source.h"
 #include "framework/data_files.h"
 #include "scene/messages.h"
 #include "scene/scene_file.h"
@@ -9,8 +12,9 @@ namespace vl::cli {
 
 namespace {
 
-bool SceneAt(const std::uint8_t* data, std::size_t size, std::size_t offset) {
-    if (offset > size) {
+bool SceneAt(const std::uint8_t* data, std::size_t available, std::size_t size,
+             std::size_t offset) {
+    if (offset > size || offset > available) {
         return false;
     }
     if (offset == size) {
@@ -18,14 +22,18 @@ bool SceneAt(const std::uint8_t* data, std::size_t size, std::size_t offset) {
         const std::uint8_t* lead = data + offset - kLeadWordSize;
         return offset > 0 && lead[0] == 1 && lead[1] == 0 && lead[2] == 0 && lead[3] == 0;
     }
-    return CheckSceneHeader(data + offset, size - offset).ok();
+    return CheckSceneHeader(data + offset, available - offset).ok();
 }
 
 }  // namespace
 
 SceneLocation LocateScene(const std::uint8_t* data, std::size_t size) {
+    return LocateScene(data, size, size);
+}
+
+SceneLocation LocateScene(const std::uint8_t* data, std::size_t available, std::size_t size) {
     SceneLocation location;
-    if (size == 0 || CheckSceneHeader(data, size).ok()) {
+    if (size == 0 || CheckSceneHeader(data, available).ok()) {
         location.found = true;
         return location;
     }
@@ -34,7 +42,7 @@ SceneLocation LocateScene(const std::uint8_t* data, std::size_t size) {
         {Container::kInstaller, kInstallerSceneOffset},
     };
     for (const auto& [container, offset] : candidates) {
-        if (SceneAt(data, size, offset)) {
+        if (SceneAt(data, available, size, offset)) {
             location.found = true;
             location.container = container;
             location.offset = offset;
@@ -46,27 +54,58 @@ SceneLocation LocateScene(const std::uint8_t* data, std::size_t size) {
 
 LoadedScene LoadScene(const std::string& path, EntryList& entries) {
     LoadedScene loaded;
-    SharedBytes buffer;
-    if (!ReadWholeFile(path, buffer)) {
+    const auto unreadable = [&] {
         loaded.exitCode = kExitUnreadable;
         loaded.error = CannotBeRead(path);
         return loaded;
+    };
+    File file;
+    SharedBytes buffer;
+    if (!BeginReading(path, file, buffer)) {
+        return unreadable();
     }
+    // The file is read as the scene reader reaches it (large pictures and media are restored
+    // while still in the cache); first only as much as finding the scene needs.
     loaded.fileSize = buffer->size();
-    loaded.location = LocateScene(buffer->data(), buffer->size());
+    FileSource source(path, file.get(), buffer);
+    const std::size_t head = std::min(buffer->size(), kInstallerSceneOffset + kLongestSceneHeader);
+    if (source.Reach(head) < head) {
+        return unreadable();
+    }
+    loaded.location = LocateScene(buffer->data(), head, buffer->size());
     if (!loaded.location.found) {
         loaded.exitCode = kExitUnreadable;
         loaded.error = kFailedToOpen;
         return loaded;
     }
     const SceneReadResult result =
-        ReadSceneFile(std::move(buffer), entries, loaded.location.offset);
+        ReadSceneFile(std::move(buffer), source, entries, loaded.location.offset);
     loaded.version = result.version;
+    if (source.Short()) {
+        // The file shrank or failed while being read: that is no format error of the scene.
+        entries.Clear();
+        return unreadable();
+    }
     if (!result.ok()) {
         loaded.exitCode = kExitUnreadable;
         loaded.error = result.message.empty() ? std::string(kFailedToOpen) : result.message;
     }
     return loaded;
+}
+
+bool SaveScene(EntryList& entries, const std::string& path) {
+    File file(path, "wb");
+    if (!file) {
+        return false;
+    }
+    FileSink sink(file.get());
+    ByteWriter out(sink);
+    const bool written = WriteSceneFile(entries, out);
+    if (!file.Close() || !written) {
+        RemoveFile(path);
+        return false;
+    }
+    return true;
 }
 
 std::string CannotBeRead(const std::string& path) {

@@ -31,6 +31,9 @@ struct SceneLocation {
 // there do. A screen saver or installer whose scene is empty is recognised by its lead word 1
 // at the very end.
 SceneLocation LocateScene(const std::uint8_t* data, std::size_t size);
+// The same when only the first `available` bytes of a file of `size` bytes are at hand; at least
+// up to the installer's scene offset plus a header must be.
+SceneLocation LocateScene(const std::uint8_t* data, std::size_t available, std::size_t size);
 
 // Exit codes of the tool.
 inline constexpr int kExitOk = 0;
@@ -51,6 +54,9 @@ struct LoadedScene {
 // path + "\nCannot be read data."; no scene found gives "Failed to open document."; a broken
 // scene "Unexpected file format.".
 LoadedScene LoadScene(const std::string& path, EntryList& entries);
+
+// Streams the scene into path as a version 2.2 file; a file that failed is removed.
+bool SaveScene(EntryList& entries, const std::string& path);
 
 // Framework texts the tool shows.
 inline constexpr char kFailedToOpen[] = "Failed to open document.";

@@ -4,8 +4,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <new>
-#include <vector>
 
 #include "handles.h"
 #include "scene_payload.h"
@@ -31,12 +29,9 @@ SharedBytes ReadPayloadBytes(const std::string& path) {
     if (!SetFilePointerEx(file.Get(), offset, nullptr, FILE_BEGIN))
         return nullptr;
 
-    auto bytes = std::make_shared<std::vector<std::uint8_t>>();
-    try {
-        bytes->resize(static_cast<std::size_t>(remainder));
-    } catch (const std::bad_alloc&) {
+    SharedBytes bytes = ByteBuffer::Allocate(static_cast<std::size_t>(remainder));
+    if (!bytes)
         return nullptr;
-    }
     std::size_t done = 0;
     while (done < bytes->size()) {
         const std::size_t left = bytes->size() - done;

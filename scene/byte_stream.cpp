@@ -1,5 +1,6 @@
 #include "scene/byte_stream.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace vl {
@@ -8,6 +9,9 @@ namespace {
 
 // Writers hand bytes to a sink in pieces of this size.
 constexpr std::size_t kSinkPiece = 64 * 1024;
+// Readers ask a source for bytes, and restore scrambled blocks, in pieces of this size: small
+// enough to stay in the processor's cache between the copy and the restoring.
+constexpr std::size_t kSourcePiece = 256 * 1024;
 constexpr std::uint64_t kMaxLength = 0xFFFFFFFFu;
 
 // out[i] = in[i] + delta (mod 256); in and out may be the same. Picture and media blocks run to
@@ -48,17 +52,44 @@ void UnscrambleInPlace(std::uint8_t* bytes, std::size_t size) {
 
 ByteReader::ByteReader(SharedBytes buffer, std::size_t begin) : buffer_(std::move(buffer)) {
     size_ = buffer_ ? buffer_->size() : 0;
+    filled_ = size_;
     pos_ = begin <= size_ ? begin : size_;
     ok_ = buffer_ != nullptr && begin <= size_;
 }
 
+ByteReader::ByteReader(SharedBytes buffer, std::size_t begin, ByteSource& rest)
+    : ByteReader(std::move(buffer), begin) {
+    filled_ = std::min(rest.Reach(0), size_);
+    source_ = &rest;
+}
+
 ByteReader ByteReader::Copying(const void* data, std::size_t size) {
-    const auto* bytes = static_cast<const std::uint8_t*>(data);
-    return ByteReader(std::make_shared<std::vector<std::uint8_t>>(bytes, bytes + size));
+    return ByteReader(ByteBuffer::Copy(data, size));
+}
+
+bool ByteReader::Arrived(std::size_t end) {
+    if (filled_ < end && source_) {
+        // Ask a piece ahead, so that small fields do not cost a call each.
+        const std::size_t ahead = std::min(size_, std::max(end, filled_ + kSourcePiece));
+        filled_ = std::min(source_->Reach(ahead), size_);
+    }
+    return filled_ >= end;
+}
+
+const std::uint8_t* ByteReader::Peek(std::size_t count, std::size_t& available) {
+    available = 0;
+    if (!ok_) {
+        return nullptr;
+    }
+    // A source that ends early shortens what is available; only reading fails.
+    const std::size_t end = pos_ + std::min(count, size_ - pos_);
+    Arrived(end);
+    available = std::min(end, filled_) - pos_;
+    return buffer_->data() + pos_;
 }
 
 const std::uint8_t* ByteReader::Take(std::size_t size) {
-    if (!ok_ || size > size_ - pos_) {
+    if (!ok_ || size > size_ - pos_ || !Arrived(pos_ + size)) {
         ok_ = false;
         return nullptr;
     }
@@ -133,12 +164,26 @@ std::string ByteReader::ReadScrambledText() {
 }
 
 ByteBlock ByteReader::ReadScrambledBlock(std::size_t size) {
-    const std::uint8_t* at = Take(size);
-    if (!at || size == 0) {
+    if (!ok_ || size > size_ - pos_) {
+        ok_ = false;
         return {};
     }
-    std::uint8_t* bytes = buffer_->data() + (at - buffer_->data());
-    UnscrambleInPlace(bytes, size);
+    if (size == 0) {
+        return {};
+    }
+    std::uint8_t* bytes = buffer_->data() + pos_;
+    const std::uint8_t shift = ScrambleShift(size);
+    // Piece by piece, each restored right after it arrived (see ByteSource).
+    for (std::size_t done = 0; done < size;) {
+        const std::size_t piece = std::min(size - done, kSourcePiece);
+        if (!Arrived(pos_ + done + piece)) {
+            ok_ = false;
+            return {};
+        }
+        AddToBytes(bytes + done, bytes + done, piece, shift);
+        done += piece;
+    }
+    pos_ += size;
     // The block aliases the buffer and shares its ownership.
     return ByteBlock(std::shared_ptr<const std::uint8_t>(buffer_, bytes), size);
 }

@@ -10,10 +10,9 @@
 #include <vector>
 
 #include "scene/byte_block.h"
+#include "scene/byte_buffer.h"
 
 namespace vl {
-
-using SharedBytes = std::shared_ptr<std::vector<std::uint8_t>>;
 
 // The version every writer produces and the value the reading version returns to.
 inline constexpr float kSceneVersion = 2.2f;
@@ -25,6 +24,18 @@ inline std::uint8_t ScrambleShift(std::uint64_t size) {
 void ScrambleInPlace(std::uint8_t* bytes, std::size_t size);
 void UnscrambleInPlace(std::uint8_t* bytes, std::size_t size);
 
+// Fills a ByteReader's buffer while the reader works through it: the rest of a file, read as the
+// reader gets to it, so that a large scrambled block is restored while its bytes are still in the
+// processor's cache instead of in a second pass over the whole file.
+class ByteSource {
+  public:
+    virtual ~ByteSource() = default;
+    // Makes the buffer hold its bytes from the start up to at least `end` (the buffer's size at
+    // most) and returns up to where it now holds them without a gap: less than `end` only when
+    // the input ended early or failed.
+    virtual std::size_t Reach(std::size_t end) = 0;
+};
+
 // Reads from one buffer with bounds checks. Any read past the end, or any length larger than what
 // remains, puts the reader into the failed state: from then on every read yields zero or empty
 // and ok() is false, so callers check once after a record rather than after every field.
@@ -33,6 +44,9 @@ void UnscrambleInPlace(std::uint8_t* bytes, std::size_t size);
 class ByteReader {
   public:
     explicit ByteReader(SharedBytes buffer, std::size_t begin = 0);
+    // The buffer has the whole input's size and `rest` fills it as reading reaches it (rest
+    // must outlive the reader). When rest ends early, reading fails there.
+    ByteReader(SharedBytes buffer, std::size_t begin, ByteSource& rest);
     // Copies the bytes first; for callers that keep their own buffer (clipboard, fuzzers).
     static ByteReader Copying(const void* data, std::size_t size);
 
@@ -53,14 +67,22 @@ class ByteReader {
     std::string ReadScrambledText();
     ByteBlock ReadScrambledBlock(std::size_t size);
 
+    // The next bytes without reading past them: at most `count`, fewer near the end. Sets
+    // `available` to how many the returned pointer may be read for.
+    const std::uint8_t* Peek(std::size_t count, std::size_t& available);
+
   private:
     // Length prefix of a text: 1, 3 or 7 bytes.
     std::size_t ReadTextLength();
     const std::uint8_t* Take(std::size_t size);
+    // Brings the buffer's bytes up to `end` from the source; false when the source ended first.
+    bool Arrived(std::size_t end);
 
     SharedBytes buffer_;
     std::size_t pos_ = 0;
     std::size_t size_ = 0;
+    std::size_t filled_ = 0;
+    ByteSource* source_ = nullptr;
     float version_ = kSceneVersion;
     bool ok_ = true;
 };

@@ -92,20 +92,26 @@ std::unique_ptr<SceneEntry> ReadEntryItem(ByteReader& in) {
     return entry;
 }
 
-SceneReadResult ReadSceneFile(SharedBytes buffer, EntryList& entries, std::size_t begin) {
-    if (!buffer || begin > buffer->size()) {
+namespace {
+
+static_assert(kLongestSceneHeader == 7 + kSignatureLength + 4, "the header's longest form");
+
+SceneReadResult ReadScene(ByteReader& in, EntryList& entries) {
+    std::size_t available = 0;
+    const std::uint8_t* head = in.Peek(kLongestSceneHeader, available);
+    // Nothing arrived of a file that is not empty: as short as a file can be, so refused.
+    if (!in.ok() || (available == 0 && in.Remaining() != 0)) {
         return Refused();
     }
-    const SceneReadResult header = CheckSceneHeader(buffer->data() + begin, buffer->size() - begin);
+    const SceneReadResult header = CheckSceneHeader(head, available);
     if (!header.ok()) {
         return header;
     }
     entries.Clear();
-    if (buffer->size() == begin) {
+    if (in.Remaining() == 0) {
         return header;
     }
 
-    ByteReader in(std::move(buffer), begin);
     in.ReadText();
     in.SetVersion(in.ReadFloat());
     // Every item takes at least a few bytes, so a huge count ends when the bytes do.
@@ -144,8 +150,27 @@ SceneReadResult ReadSceneFile(SharedBytes buffer, EntryList& entries, std::size_
     return header;
 }
 
+}  // namespace
+
+SceneReadResult ReadSceneFile(SharedBytes buffer, EntryList& entries, std::size_t begin) {
+    if (!buffer || begin > buffer->size()) {
+        return Refused();
+    }
+    ByteReader in(std::move(buffer), begin);
+    return ReadScene(in, entries);
+}
+
+SceneReadResult ReadSceneFile(SharedBytes buffer, ByteSource& rest, EntryList& entries,
+                              std::size_t begin) {
+    if (!buffer || begin > buffer->size()) {
+        return Refused();
+    }
+    ByteReader in(std::move(buffer), begin, rest);
+    return ReadScene(in, entries);
+}
+
 SceneReadResult ReadSceneFile(const std::uint8_t* data, std::size_t size, EntryList& entries) {
-    return ReadSceneFile(std::make_shared<std::vector<std::uint8_t>>(data, data + size), entries);
+    return ReadSceneFile(ByteBuffer::Copy(data, size), entries);
 }
 
 }  // namespace vl

@@ -18,6 +18,10 @@
 
 namespace vl {
 
+// The most bytes a scene's header (signature text and version) can take: a text with the longest
+// length prefix, the 15 characters and the version.
+inline constexpr std::size_t kLongestSceneHeader = 7 + 15 + 4;
+
 // 1.0, 1.1, 2.1 and 2.2, compared as 32-bit floats.
 bool IsAcceptedVersion(float version);
 
@@ -46,6 +50,11 @@ SceneReadResult CheckSceneHeader(const std::uint8_t* data, std::size_t size);
 // it holds. Picture and media blocks share the buffer (see ByteBlock); bytes after the link
 // section are ignored.
 SceneReadResult ReadSceneFile(SharedBytes buffer, EntryList& entries, std::size_t begin = 0);
+// The same while the file is still arriving: buffer has the file's size and `rest` fills it as
+// the reader reaches it (a source that ends early makes the file malformed at that point). Bytes
+// after the link section are never asked for.
+SceneReadResult ReadSceneFile(SharedBytes buffer, ByteSource& rest, EntryList& entries,
+                              std::size_t begin = 0);
 // The same from bytes the caller keeps (they are copied first).
 SceneReadResult ReadSceneFile(const std::uint8_t* data, std::size_t size, EntryList& entries);
 

@@ -13,7 +13,7 @@ namespace {
 using test::HandBytes;
 
 SharedBytes Shared(const HandBytes& hand) {
-    return std::make_shared<std::vector<std::uint8_t>>(hand.bytes);
+    return ByteBuffer::Copy(hand.bytes.data(), hand.bytes.size());
 }
 
 // Lead word 1, then a scene of one Comment "hi".

@@ -88,7 +88,7 @@ TEST(ByteStream, ScrambledBlockLeavesTheSourceAndReadsBackInPlace) {
     // Five bytes shift by 8.
     EXPECT_EQ(out.Bytes(), (Bytes{2, 12, 22, 32, 242}));
 
-    auto buffer = std::make_shared<std::vector<std::uint8_t>>(out.Bytes());
+    auto buffer = ByteBuffer::Copy(out.Bytes().data(), out.Bytes().size());
     ByteReader in(buffer);
     ByteBlock block = in.ReadScrambledBlock(5);
     ASSERT_EQ(block.size(), 5u);

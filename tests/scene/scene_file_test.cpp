@@ -216,7 +216,7 @@ TEST(SceneFile, OlderVersionIsReadAndSavedAsCurrent) {
 TEST(SceneFile, ReadsAtAnOffsetAndIgnoresTrailingBytes) {
     HandBytes payload;
     payload.Dword(1).Append(SmallScene()).Byte({9, 9, 9});
-    auto buffer = std::make_shared<std::vector<std::uint8_t>>(payload.bytes);
+    auto buffer = ByteBuffer::Copy(payload.bytes.data(), payload.bytes.size());
     EntryList list;
     ASSERT_TRUE(ReadSceneFile(buffer, list, 4).ok());
     EXPECT_EQ(list.Count(), 4u);

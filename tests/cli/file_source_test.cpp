@@ -1,0 +1,148 @@
+// Reading files as the scene reader reaches them: both halves of a large file arrive whole, a
+// file that shrank ends short, and scenes read this way are the scenes that were saved.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "cli/cli_files.h"
+#include "cli/file_source.h"
+#include "cli/scene_source.h"
+#include "run_cli.h"
+#include "scene/messages.h"
+#include "test_scenes.h"
+
+namespace vl::cli {
+namespace {
+
+using test::Add;
+using test::TempDir;
+using Bytes = std::vector<std::uint8_t>;
+
+// Large enough to be read in two halves by two threads.
+constexpr std::size_t kLarge = (20u << 20) + 3;
+
+Bytes Pattern(std::size_t size) {
+    Bytes bytes(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(i * 13 + (i >> 16));
+    }
+    return bytes;
+}
+
+bool Holds(const SharedBytes& buffer, const Bytes& expected, std::size_t count) {
+    return std::equal(buffer->data(), buffer->data() + count, expected.begin());
+}
+
+TEST(CliFileSource, BothHalvesOfALargeFileArriveWhole) {
+    TempDir dir;
+    const Bytes content = Pattern(kLarge);
+    test::WriteBytes(dir / "large.bin", content);
+
+    // Asked a little at a time, then straight to the end; and straight to the end at once.
+    for (const std::vector<std::size_t>& steps :
+         {std::vector<std::size_t>{1, 5u << 20, kLarge / 2, kLarge / 2 + 1, kLarge},
+          std::vector<std::size_t>{kLarge}}) {
+        File file;
+        SharedBytes buffer;
+        ASSERT_TRUE(BeginReading(dir / "large.bin", file, buffer));
+        ASSERT_EQ(buffer->size(), kLarge);
+        FileSource source(dir / "large.bin", file.get(), buffer);
+        for (std::size_t end : steps) {
+            const std::size_t reached = source.Reach(end);
+            ASSERT_GE(reached, end);
+            ASSERT_TRUE(Holds(buffer, content, reached)) << end;
+        }
+        EXPECT_FALSE(source.Short());
+    }
+}
+
+TEST(CliFileSource, StopsItsHelperWhenReadingEndsEarly) {
+    TempDir dir;
+    test::WriteBytes(dir / "large.bin", Pattern(kLarge));
+    File file;
+    SharedBytes buffer;
+    ASSERT_TRUE(BeginReading(dir / "large.bin", file, buffer));
+    {
+        FileSource source(dir / "large.bin", file.get(), buffer);
+        EXPECT_GE(source.Reach(100), 100u);
+    }  // must come back without the second half having been asked for
+    EXPECT_EQ(buffer.use_count(), 1);
+}
+
+TEST(CliFileSource, AFileThatShrankAfterOpeningEndsShort) {
+    TempDir dir;
+    const Bytes content = Pattern(kLarge);
+    // Cut inside the helper's half, and inside the first half.
+    for (std::size_t left : {std::size_t{15u << 20}, std::size_t{5u << 20}}) {
+        test::WriteBytes(dir / "shrinking.bin", content);
+        File file;
+        SharedBytes buffer;
+        ASSERT_TRUE(BeginReading(dir / "shrinking.bin", file, buffer));
+        test::WriteBytes(dir / "shrinking.bin", Bytes(content.begin(), content.begin() + left));
+        FileSource source(dir / "shrinking.bin", file.get(), buffer);
+        EXPECT_EQ(source.Reach(kLarge), left);
+        EXPECT_TRUE(source.Short());
+        EXPECT_TRUE(Holds(buffer, content, left));
+    }
+}
+
+TEST(CliFileSource, SmallFileIsReadByOneThreadAlone) {
+    TempDir dir;
+    const Bytes content = Pattern(3000);
+    test::WriteBytes(dir / "small.bin", content);
+    File file;
+    SharedBytes buffer;
+    ASSERT_TRUE(BeginReading(dir / "small.bin", file, buffer));
+    FileSource source(dir / "small.bin", file.get(), buffer);
+    EXPECT_EQ(source.Reach(10), 3000u);  // a piece ahead, up to the end
+    EXPECT_EQ(source.Reach(5000), 3000u);
+    EXPECT_FALSE(source.Short());
+    EXPECT_TRUE(Holds(buffer, content, 3000));
+}
+
+TEST(CliLoadScene, LargeScenesInEveryContainerComeBackAsSaved) {
+    TempDir dir;
+    EntryList list;
+    MultimediaEntry& clip = Add<MultimediaEntry>(list);
+    clip.fileName = "long.avi";
+    clip.mediaType = MultimediaEntry::kTypeAvi;
+    clip.data = test::EveryByte(18u << 20);
+    ImageEntry& picture = Add<ImageEntry>(list);
+    picture.fileName = "p.bmp";
+    picture.data = test::EveryByte(3u << 20);
+    Add<PlayEntry>(list).SetObject(&clip);
+    const Bytes scene = SaveSceneFile(list);
+
+    // A screen saver: the runtime image, the lead word 1, the scene; an installer: the stub first.
+    Bytes saver(kScreenSaverSceneOffset + scene.size(), 0);
+    saver[0] = 'M';
+    saver[kRuntimeImageSize] = 1;
+    std::copy(scene.begin(), scene.end(), saver.begin() + kScreenSaverSceneOffset);
+    Bytes installer(kStubImageSize + saver.size(), 0);
+    std::copy(saver.begin(), saver.end(), installer.begin() + kStubImageSize);
+
+    for (const auto& [name, bytes] : {std::pair<const char*, const Bytes&>{"big.ssd", scene},
+                                      {"big.scr", saver},
+                                      {"big.exe", installer}}) {
+        test::WriteBytes(dir / name, bytes);
+        EntryList read;
+        const LoadedScene loaded = LoadScene(dir / name, read);
+        ASSERT_EQ(loaded.exitCode, kExitOk) << name << ": " << loaded.error;
+        EXPECT_EQ(loaded.fileSize, bytes.size());
+        ASSERT_EQ(read.Count(), 3u) << name;
+        EXPECT_EQ(SaveSceneFile(read), scene) << name;
+    }
+
+    // Cut off inside the large block: a broken scene, not an unreadable file.
+    test::WriteBytes(dir / "cut.ssd", Bytes(scene.begin(), scene.begin() + (12u << 20)));
+    EntryList read;
+    const LoadedScene loaded = LoadScene(dir / "cut.ssd", read);
+    EXPECT_EQ(loaded.exitCode, kExitUnreadable);
+    EXPECT_EQ(loaded.error, msg::kUnexpectedFileFormat);
+    EXPECT_EQ(read.Count(), 0u);
+}
+
+}  // namespace
+}  // namespace vl::cli
