@@ -120,10 +120,6 @@ bool WriteWholeFile(const std::string& path, const void* data, std::size_t size)
     return file.Close() && written;
 }
 
-bool FileSink::Put(const std::uint8_t* data, std::size_t size) {
-    return std::fwrite(data, 1, size, file_) == size;
-}
-
 CompareSink::CompareSink(const std::string& path, std::uint64_t offset) : file_(path, "rb") {
     same_ = file_ && Seek(file_.get(), offset, SEEK_SET);
 }

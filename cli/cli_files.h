@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <string>
 
+#include "output_file.h"
 #include "scene/byte_stream.h"
 
 namespace vl::cli {
@@ -50,14 +51,16 @@ bool Seek(std::FILE* file, std::uint64_t offset, int origin);
 // Creates or truncates path and writes size bytes.
 bool WriteWholeFile(const std::string& path, const void* data, std::size_t size);
 
-// Streams a ByteWriter's pieces into an open file.
-class FileSink : public ByteSink {
+// Streams a ByteWriter's pieces onto the end of an output file.
+class OutputSink : public ByteSink {
   public:
-    explicit FileSink(std::FILE* file) : file_(file) {}
-    bool Put(const std::uint8_t* data, std::size_t size) override;
+    explicit OutputSink(OutputFile& file) : file_(file) {}
+    bool Put(const std::uint8_t* data, std::size_t size) override {
+        return file_.Append(data, size);
+    }
 
   private:
-    std::FILE* file_;  // not owned
+    OutputFile& file_;
 };
 
 // Compares a ByteWriter's pieces with a stretch of a file, from offset to its end.

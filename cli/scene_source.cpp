@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "atomic_file.h"
 #include "cli/cli_files.h"
 #include "cli/file_source.h"
 #include "framework/data_files.h"
@@ -94,18 +95,18 @@ LoadedScene LoadScene(const std::string& path, EntryList& entries) {
 }
 
 bool SaveScene(EntryList& entries, const std::string& path) {
-    File file(path, "wb");
-    if (!file) {
+    // Written beside the target and moved over it when complete: a failed write (a full disk)
+    // leaves the old file as it was, even when it is the very scene that was read.
+    AtomicFile file;
+    if (!file.Begin(path)) {
         return false;
     }
-    FileSink sink(file.get());
+    OutputSink sink(file);
     ByteWriter out(sink);
-    const bool written = WriteSceneFile(entries, out);
-    if (!file.Close() || !written) {
-        RemoveFile(path);
-        return false;
+    if (!WriteSceneFile(entries, out)) {
+        return false;  // the temporary file goes with `file`
     }
-    return true;
+    return file.Commit(true, CommitCache::kCached) == CommitResult::kDone;
 }
 
 std::string CannotBeRead(const std::string& path) {

@@ -11,6 +11,15 @@
 
 namespace vl {
 
+// Whether Commit waits until the bytes are on the disk before moving the file into place. Made
+// programs do: they must survive a power cut whole. Scene files the tool rewrites leave it to the
+// system: they run to hundreds of megabytes, and the move alone already keeps a failed write
+// from spoiling the old file.
+enum class CommitCache {
+    kWriteThrough,
+    kCached,
+};
+
 enum class CommitResult {
     kDone,
     kTargetExists,  // refused: the target exists and replacing it was not allowed
@@ -33,7 +42,7 @@ class AtomicFile : public OutputFile {
 
     // Closes the temporary file and moves it to the target, replacing an existing target only
     // when replace is true. After any result the temporary file is gone.
-    CommitResult Commit(bool replace);
+    CommitResult Commit(bool replace, CommitCache cache = CommitCache::kWriteThrough);
     // Drops the temporary file; the target stays as it was.
     void Abandon();
 
@@ -43,7 +52,7 @@ class AtomicFile : public OutputFile {
     bool Seek(std::uint64_t offset);
     bool WriteRaw(const void* data, std::size_t size);
     void Close();
-    CommitResult MoveInPlace(bool replace);
+    CommitResult MoveInPlace(bool replace, CommitCache cache);
 
     std::string target_;
     std::string temporary_;

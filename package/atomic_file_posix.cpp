@@ -99,12 +99,12 @@ void AtomicFile::Close() {
     descriptor_ = -1;
 }
 
-CommitResult AtomicFile::Commit(bool replace) {
+CommitResult AtomicFile::Commit(bool replace, CommitCache cache) {
     if (descriptor_ < 0 || failed_) {
         Abandon();
         return CommitResult::kFailed;
     }
-    const bool synced = fsync(descriptor_) == 0;
+    const bool synced = cache == CommitCache::kCached || fsync(descriptor_) == 0;
     const bool closed = close(descriptor_) == 0;
     descriptor_ = -1;
     if (!synced || !closed) {
@@ -113,19 +113,19 @@ CommitResult AtomicFile::Commit(bool replace) {
     }
     CommitResult result = CommitResult::kDone;
     if (replace) {
-        result = MoveInPlace(true);
+        result = MoveInPlace(true, cache);
     } else if (link(temporary_.c_str(), target_.c_str()) != 0) {
         // link never replaces; where the file system has no links, check and rename instead.
         if (errno == EEXIST || Exists(target_))
             result = CommitResult::kTargetExists;
         else
-            result = MoveInPlace(true);
+            result = MoveInPlace(true, cache);
     }
     Abandon();
     return result;
 }
 
-CommitResult AtomicFile::MoveInPlace(bool) {
+CommitResult AtomicFile::MoveInPlace(bool, CommitCache) {
     // Only reached when replacing is allowed or the target was found missing.
     if (rename(temporary_.c_str(), target_.c_str()) != 0)
         return CommitResult::kFailed;

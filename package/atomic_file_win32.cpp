@@ -97,25 +97,27 @@ void AtomicFile::Close() {
     handle_ = INVALID_HANDLE_VALUE;
 }
 
-CommitResult AtomicFile::Commit(bool replace) {
+CommitResult AtomicFile::Commit(bool replace, CommitCache cache) {
     if (AsHandle(handle_) == INVALID_HANDLE_VALUE || failed_) {
         Abandon();
         return CommitResult::kFailed;
     }
-    const bool flushed = FlushFileBuffers(AsHandle(handle_)) != FALSE;
+    const bool flushed =
+        cache == CommitCache::kCached || FlushFileBuffers(AsHandle(handle_)) != FALSE;
     const bool closed = CloseHandle(AsHandle(handle_)) != FALSE;
     handle_ = INVALID_HANDLE_VALUE;
     if (!flushed || !closed) {
         Abandon();
         return CommitResult::kFailed;
     }
-    const CommitResult result = MoveInPlace(replace);
+    const CommitResult result = MoveInPlace(replace, cache);
     Abandon();
     return result;
 }
 
-CommitResult AtomicFile::MoveInPlace(bool replace) {
-    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+CommitResult AtomicFile::MoveInPlace(bool replace, CommitCache cache) {
+    const DWORD flags = (cache == CommitCache::kWriteThrough ? MOVEFILE_WRITE_THROUGH : 0) |
+                        (replace ? MOVEFILE_REPLACE_EXISTING : 0);
     if (!MoveFileExA(temporary_.c_str(), target_.c_str(), flags)) {
         const DWORD error = GetLastError();
         return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS

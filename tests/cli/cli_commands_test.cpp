@@ -243,6 +243,10 @@ TEST(CliResave, WritesVersion22FromAnyAcceptedVersionAndContainer) {
     WriteBytes(dir / "old.scr", ScreenSaver(v10.bytes));
     EXPECT_EQ(RunCli({"resave", dir / "old.scr", dir / "from-scr.ssd"}).status, 0);
     EXPECT_EQ(ReadBytes(dir / "from-scr.ssd"), v22);
+
+    // In place: the file read is the file written.
+    EXPECT_EQ(RunCli({"resave", dir / "old.ssd", dir / "old.ssd"}).status, 0);
+    EXPECT_EQ(ReadBytes(dir / "old.ssd"), v22);
 }
 
 TEST(CliJson, RoundTripGivesTheSameBytes) {

@@ -1,6 +1,14 @@
 // Reading files as the scene reader reaches them: both halves of a large file arrive whole, a
-// file that shrank ends short, and scenes read this way are the scenes that were saved.
+// file that shrank ends short, and scenes read this way are the scenes that were saved. Saving
+// replaces a file only when the new one is complete.
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#endif
 
 #include <algorithm>
 #include <string>
@@ -143,6 +151,40 @@ TEST(CliLoadScene, LargeScenesInEveryContainerComeBackAsSaved) {
     EXPECT_EQ(loaded.error, msg::kUnexpectedFileFormat);
     EXPECT_EQ(read.Count(), 0u);
 }
+
+#ifndef _WIN32
+// A write that fails half-way (here: a file size limit, as a full disk would) must leave the old
+// file whole, also when it is the scene that was read, and no temporary file behind.
+TEST(CliSaveScene, AFailedWriteKeepsTheOldFile) {
+    TempDir dir;
+    EntryList list;
+    Add<ImageEntry>(list).data = test::EveryByte(1u << 20);
+    const std::string path = dir / "kept.ssd";
+    const Bytes old = Pattern(5000);
+    test::WriteBytes(path, old);
+
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lowered = limit;
+    lowered.rlim_cur = 256u << 10;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &lowered), 0);
+    const bool written = SaveScene(list, path);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(test::ReadBytes(path), old);
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+        ++files;
+    }
+    EXPECT_EQ(files, 1u);
+
+    ASSERT_TRUE(SaveScene(list, path));
+    EXPECT_EQ(test::ReadBytes(path), SaveSceneFile(list));
+}
+#endif
 
 }  // namespace
 }  // namespace vl::cli
