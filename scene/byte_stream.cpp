@@ -7,8 +7,9 @@ namespace vl {
 
 namespace {
 
-// Writers hand bytes to a sink in pieces of this size.
-constexpr std::size_t kSinkPiece = 64 * 1024;
+// Writers hand bytes to a sink in pieces of this size: few calls, and still small enough to stay
+// in the processor's cache between scrambling a piece and the system copying it out.
+constexpr std::size_t kSinkPiece = 1024 * 1024;
 // Readers ask a source for bytes, and restore scrambled blocks, in pieces of this size: small
 // enough to stay in the processor's cache between the copy and the restoring.
 constexpr std::size_t kSourcePiece = 256 * 1024;

@@ -153,7 +153,7 @@ class RecordingSink : public ByteSink {
 };
 
 TEST(ByteStream, SinkReceivesTheSameBytesInPieces) {
-    std::vector<std::uint8_t> big(300000);
+    std::vector<std::uint8_t> big(2500000);
     for (std::size_t i = 0; i < big.size(); ++i) {
         big[i] = static_cast<std::uint8_t>(i * 7);
     }

@@ -65,7 +65,7 @@ TEST(ScrambledBlocks, EveryLengthAndEveryByteValue) {
 
 TEST(ScrambledBlocks, LargeBlockThroughASinkInPieces) {
     // Longer than the writer's pieces and not a multiple of them, behind an odd start.
-    const Bytes plain = Pattern(200003);
+    const Bytes plain = Pattern(2300003);
     CollectingSink sink;
     ByteWriter out(sink);
     out.WriteBytes("x", 1);
