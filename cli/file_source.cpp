@@ -1,6 +1,7 @@
 #include "cli/file_source.h"
 
 #include <algorithm>
+#include <system_error>
 
 namespace vl::cli {
 
@@ -14,9 +15,14 @@ constexpr std::size_t kPiece = 1u << 20;
 
 FileSource::FileSource(const std::string& path, std::FILE* file, SharedBytes buffer)
     : file_(file), buffer_(std::move(buffer)), middle_(buffer_->size()) {
-    if (buffer_->size() >= kSplitFrom) {
-        middle_ = buffer_->size() / 2;
+    if (buffer_->size() < kSplitFrom) {
+        return;
+    }
+    middle_ = buffer_->size() / 2;
+    try {
         helper_ = std::thread([this, path] { ReadSecondHalf(path); });
+    } catch (const std::system_error&) {
+        middle_ = buffer_->size();  // no thread to be had: this one reads everything
     }
 }
 
