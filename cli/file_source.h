@@ -32,7 +32,6 @@ class FileSource : public ByteSource {
 
   private:
     void ReadSecondHalf(const std::string& path);
-    std::size_t SecondHalfFilled();
 
     std::FILE* file_;
     SharedBytes buffer_;
