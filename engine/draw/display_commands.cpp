@@ -30,7 +30,9 @@ class LetterDrawer final : public ILetterStepper {
   public:
     LetterDrawer(ImageEntry& image, const DrawTarget& target) : image_(image), target_(target) {}
     bool NextLetter(int& letterIndex) override {
-        return vl::NextLetter(image_, target_, letterIndex);
+        const bool more = vl::NextLetter(image_, target_, letterIndex);
+        target_.Present();
+        return more;
     }
 
   private:
@@ -48,6 +50,7 @@ class MoveDrawer final : public IMoveStepper {
         move_.params.colour.Resolve();
         image_.drawColour = move_.params.colour;
         StepDraw(image_, target_, placement, canvas_);
+        target_.Present();
     }
 
   private:
@@ -81,6 +84,7 @@ void ShowImage(ShowEntry& show, DrawTarget& target, PlayerContext& context) {
         return;
     }
     Draw(*image, target);
+    target.Present();
 }
 
 void MoveImage(MoveEntry& move, DrawTarget& target, PlayerContext& context) {
@@ -131,6 +135,7 @@ void HideImage(HideEntry& hide, DrawTarget& target) {
         }
     }
     image->shown = 0;
+    target.Present();
 }
 
 int PenStyleOf(std::int32_t style) {
@@ -159,6 +164,7 @@ void DrawLine(LineEntry& line, DrawTarget& target) {
     SelectGuard selection(dc, pen.Get());
     MoveToEx(dc, motion.startX, motion.startY, nullptr);
     LineTo(dc, motion.endX, motion.endY);
+    target.Present();
 }
 
 }  // namespace vl

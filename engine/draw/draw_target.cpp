@@ -2,6 +2,13 @@
 
 namespace vl {
 
+void DrawTarget::Present() const {
+    GdiFlush();
+    // A look at this thread's (empty) queue without waiting: Wine copies every pending window
+    // surface of the process to the screen there; Windows returns at once.
+    MsgWaitForMultipleObjectsEx(0, nullptr, 0, QS_ALLINPUT, 0);
+}
+
 Size DrawTarget::ScreenSizeOf(HDC dc) {
     return {GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)};
 }

@@ -29,6 +29,13 @@ class DrawTarget {
     HDC Dc() const { return dc_; }
     Size Screen() const { return screen_; }
 
+    // Hands everything drawn so far to the display. The player draws from a thread that never
+    // looks at its messages, and such drawing may otherwise wait indefinitely: on Windows in the
+    // thread's GDI batch, under Wine in the window's surface, which Wine copies to the screen
+    // only when a thread of the process next looks at its message queue (or when a later drawing
+    // call comes long after the first unshown one). Call after every change to the window.
+    void Present() const;
+
     // The window's current background colour: the erase colour, and the fill colour of a draw
     // whose colour says "Background". Black until the first Cls, which sets it.
     COLORREF Background() const { return background_; }

@@ -6,6 +6,8 @@ void ThreadEntryPlatform::Cls(ClsEntry& entry) {
     const std::uint32_t colour = entry.colour.Resolve();
     window_.Redraw(colour, static_cast<std::uint32_t>(entry.colour.mixing));
     target_.SetBackground(colour);
+    // Painted by the window's own thread; presented like every other change all the same.
+    target_.Present();
 }
 
 }  // namespace vl
