@@ -1,5 +1,6 @@
 // One step of a Move of a 128 x 128 picture against one block transfer of the union rectangle of
-// that step, measured side by side on a real window. Run it under Wine:
+// that step, measured side by side on a real window, each handed to the display as the player
+// does after every step. Run it under Wine:
 //   tools/wine-run build/<dir>/bench/draw/draw_bench.exe [rounds]
 #include <windows.h>
 
@@ -109,11 +110,11 @@ int main(int argc, char** argv) {
             LARGE_INTEGER t0, t1, t2;
             QueryPerformanceCounter(&t0);
             StepDraw(image, target, next, canvas);
-            GdiFlush();
+            target.Present();
             QueryPerformanceCounter(&t1);
             BitBlt(dc.Get(), next.currentX, next.currentY, kSide + kStepX, kSide + kStepY,
                    unionSource.Dc(), 0, 0, SRCCOPY);
-            GdiFlush();
+            target.Present();
             QueryPerformanceCounter(&t2);
             timing.step.push_back(Seconds(t0, t1) * 1e6);
             timing.blit.push_back(Seconds(t1, t2) * 1e6);
