@@ -1,6 +1,41 @@
 #include "window.h"
 
+#include <exception>
+#include <new>
+
 namespace vl {
+namespace {
+
+ExceptionReporter g_reporter = nullptr;
+
+}  // namespace
+
+void SetExceptionReporter(ExceptionReporter reporter) {
+    g_reporter = reporter;
+}
+
+std::string CurrentExceptionText() {
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        return "Not enough memory.";
+    } catch (const std::exception& e) {
+        return e.what();
+    } catch (...) {
+        return "An unknown error occurred.";
+    }
+}
+
+bool ReportCurrentException() {
+    if (!g_reporter)
+        return false;
+    try {
+        g_reporter(CurrentExceptionText());
+    } catch (...) {
+        // Reporting must not fail in turn; the program goes on either way.
+    }
+    return true;
+}
 
 Window::~Window() {
     if (!hwnd_)
@@ -42,8 +77,14 @@ LRESULT Window::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd_, msg, wParam, lParam);
 }
 
+void Window::Destroy() {
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+}
+
 void Window::OnException() {
-    PostQuitMessage(1);
+    if (!ReportCurrentException())
+        PostQuitMessage(1);
 }
 
 LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
