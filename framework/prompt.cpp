@@ -10,6 +10,10 @@ class SilentPrompt : public Prompt {
     bool AskYesNo(const std::string&, const QuestionOptions&, const std::string&) override {
         return false;
     }
+    YesNoCancel AskYesNoCancel(const std::string&, const QuestionOptions&,
+                               const std::string&) override {
+        return YesNoCancel::Cancel;
+    }
     FileDialogResult OpenFile(const FileDialogRequest&) override { return {}; }
     FileDialogResult SaveFile(const FileDialogRequest&) override { return {}; }
     std::string ChooseFolder(const FolderRequest&) override { return {}; }

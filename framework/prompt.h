@@ -44,6 +44,9 @@ struct FolderRequest {
     std::string title;
 };
 
+// The answer to a question that can also be called off (saving changes before closing).
+enum class YesNoCancel { Yes, No, Cancel };
+
 struct QuestionOptions {
     MessageIcon icon = MessageIcon::Question;
     bool defaultNo = false;  // No is the default button
@@ -58,6 +61,9 @@ class Prompt {
     // True when the user answered Yes.
     virtual bool AskYesNo(const std::string& text, const QuestionOptions& options = {},
                           const std::string& caption = std::string()) = 0;
+    // Yes, No and Cancel buttons; closing the box is Cancel.
+    virtual YesNoCancel AskYesNoCancel(const std::string& text, const QuestionOptions& options = {},
+                                       const std::string& caption = std::string()) = 0;
     virtual FileDialogResult OpenFile(const FileDialogRequest& request) = 0;
     virtual FileDialogResult SaveFile(const FileDialogRequest& request) = 0;
     // The chosen folder as the system names it (only a drive root ends in a backslash), or

@@ -22,6 +22,11 @@ ScriptedPrompt& ScriptedPrompt::AnswerNo() {
     return *this;
 }
 
+ScriptedPrompt& ScriptedPrompt::AnswerCancel() {
+    answers_.push_back({AnswerKind::Cancel, {}});
+    return *this;
+}
+
 ScriptedPrompt& ScriptedPrompt::AnswerFile(const std::string& path) {
     answers_.push_back({AnswerKind::File, {path}});
     return *this;
@@ -76,6 +81,20 @@ bool ScriptedPrompt::AskYesNo(const std::string& text, const QuestionOptions& op
     if (!TakeAnswer(text, fits, answer))
         return false;
     return answer.kind == AnswerKind::Yes;
+}
+
+YesNoCancel ScriptedPrompt::AskYesNoCancel(const std::string& text, const QuestionOptions& options,
+                                           const std::string& caption) {
+    shown_.push_back({PromptKind::Question, text, caption, options.icon, options.defaultNo, {}});
+    Answer answer;
+    const auto fits = [](AnswerKind k) {
+        return k == AnswerKind::Yes || k == AnswerKind::No || k == AnswerKind::Cancel;
+    };
+    if (!TakeAnswer(text, fits, answer))
+        return YesNoCancel::Cancel;
+    if (answer.kind == AnswerKind::Yes)
+        return YesNoCancel::Yes;
+    return answer.kind == AnswerKind::No ? YesNoCancel::No : YesNoCancel::Cancel;
 }
 
 FileDialogResult ScriptedPrompt::FileDialog(PromptKind kind, const FileDialogRequest& request) {

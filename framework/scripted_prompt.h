@@ -27,6 +27,8 @@ class ScriptedPrompt : public Prompt {
     // none, is recorded as a script failure and answered No or Cancel.
     ScriptedPrompt& AnswerYes();
     ScriptedPrompt& AnswerNo();
+    // For a Yes/No/Cancel question only.
+    ScriptedPrompt& AnswerCancel();
     // The name the user "types" into the next file dialog; a relative name is taken as is. The
     // dialog's acceptName hook sees it; when the hook refuses, the dialog takes the next queued
     // file answer, as a user trying another name would.
@@ -39,6 +41,8 @@ class ScriptedPrompt : public Prompt {
     void Message(const std::string& text, MessageIcon icon, const std::string& caption) override;
     bool AskYesNo(const std::string& text, const QuestionOptions& options,
                   const std::string& caption) override;
+    YesNoCancel AskYesNoCancel(const std::string& text, const QuestionOptions& options,
+                               const std::string& caption) override;
     FileDialogResult OpenFile(const FileDialogRequest& request) override;
     FileDialogResult SaveFile(const FileDialogRequest& request) override;
     std::string ChooseFolder(const FolderRequest& request) override;
@@ -51,7 +55,7 @@ class ScriptedPrompt : public Prompt {
     std::size_t UnusedAnswers() const { return answers_.size(); }
 
   private:
-    enum class AnswerKind { Yes, No, File, CancelFile, Folder, CancelFolder };
+    enum class AnswerKind { Yes, No, Cancel, File, CancelFile, Folder, CancelFolder };
     struct Answer {
         AnswerKind kind;
         std::vector<std::string> paths;

@@ -92,6 +92,20 @@ bool Win32Prompt::AskYesNo(const std::string& text, const QuestionOptions& optio
     return MessageBoxA(Owner(), text.c_str(), Caption(caption), flags) == IDYES;
 }
 
+YesNoCancel Win32Prompt::AskYesNoCancel(const std::string& text, const QuestionOptions& options,
+                                        const std::string& caption) {
+    const UINT flags = MB_YESNOCANCEL | MessageBoxIconStyle(options.icon) |
+                       (options.defaultNo ? MB_DEFBUTTON2 : 0);
+    switch (MessageBoxA(Owner(), text.c_str(), Caption(caption), flags)) {
+        case IDYES:
+            return YesNoCancel::Yes;
+        case IDNO:
+            return YesNoCancel::No;
+        default:
+            return YesNoCancel::Cancel;
+    }
+}
+
 FileDialogResult Win32Prompt::FileDialog(bool save, const FileDialogRequest& request) {
     const bool multi = (request.flags & kFileAllowMultiSelect) != 0;
     std::vector<char> buffer(multi ? 5000 : MAX_PATH, '\0');

@@ -22,6 +22,8 @@ class Win32Prompt : public Prompt {
     void Message(const std::string& text, MessageIcon icon, const std::string& caption) override;
     bool AskYesNo(const std::string& text, const QuestionOptions& options,
                   const std::string& caption) override;
+    YesNoCancel AskYesNoCancel(const std::string& text, const QuestionOptions& options,
+                               const std::string& caption) override;
     FileDialogResult OpenFile(const FileDialogRequest& request) override;
     FileDialogResult SaveFile(const FileDialogRequest& request) override;
     std::string ChooseFolder(const FolderRequest& request) override;

@@ -11,6 +11,11 @@ class GlintPrompt final : public Prompt {
     void Message(const std::string& text, MessageIcon icon, const std::string& caption) override;
     bool AskYesNo(const std::string& text, const QuestionOptions& options,
                   const std::string& caption) override;
+    // A screen saver has nothing to save.
+    YesNoCancel AskYesNoCancel(const std::string&, const QuestionOptions&,
+                               const std::string&) override {
+        return YesNoCancel::Cancel;
+    }
     FileDialogResult OpenFile(const FileDialogRequest&) override { return {}; }
     FileDialogResult SaveFile(const FileDialogRequest&) override { return {}; }
     std::string ChooseFolder(const FolderRequest&) override { return std::string(); }

@@ -53,6 +53,25 @@ TEST(ScriptedPrompt, MissingOrMismatchedAnswersAreFailuresAndRefuse) {
     EXPECT_THAT(result.paths, ElementsAre("C:\\x.scr"));
 }
 
+TEST(ScriptedPrompt, ThreeWayQuestionsTakeYesNoOrCancelAndDefaultToCancel) {
+    ScriptedPrompt prompt;
+    prompt.AnswerYes().AnswerNo().AnswerCancel().AnswerCancel();
+    EXPECT_EQ(prompt.AskYesNoCancel("Save changes to a.ssd?", {}, ""), YesNoCancel::Yes);
+    EXPECT_EQ(prompt.AskYesNoCancel("Save changes to b.ssd?", {}, ""), YesNoCancel::No);
+    EXPECT_EQ(prompt.AskYesNoCancel("Save changes to c.ssd?", {}, ""), YesNoCancel::Cancel);
+    // Cancel is no answer to a Yes/No question: the script is wrong, and the answer stays.
+    EXPECT_FALSE(prompt.AskYesNo("Delete?", {}, ""));
+    EXPECT_EQ(prompt.UnusedAnswers(), 1u);
+    // It is there for the next three-way question.
+    EXPECT_EQ(prompt.AskYesNoCancel("Save changes to d.ssd?", {}, ""), YesNoCancel::Cancel);
+    prompt.AnswerFile("x");
+    EXPECT_EQ(prompt.AskYesNoCancel("Save changes?", {}, ""), YesNoCancel::Cancel);
+    EXPECT_THAT(prompt.Failures(), ElementsAre("answer of another kind for: Delete?",
+                                               "answer of another kind for: Save changes?"));
+    // The silent prompt never lets anything be lost unasked.
+    EXPECT_EQ(CurrentPrompt().AskYesNoCancel("lost?"), YesNoCancel::Cancel);
+}
+
 TEST(ScriptedPrompt, FileDialogRecordsTheRequestAndAppendsTheDefaultExtension) {
     ScriptedPrompt prompt;
     prompt.AnswerFile("C:\\out\\night").AnswerFile("C:\\out\\x.txt").CancelFile();
