@@ -5,6 +5,7 @@
 // Menu, accelerators, icon and toolbar of the main frame; the document type string.
 #define IDR_MAINFRAME 128
 #define IDS_DOCUMENT_TYPE 128
+#define IDI_DOCUMENT 129
 
 // Pictures.
 #define IDB_SPLASH 102

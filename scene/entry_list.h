@@ -30,6 +30,8 @@ class EntryList {
     void Destroy(std::size_t index);
     // Destroys every entry in list order.
     void Clear();
+    // Exchanges the entries of the two lists; links between entries stay as they are.
+    void Swap(EntryList& other) { entries_.swap(other.entries_); }
     // index := list position for every entry.
     void Renumber();
     // The position of entry in this list, or -1.
