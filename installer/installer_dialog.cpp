@@ -64,22 +64,10 @@ InstallerDialog::InstallerDialog() {
 INT_PTR InstallerDialog::Run() {
     const INT_PTR result =
         DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_INSTALLER), nullptr,
-                        &InstallerDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+                        &DialogProcedure<InstallerDialog>::Proc, reinterpret_cast<LPARAM>(this));
     dialog_ = nullptr;
     RemoveRunnableCopies();
     return result;
-}
-
-INT_PTR CALLBACK InstallerDialog::DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-    InstallerDialog* self = nullptr;
-    if (msg == WM_INITDIALOG) {
-        self = reinterpret_cast<InstallerDialog*>(lParam);
-        self->dialog_ = dialog;
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-    } else {
-        self = reinterpret_cast<InstallerDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    }
-    return self ? self->OnMessage(msg, wParam, lParam) : FALSE;
 }
 
 INT_PTR InstallerDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM) {
