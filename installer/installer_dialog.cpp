@@ -3,6 +3,7 @@
 #include "application_name.h"
 #include "ferrule_resources.h"
 #include "installer_names.h"
+#include "package/fixed_images.h"
 
 namespace vl {
 namespace {

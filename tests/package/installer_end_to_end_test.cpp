@@ -14,6 +14,7 @@
 
 #include "ferrule_resources.h"
 #include "handles.h"
+#include "package/fixed_images.h"
 #include "package_test_support.h"
 #include "program_process.h"
 #include "run_cli.h"
@@ -241,10 +242,11 @@ TEST_F(InstallerEndToEnd, TheInstallerIsFerruleFollowedByTheScreenSaver) {
     const Bytes installer = ReadBytes(installer_);
     const Bytes saver = ReadBytes(screenSaver_);
     const Bytes scene = ReadBytes(scene_);
-    EXPECT_EQ(saver.size(), 339972u + scene.size());
-    ASSERT_EQ(installer.size(), 143360u + saver.size());
-    EXPECT_EQ(Bytes(installer.begin() + 143360, installer.end()), saver);
-    EXPECT_EQ(Bytes(installer.begin(), installer.begin() + 143360), ReadBytes(VL_FERRULE_IMAGE));
+    EXPECT_EQ(saver.size(), kScreenSaverSceneOffset + scene.size());
+    ASSERT_EQ(installer.size(), kStubImageSize + saver.size());
+    EXPECT_EQ(Bytes(installer.begin() + kStubImageSize, installer.end()), saver);
+    EXPECT_EQ(Bytes(installer.begin(), installer.begin() + kStubImageSize),
+              ReadBytes(VL_FERRULE_IMAGE));
 }
 
 TEST_F(InstallerEndToEnd, InstallCopiesTheSaverIntoTheSystemFolderOnceAndRefusesASecondTime) {
@@ -286,7 +288,7 @@ TEST_F(InstallerEndToEnd, InstallCopiesTheSaverIntoTheSystemFolderOnceAndRefuses
 TEST_F(InstallerEndToEnd, AnInstallerCutShortSaysItIsCorrupted) {
     const Bytes whole = ReadBytes(installer_);
     const std::string cut = *folder_ / "Cut.exe";
-    ptest::WriteBytes(cut, Bytes(whole.begin(), whole.begin() + 143359));
+    ptest::WriteBytes(cut, Bytes(whole.begin(), whole.begin() + kStubImageSize - 1));
     const FILETIME since = Now();
     ProgramProcess ferrule(cut, "");
     HWND dialog = Start(ferrule);
@@ -350,7 +352,7 @@ TEST_F(InstallerEndToEnd, WithoutATemporaryFileNothingRunsAndTheDialogStays) {
 TEST_F(InstallerEndToEnd, AStubWithoutPayloadInstallsAnEmptyFile) {
     const Bytes whole = ReadBytes(installer_);
     const std::string bare = *folder_ / "VlTestBare.exe";
-    ptest::WriteBytes(bare, Bytes(whole.begin(), whole.begin() + 143360));
+    ptest::WriteBytes(bare, Bytes(whole.begin(), whole.begin() + kStubImageSize));
     const std::string installed = SystemFolder() + "\\VlTestBare.scr";
     DeleteFileA(installed.c_str());
     const FILETIME since = Now();
