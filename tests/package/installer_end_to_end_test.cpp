@@ -179,6 +179,19 @@ std::string SystemFolder() {
     return folder;
 }
 
+// The text of a file that another process writes whole, once it is there; empty when it has not
+// come within timeoutMs.
+std::string WaitForFileText(const std::string& path, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!ptest::Exists(path)) {
+        if (GetTickCount() - start > timeoutMs)
+            return std::string();
+        Sleep(20);
+    }
+    const Bytes bytes = ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
 bool ScreenMostlyIs(COLORREF colour) {
     HDC screen = GetDC(nullptr);
     const int width = GetSystemMetrics(SM_CXSCREEN);
@@ -207,15 +220,40 @@ class InstallerEndToEnd : public ::testing::Test {
         made_ = test::RunCli({"from-json", folder_->Path(), scene_}).status == 0 &&
                 test::RunCli({"make-scr", "--arch", "x64", scene_}).status == 0 &&
                 test::RunCli({"make-exe", "--arch", "x64", scene_, installer_}).status == 0;
+        // Programs are looked for beside the program that starts them first: the installers
+        // here start the recorder in place of the control panel.
+        made_ = made_ &&
+                CopyFileA(VL_COMMAND_LINE_RECORDER, (*folder_ / "rundll32.exe").c_str(), FALSE);
     }
     static void TearDownTestSuite() {
         DeleteFileA(Installed().c_str());
         delete folder_;
         folder_ = nullptr;
     }
-    void SetUp() override { ASSERT_TRUE(made_) << "vistaloom-cli did not make the files"; }
+    void SetUp() override { ASSERT_TRUE(made_) << "the files were not made"; }
 
     static std::string Installed() { return SystemFolder() + "\\" + name_ + ".scr"; }
+    // What the installers here started as the control panel.
+    static std::string ControlPanelRecord() { return *folder_ / "rundll32.exe.txt"; }
+
+    // Install on an installer that cannot extract its screen saver: the message captioned with
+    // its name, then the dialog closes; nothing is installed and nothing started.
+    static void ExpectInstallFails(const std::string& path, const std::string& name,
+                                   const char* message) {
+        const FILETIME since = Now();
+        ProgramProcess ferrule(path, "");
+        HWND dialog = Start(ferrule);
+        ASSERT_NE(dialog, nullptr);
+        Click(dialog, IDC_INSTALL);
+        HWND box = ferrule.WaitForWindow("#32770", name.c_str(), kTimeoutMs);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(MessageText(box), message);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        DWORD code = 99;
+        ASSERT_TRUE(ferrule.WaitForExit(kTimeoutMs, &code)) << "the dialog closes after it";
+        EXPECT_FALSE(ptest::Exists(SystemFolder() + "\\" + name + ".scr"));
+        EXPECT_EQ(NamesOf(ChildrenOf(ferrule.Id(), since)), "") << "nothing was started";
+    }
 
     // Starts the installer and waits for its dialog.
     static HWND Start(ProgramProcess& process) {
@@ -249,8 +287,9 @@ TEST_F(InstallerEndToEnd, TheInstallerIsFerruleFollowedByTheScreenSaver) {
               ReadBytes(VL_FERRULE_IMAGE));
 }
 
-TEST_F(InstallerEndToEnd, InstallCopiesTheSaverIntoTheSystemFolderOnceAndRefusesASecondTime) {
+TEST_F(InstallerEndToEnd, InstallCopiesTheSaverOpensTheControlPanelOnItAndRefusesASecondTime) {
     DeleteFileA(Installed().c_str());
+    DeleteFileA(ControlPanelRecord().c_str());
     const std::vector<std::string> extractedBefore = ExtractedFiles();
     {
         const FILETIME since = Now();
@@ -262,10 +301,14 @@ TEST_F(InstallerEndToEnd, InstallCopiesTheSaverIntoTheSystemFolderOnceAndRefuses
         DWORD code = 99;
         ASSERT_TRUE(ferrule.WaitForExit(kTimeoutMs, &code)) << "Install ends the installer";
         EXPECT_EQ(code, 0u);
+        // The command, with its trailing blank, then the installed file's full path unquoted.
+        EXPECT_EQ(WaitForFileText(ControlPanelRecord(), kTimeoutMs),
+                  "rundll32.exe desk.cpl,InstallScreenSaver " + Installed());
         EndChildrenOf(ferrule.Id(), since);
     }
     EXPECT_EQ(ReadBytes(Installed()), ReadBytes(screenSaver_));
     EXPECT_EQ(ExtractedFiles(), extractedBefore) << "the extracted copies are removed";
+    DeleteFileA(ControlPanelRecord().c_str());
 
     // The same again: the installed file stays, and the user is told.
     const FILETIME since = Now();
@@ -281,6 +324,7 @@ TEST_F(InstallerEndToEnd, InstallCopiesTheSaverIntoTheSystemFolderOnceAndRefuses
     DWORD code = 99;
     ASSERT_TRUE(second.WaitForExit(kTimeoutMs, &code));
     EXPECT_TRUE(ChildrenOf(second.Id(), since).empty()) << "no control panel after a refusal";
+    EXPECT_FALSE(ptest::Exists(ControlPanelRecord()));
     EXPECT_EQ(ReadBytes(Installed()), ReadBytes(screenSaver_));
     EXPECT_EQ(ExtractedFiles(), extractedBefore);
 }
@@ -289,19 +333,24 @@ TEST_F(InstallerEndToEnd, AnInstallerCutShortSaysItIsCorrupted) {
     const Bytes whole = ReadBytes(installer_);
     const std::string cut = *folder_ / "Cut.exe";
     ptest::WriteBytes(cut, Bytes(whole.begin(), whole.begin() + kStubImageSize - 1));
-    const FILETIME since = Now();
-    ProgramProcess ferrule(cut, "");
-    HWND dialog = Start(ferrule);
-    ASSERT_NE(dialog, nullptr);
-    Click(dialog, IDC_INSTALL);
-    HWND box = ferrule.WaitForWindow("#32770", "Cut", kTimeoutMs);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageText(box), "Installer file corrupted!");
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    DWORD code = 99;
-    ASSERT_TRUE(ferrule.WaitForExit(kTimeoutMs, &code)) << "the dialog closes after the message";
-    EXPECT_FALSE(ptest::Exists(SystemFolder() + "\\Cut.scr"));
-    EXPECT_EQ(NamesOf(ChildrenOf(ferrule.Id(), since)), "") << "nothing was started";
+    ExpectInstallFails(cut, "Cut", "Installer file corrupted!");
+}
+
+TEST_F(InstallerEndToEnd, AnInstallerTooLargeToHoldSaysThereIsNotEnoughMemory) {
+    // The stub, then more than one block can hold (4 GB), taking no room on the disk.
+    const Bytes whole = ReadBytes(installer_);
+    const std::string huge = *folder_ / "Huge.exe";
+    ptest::WriteBytes(huge, Bytes(whole.begin(), whole.begin() + kStubImageSize));
+    {
+        FileHandle file(
+            CreateFileA(huge.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(file);
+        LARGE_INTEGER end;
+        end.QuadPart = kStubImageSize + (LONGLONG{1} << 32);
+        ASSERT_TRUE(SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN));
+        ASSERT_TRUE(SetEndOfFile(file.Get()));
+    }
+    ExpectInstallFails(huge, "Huge", "No enough memory.");
 }
 
 // Points the temporary folder of programs started meanwhile somewhere else.
