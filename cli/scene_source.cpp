@@ -69,7 +69,8 @@ LoadedScene LoadScene(const std::string& path, EntryList& entries) {
     // while still in the cache); first only as much as finding the scene needs.
     loaded.fileSize = buffer->size();
     FileSource source(path, file.get(), buffer);
-    const std::size_t head = std::min(buffer->size(), kInstallerSceneOffset + kLongestSceneHeader);
+    const std::size_t head =
+        std::min(buffer->size(), std::size_t{kInstallerSceneOffset} + kLongestSceneHeader);
     if (source.Reach(head) < head) {
         return unreadable();
     }

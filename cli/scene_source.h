@@ -6,17 +6,11 @@
 #include <cstdint>
 #include <string>
 
+#include "package/fixed_images.h"
 #include "scene/byte_stream.h"
 #include "scene/entry_list.h"
 
 namespace vl::cli {
-
-// Sizes of the fixed program images that precede the scene in made files.
-inline constexpr std::size_t kRuntimeImageSize = 339968;
-inline constexpr std::size_t kStubImageSize = 143360;
-inline constexpr std::size_t kLeadWordSize = 4;
-inline constexpr std::size_t kScreenSaverSceneOffset = kRuntimeImageSize + kLeadWordSize;
-inline constexpr std::size_t kInstallerSceneOffset = kStubImageSize + kScreenSaverSceneOffset;
 
 enum class Container { kSceneFile, kScreenSaver, kInstaller };
 

@@ -2,6 +2,30 @@
 # patches Glint's preview bitmap at a fixed place. The post-link tool tools/peimage does the work;
 # in the Windows flavours it is built for the build host with the host's compiler.
 
+# The sizes and the preview slot are written once, in package/fixed_images.h, which the programs
+# and tests include; the build takes them from there (VL_RUNTIME_IMAGE_SIZE, VL_STUB_IMAGE_SIZE,
+# VL_PREVIEW_SLOT_OFFSET) and configures again when it changes. vl_fixed_images puts it on a
+# target's include path.
+set(VL_FIXED_IMAGES_HEADER ${CMAKE_CURRENT_LIST_DIR}/../package/fixed_images.h)
+set_property(DIRECTORY ${PROJECT_SOURCE_DIR} APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${VL_FIXED_IMAGES_HEADER})
+file(READ ${VL_FIXED_IMAGES_HEADER} vl_fixed_images_text)
+
+# vl_header_number(var text pattern): the decimal number that follows pattern and " = " in text.
+function(vl_header_number var text pattern)
+  if(NOT text MATCHES "${pattern} = ([0-9]+);")
+    message(FATAL_ERROR "No number for \"${pattern}\" in the header")
+  endif()
+  set(${var} ${CMAKE_MATCH_1} PARENT_SCOPE)
+endfunction()
+vl_header_number(VL_RUNTIME_IMAGE_SIZE "${vl_fixed_images_text}" "kRuntimeImageSize")
+vl_header_number(VL_STUB_IMAGE_SIZE "${vl_fixed_images_text}" "kStubImageSize")
+vl_header_number(VL_PREVIEW_SLOT_OFFSET "${vl_fixed_images_text}"
+                 "struct PreviewBitmapSlot {[^}]*kOffset")
+
+add_library(vl_fixed_images INTERFACE)
+target_include_directories(vl_fixed_images INTERFACE ${PROJECT_SOURCE_DIR})
+
 set(VL_PEIMAGE_DIR ${CMAKE_CURRENT_LIST_DIR}/../tools/peimage)
 set(VL_PEIMAGE_SOURCES ${VL_PEIMAGE_DIR}/main.cpp ${VL_PEIMAGE_DIR}/pe_image.cpp
                        ${VL_PEIMAGE_DIR}/fixed_size.cpp)

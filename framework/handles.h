@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 namespace vl {
 
 // Owns one handle of a kind described by Traits (Invalid(), Close(h)). Move-only.
@@ -38,38 +40,36 @@ class UniqueHandle {
             Traits::Close(handle_);
         handle_ = h;
     }
+    // For functions that hand out the handle through an out-parameter (RegOpenKeyEx): releases
+    // the one held and gives the place for the new one.
+    Handle* Receive() {
+        Reset();
+        return &handle_;
+    }
 
   private:
     Handle handle_ = Traits::Invalid();
 };
 
-struct WindowTraits {
-    using Handle = HWND;
-    static HWND Invalid() { return nullptr; }
-    static void Close(HWND h) { DestroyWindow(h); }
+// The kinds whose empty value is null, each released by one function of the system.
+template <class H, auto CloseFunction>
+struct NullHandleTraits {
+    using Handle = H;
+    static H Invalid() { return nullptr; }
+    static void Close(H h) { CloseFunction(h); }
 };
-using WindowHandle = UniqueHandle<WindowTraits>;
 
-template <class T>
-struct GdiTraits {
-    using Handle = T;
-    static T Invalid() { return nullptr; }
-    static void Close(T h) { DeleteObject(h); }
-};
-using FontHandle = UniqueHandle<GdiTraits<HFONT>>;
-using BitmapHandle = UniqueHandle<GdiTraits<HBITMAP>>;
-using BrushHandle = UniqueHandle<GdiTraits<HBRUSH>>;
-using PenHandle = UniqueHandle<GdiTraits<HPEN>>;
-using PaletteHandle = UniqueHandle<GdiTraits<HPALETTE>>;
-using RegionHandle = UniqueHandle<GdiTraits<HRGN>>;
+using WindowHandle = UniqueHandle<NullHandleTraits<HWND, &DestroyWindow>>;
+
+using FontHandle = UniqueHandle<NullHandleTraits<HFONT, &DeleteObject>>;
+using BitmapHandle = UniqueHandle<NullHandleTraits<HBITMAP, &DeleteObject>>;
+using BrushHandle = UniqueHandle<NullHandleTraits<HBRUSH, &DeleteObject>>;
+using PenHandle = UniqueHandle<NullHandleTraits<HPEN, &DeleteObject>>;
+using PaletteHandle = UniqueHandle<NullHandleTraits<HPALETTE, &DeleteObject>>;
+using RegionHandle = UniqueHandle<NullHandleTraits<HRGN, &DeleteObject>>;
 
 // A device context made with CreateCompatibleDC or CreateDC.
-struct CreatedDcTraits {
-    using Handle = HDC;
-    static HDC Invalid() { return nullptr; }
-    static void Close(HDC h) { DeleteDC(h); }
-};
-using MemoryDc = UniqueHandle<CreatedDcTraits>;
+using MemoryDc = UniqueHandle<NullHandleTraits<HDC, &DeleteDC>>;
 
 // Kernel objects that CreateFile returns (INVALID_HANDLE_VALUE on failure).
 struct FileTraits {
@@ -80,21 +80,38 @@ struct FileTraits {
 using FileHandle = UniqueHandle<FileTraits>;
 
 // Kernel objects that return nullptr on failure: events, threads, processes, mappings.
-struct KernelTraits {
-    using Handle = HANDLE;
-    static HANDLE Invalid() { return nullptr; }
-    static void Close(HANDLE h) { CloseHandle(h); }
-};
-using EventHandle = UniqueHandle<KernelTraits>;
-using ThreadHandle = UniqueHandle<KernelTraits>;
-using ProcessHandle = UniqueHandle<KernelTraits>;
+using EventHandle = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;
+using ThreadHandle = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;
+using ProcessHandle = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;
 
-struct GlobalTraits {
-    using Handle = HGLOBAL;
-    static HGLOBAL Invalid() { return nullptr; }
-    static void Close(HGLOBAL h) { GlobalFree(h); }
-};
-using GlobalMemory = UniqueHandle<GlobalTraits>;
+// Keys opened or created below a root; the predefined roots are never owned.
+using RegistryKey = UniqueHandle<NullHandleTraits<HKEY, &RegCloseKey>>;
+// Menus that no window owns: a window destroys its own menu bar.
+using MenuHandle = UniqueHandle<NullHandleTraits<HMENU, &DestroyMenu>>;
+// Icons and cursors made at run time; those loaded with LR_SHARED belong to the system.
+using IconHandle = UniqueHandle<NullHandleTraits<HICON, &DestroyIcon>>;
+using ImageListHandle = UniqueHandle<NullHandleTraits<HIMAGELIST, &ImageList_Destroy>>;
+// Tables made with CreateAcceleratorTable; loaded ones are freed with their module.
+using AcceleratorTable = UniqueHandle<NullHandleTraits<HACCEL, &DestroyAcceleratorTable>>;
+using GlobalMemory = UniqueHandle<NullHandleTraits<HGLOBAL, &GlobalFree>>;
+
+// The key below root, opened with access; empty when that fails.
+inline RegistryKey OpenRegistryKey(HKEY root, const char* path, REGSAM access) {
+    RegistryKey key;
+    if (RegOpenKeyExA(root, path, 0, access, key.Receive()) != ERROR_SUCCESS)
+        key.Release();  // whatever a failed call left there is no key of ours
+    return key;
+}
+
+// The same, created with its missing parents first when it does not exist.
+inline RegistryKey CreateRegistryKey(HKEY root, const char* path, REGSAM access) {
+    RegistryKey key;
+    if (RegCreateKeyExA(root, path, 0, nullptr, 0, access, nullptr, key.Receive(), nullptr) !=
+        ERROR_SUCCESS) {
+        key.Release();
+    }
+    return key;
+}
 
 // Locks a global memory block for the guard's lifetime.
 class GlobalLockGuard {

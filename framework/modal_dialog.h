@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "dialog_procedure.h"
+
 namespace vl {
 
 class ModalDialog {
@@ -32,7 +34,8 @@ class ModalDialog {
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
 
   private:
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    friend struct DialogProcedure<ModalDialog>;
+    void Attach(HWND hwnd) { hwnd_ = hwnd; }
 
     int templateId_;
     HWND hwnd_ = nullptr;  // not owned: the dialog manager destroys it before Run returns

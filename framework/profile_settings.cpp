@@ -2,31 +2,19 @@
 
 #include <vector>
 
+#include "handles.h"
+
 namespace vl {
 namespace {
 
-class RegistryKey {
-  public:
-    RegistryKey() = default;
-    ~RegistryKey() {
-        if (key_)
-            RegCloseKey(key_);
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
+// Reading never creates a key; writing creates the missing ones.
+RegistryKey ReadableKey(const std::string& path) {
+    return OpenRegistryKey(HKEY_CURRENT_USER, path.c_str(), KEY_READ);
+}
 
-    bool Open(const std::string& path) {
-        return RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key_) == ERROR_SUCCESS;
-    }
-    bool Create(const std::string& path) {
-        return RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                               &key_, nullptr) == ERROR_SUCCESS;
-    }
-    HKEY Get() const { return key_; }
-
-  private:
-    HKEY key_ = nullptr;  // owned
-};
+RegistryKey WritableKey(const std::string& path) {
+    return CreateRegistryKey(HKEY_CURRENT_USER, path.c_str(), KEY_WRITE);
+}
 
 }  // namespace
 
@@ -35,8 +23,8 @@ std::string ProfileSettings::SectionKey(const char* section) const {
 }
 
 int ProfileSettings::ReadInt(const char* section, const char* name, int fallback) const {
-    RegistryKey key;
-    if (!key.Open(SectionKey(section)))
+    const RegistryKey key = ReadableKey(SectionKey(section));
+    if (!key)
         return fallback;
     DWORD type = 0;
     DWORD value = 0;
@@ -51,8 +39,8 @@ int ProfileSettings::ReadInt(const char* section, const char* name, int fallback
 
 std::string ProfileSettings::ReadString(const char* section, const char* name,
                                         const std::string& fallback) const {
-    RegistryKey key;
-    if (!key.Open(SectionKey(section)))
+    const RegistryKey key = ReadableKey(SectionKey(section));
+    if (!key)
         return fallback;
     DWORD type = 0;
     DWORD size = 0;
@@ -70,8 +58,8 @@ std::string ProfileSettings::ReadString(const char* section, const char* name,
 }
 
 bool ProfileSettings::WriteInt(const char* section, const char* name, int value) const {
-    RegistryKey key;
-    if (!key.Create(SectionKey(section)))
+    const RegistryKey key = WritableKey(SectionKey(section));
+    if (!key)
         return false;
     const DWORD data = static_cast<DWORD>(value);
     return RegSetValueExA(key.Get(), name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
@@ -80,16 +68,16 @@ bool ProfileSettings::WriteInt(const char* section, const char* name, int value)
 
 bool ProfileSettings::WriteString(const char* section, const char* name,
                                   const std::string& value) const {
-    RegistryKey key;
-    if (!key.Create(SectionKey(section)))
+    const RegistryKey key = WritableKey(SectionKey(section));
+    if (!key)
         return false;
     return RegSetValueExA(key.Get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                           static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
 }
 
 bool ProfileSettings::Delete(const char* section, const char* name) const {
-    RegistryKey key;
-    if (!key.Create(SectionKey(section)))
+    const RegistryKey key = WritableKey(SectionKey(section));
+    if (!key)
         return false;
     const LONG status = RegDeleteValueA(key.Get(), name);
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;

@@ -3,33 +3,16 @@
 #include "application_name.h"
 #include "ferrule_resources.h"
 #include "installer_names.h"
+#include "installer_payload.h"
 
 namespace vl {
 namespace {
 
-const char kCannotOpenInstaller[] = "Cannot open installer file!";
-const char kInstallerCorrupted[] = "Installer file corrupted!";
 const char kTemporaryFileFailed[] = "Failed to make temporary SCR file.";
 const char kCannotInstall[] = "Can not install screen saver!\nFile already exist in System folder!";
 const char kRunnableSuffix[] = ".SCR";
 const char kPreviewArguments[] = " /s";
 const char kControlPanelCommand[] = "rundll32.exe desk.cpl,InstallScreenSaver ";
-
-// One block from the process heap.
-class HeapBlock {
-  public:
-    explicit HeapBlock(SIZE_T size) : data_(HeapAlloc(GetProcessHeap(), 0, size ? size : 1)) {}
-    ~HeapBlock() {
-        if (data_)
-            HeapFree(GetProcessHeap(), 0, data_);
-    }
-    HeapBlock(const HeapBlock&) = delete;
-    HeapBlock& operator=(const HeapBlock&) = delete;
-    void* Data() const { return data_; }
-
-  private:
-    void* data_;
-};
 
 bool CopyText(char* buffer, size_t size, const char* text) {
     buffer[0] = '\0';
@@ -64,22 +47,10 @@ InstallerDialog::InstallerDialog() {
 INT_PTR InstallerDialog::Run() {
     const INT_PTR result =
         DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_INSTALLER), nullptr,
-                        &InstallerDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+                        &DialogProcedure<InstallerDialog>::Proc, reinterpret_cast<LPARAM>(this));
     dialog_ = nullptr;
     RemoveRunnableCopies();
     return result;
-}
-
-INT_PTR CALLBACK InstallerDialog::DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam) {
-    InstallerDialog* self = nullptr;
-    if (msg == WM_INITDIALOG) {
-        self = reinterpret_cast<InstallerDialog*>(lParam);
-        self->dialog_ = dialog;
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-    } else {
-        self = reinterpret_cast<InstallerDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-    }
-    return self ? self->OnMessage(msg, wParam, lParam) : FALSE;
 }
 
 INT_PTR InstallerDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM) {
@@ -179,31 +150,12 @@ void InstallerDialog::FailExtraction() {
 bool InstallerDialog::ExtractPayload() {
     errorText_ = nullptr;
     temporaryPath_[0] = '\0';
-    FileHandle own(CreateFileA(ownPath_, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!own) {
-        errorText_ = kCannotOpenInstaller;
+    Payload payload;
+    const PayloadRead read = ReadInstallerPayload(ownPath_, payload);
+    if (read != PayloadRead::kDone) {
+        errorText_ = PayloadReadMessage(read);
         return false;
     }
-    LARGE_INTEGER size;
-    LARGE_INTEGER start;
-    start.QuadPart = kStubImageSize;
-    if (!GetFileSizeEx(own.Get(), &size) || size.QuadPart < start.QuadPart ||
-        size.QuadPart - start.QuadPart > MAXDWORD ||
-        !SetFilePointerEx(own.Get(), start, nullptr, FILE_BEGIN)) {
-        errorText_ = kInstallerCorrupted;
-        return false;
-    }
-    const DWORD payloadSize = static_cast<DWORD>(size.QuadPart - start.QuadPart);
-    HeapBlock payload(payloadSize);
-    DWORD read = 0;
-    if (!payload.Data() ||
-        (payloadSize > 0 && !ReadFile(own.Get(), payload.Data(), payloadSize, &read, nullptr)) ||
-        read != payloadSize) {
-        errorText_ = kInstallerCorrupted;
-        return false;
-    }
-    own.Reset();
 
     TemporaryFile temporary;
     if (!temporary.Create("SCR")) {
@@ -215,9 +167,9 @@ bool InstallerDialog::ExtractPayload() {
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
         DWORD written = 0;
         if (!file ||
-            (payloadSize > 0 &&
-             !WriteFile(file.Get(), payload.Data(), payloadSize, &written, nullptr)) ||
-            written != payloadSize) {
+            (payload.size > 0 &&
+             !WriteFile(file.Get(), payload.block.Get(), payload.size, &written, nullptr)) ||
+            written != payload.size) {
             file.Reset();  // an open file cannot be deleted
             temporary.Remove();
             ShowTemporaryFileFailure();

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "dialog_procedure.h"
 #include "handles.h"
 
 namespace vl {
@@ -16,7 +17,8 @@ class InstallerDialog {
     INT_PTR Run();
 
   private:
-    static INT_PTR CALLBACK DialogProc(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam);
+    friend struct DialogProcedure<InstallerDialog>;
+    void Attach(HWND dialog) { dialog_ = dialog; }
     INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     BOOL OnInitDialog();
     void OnCommand(int id);

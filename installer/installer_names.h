@@ -6,9 +6,6 @@
 
 namespace vl {
 
-// Where the payload starts in Ferrule's own file: its own image size.
-inline constexpr unsigned long kStubImageSize = 143360;
-
 // Appends text to the NUL-terminated buffer; false, leaving the buffer as it was, when the
 // result would not fit into size bytes.
 bool AppendText(char* buffer, size_t size, const char* text);

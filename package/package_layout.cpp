@@ -73,10 +73,10 @@ bool AppendScenePayload(OutputFile& out, ByteView sceneFile) {
 bool WritePreviewSlot(OutputFile& out, std::uint64_t baseOffset, ByteView customImageFile) {
     if (!IsSlotImage(customImageFile))
         return false;
-    const std::uint64_t at = baseOffset + kPreviewSlotOffset;
-    if (at + kPreviewSlotSize > out.Size())
+    const std::uint64_t at = baseOffset + PreviewBitmapSlot::kOffset;
+    if (at + PreviewBitmapSlot::kSize > out.Size())
         return false;
-    return out.WriteAt(at, customImageFile.data + kBmpFileHeaderSize, kPreviewSlotSize);
+    return out.WriteAt(at, customImageFile.data + kBmpFileHeaderSize, PreviewBitmapSlot::kSize);
 }
 
 bool WriteScreenSaver(OutputFile& out, ByteView runtimeImage, ByteView sceneFile,

@@ -1,10 +1,10 @@
-// The byte layout of made screen savers and installers.
+// Writing made screen savers and installers (their layout: fixed_images.h).
 //
-// Screen saver (".scr"): the runtime image (339,968 bytes) with the preview bitmap slot at 313,432
-// (11,816 bytes) replaced by the custom image when one is used, the lead word 1, then the saved
-// scene file byte for byte up to the end of the file.
-// Installer (".exe"): the stub image (143,360 bytes) followed by a complete screen saver, or by
-// a chosen screen-saver file unchanged.
+// Screen saver (".scr"): the runtime image with its PreviewBitmapSlot replaced by the custom
+// image when one is used, the lead word 1, then the saved scene file byte for byte up to the end
+// of the file.
+// Installer (".exe"): the stub image followed by a complete screen saver, or by a chosen
+// screen-saver file unchanged.
 #pragma once
 
 #include <cstddef>
@@ -13,24 +13,14 @@
 #include <vector>
 
 #include "output_file.h"
+#include "package/fixed_images.h"
 
 namespace vl {
-
-inline constexpr std::uint32_t kRuntimeImageSize = 339968;
-inline constexpr std::uint32_t kStubImageSize = 143360;
-inline constexpr std::uint32_t kPreviewSlotOffset = 313432;
-inline constexpr std::uint32_t kPreviewSlotSize = 11816;
-inline constexpr std::uint32_t kScenePayloadLeadWord = 1;
-inline constexpr std::uint32_t kLeadWordSize = 4;
-inline constexpr std::uint32_t kScreenSaverSceneOffset = kRuntimeImageSize + kLeadWordSize;
-// Offsets of the same things inside an installer made from a scene.
-inline constexpr std::uint32_t kInstallerPreviewSlotOffset = kStubImageSize + kPreviewSlotOffset;
-inline constexpr std::uint32_t kInstallerSceneOffset = kStubImageSize + kScreenSaverSceneOffset;
 
 // The custom preview picture: a BMP file of 96 x 112 pixels with 256 colours, whose bytes after
 // the 14-byte file header are exactly the slot.
 inline constexpr std::uint32_t kBmpFileHeaderSize = 14;
-inline constexpr std::uint32_t kCustomImageFileSize = kBmpFileHeaderSize + kPreviewSlotSize;
+inline constexpr std::uint32_t kCustomImageFileSize = kBmpFileHeaderSize + PreviewBitmapSlot::kSize;
 inline constexpr std::int32_t kPreviewWidth = 96;
 inline constexpr std::int32_t kPreviewHeight = 112;
 

@@ -1,6 +1,7 @@
 #include "glint_settings.h"
 
 #include "glint_resources.h"
+#include "handles.h"
 #include "password_record.h"
 #include "startup_entry.h"
 
@@ -26,31 +27,9 @@ bool WriteFlag(const ProfileSettings& profile, const char* name, bool value) {
     return profile.WriteInt(GLINT_SETTINGS_SECTION, name, value ? 1 : 0);
 }
 
-class MachineRunKey {
-  public:
-    explicit MachineRunKey(REGSAM access) {
-        if (access & KEY_SET_VALUE) {
-            RegCreateKeyExA(HKEY_LOCAL_MACHINE, GLINT_RUN_KEY, 0, nullptr, 0, access, nullptr,
-                            &key_, nullptr);
-        } else {
-            RegOpenKeyExA(HKEY_LOCAL_MACHINE, GLINT_RUN_KEY, 0, access, &key_);
-        }
-    }
-    ~MachineRunKey() {
-        if (key_)
-            RegCloseKey(key_);
-    }
-    MachineRunKey(const MachineRunKey&) = delete;
-    MachineRunKey& operator=(const MachineRunKey&) = delete;
-    HKEY Get() const { return key_; }
-
-  private:
-    HKEY key_ = nullptr;  // owned
-};
-
 std::string ReadStartupValue() {
-    MachineRunKey key(KEY_QUERY_VALUE);
-    if (!key.Get())
+    const RegistryKey key = OpenRegistryKey(HKEY_LOCAL_MACHINE, GLINT_RUN_KEY, KEY_QUERY_VALUE);
+    if (!key)
         return std::string();
     char text[kMaxCommand + 1] = "";
     DWORD size = kMaxCommand;
@@ -115,8 +94,8 @@ bool SetStartWithWindows(bool start, const std::string& programPath) {
     // Another screen saver's command is left alone: the box only speaks for this one.
     if (!start && !IsStartupCommand(current, programPath))
         return true;
-    MachineRunKey key(KEY_SET_VALUE);
-    if (!key.Get())
+    const RegistryKey key = CreateRegistryKey(HKEY_LOCAL_MACHINE, GLINT_RUN_KEY, KEY_SET_VALUE);
+    if (!key)
         return false;
     if (!start) {
         const LONG status = RegDeleteValueA(key.Get(), GLINT_STARTUP_VALUE);

@@ -17,15 +17,15 @@ SharedBytes ReadPayloadBytes(const std::string& path) {
         return nullptr;
     LARGE_INTEGER size;
     if (!GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0 ||
-        static_cast<std::uint64_t>(size.QuadPart) <= kPayloadOffset) {
+        static_cast<std::uint64_t>(size.QuadPart) <= kRuntimeImageSize) {
         return nullptr;
     }
-    const std::uint64_t remainder = static_cast<std::uint64_t>(size.QuadPart) - kPayloadOffset;
+    const std::uint64_t remainder = static_cast<std::uint64_t>(size.QuadPart) - kRuntimeImageSize;
     // A payload the address space cannot hold is no scene this program can play.
     if (remainder > PTRDIFF_MAX / 2)
         return nullptr;
     LARGE_INTEGER offset;
-    offset.QuadPart = static_cast<LONGLONG>(kPayloadOffset);
+    offset.QuadPart = static_cast<LONGLONG>(kRuntimeImageSize);
     if (!SetFilePointerEx(file.Get(), offset, nullptr, FILE_BEGIN))
         return nullptr;
 

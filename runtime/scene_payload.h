@@ -1,19 +1,16 @@
-// The payload of a made screen saver: what follows Glint's own image in its file.
-//
-//     offset 339,968   lead word (32 bits, always 1; kept, never acted on)
-//     offset 339,972   the scene file, exactly as the builder saved it, to the end of the file
+// The payload of a made screen saver: what follows Glint's own image (kRuntimeImageSize bytes)
+// in its file: the lead word (32 bits, always 1; kept, never acted on), then the scene file,
+// exactly as the builder saved it, to the end of the file.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
+#include "package/fixed_images.h"
 #include "scene/byte_stream.h"
 #include "scene/entry_list.h"
 
 namespace vl {
-
-// Glint's image size, and so the place of its payload.
-inline constexpr std::uint64_t kPayloadOffset = 339968;
 
 struct ScenePayload {
     std::uint32_t leadWord = 0;

@@ -215,7 +215,10 @@ Validation UntilEntry::Validate(ValidationContext& context) {
 }
 
 bool UntilEntry::Loop(std::int32_t& index) {
-    if (jumpTarget < 0) {
+    // Without its Repeat above it there is nothing to go back to: the Until ends like a loop
+    // that has run its passes.
+    if (jumpTarget < 0 || jumpTarget > index) {
+        repeat.passCounter = 0;
         return false;
     }
     if (!repeat.infinite && ++repeat.passCounter >= repeat.count) {

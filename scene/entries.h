@@ -186,11 +186,13 @@ class UntilEntry final : public SceneEntry {
     Validation Validate(ValidationContext& context) override;
     void Describe(std::string& line) const;
 
-    // The loop rule when the player reaches this Until at index: with Infinite, or while the
-    // pass counter (raised by one) stays below the count, index becomes jumpTarget - 1 so that
-    // the player's increment lands on the first entry after the Repeat, and the result is true.
-    // Otherwise the pass counter returns to 0 and index is left alone. An unpaired Until
-    // (jumpTarget -1) never jumps.
+    // The loop rule, which the player follows when it reaches this Until at index: with
+    // Infinite, or while the pass counter (raised by one) stays below the count, index becomes
+    // jumpTarget - 1 so that the player's increment lands on the first entry after the Repeat,
+    // and the result is true; so a count of 0 or 1 runs the block once. Otherwise the pass
+    // counter returns to 0 and index is left alone. An Until whose jump target does not lie
+    // between the top of the list and itself (unpaired: -1, in a scene played unchecked) never
+    // jumps and keeps its pass counter at 0, whatever its count.
     bool Loop(std::int32_t& index);
 
   protected:

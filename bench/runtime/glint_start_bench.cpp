@@ -13,6 +13,7 @@
 
 #include "bench_paths.h"
 #include "jpeg_codec.h"
+#include "package/fixed_images.h"
 #include "scene/entries.h"
 #include "scene/scene_file.h"
 #include "sec_dib.h"
@@ -64,7 +65,7 @@ std::vector<std::uint8_t> MakeJpeg() {
 bool WriteSaver(const std::string& path, const std::vector<std::uint8_t>& jpeg) {
     std::ifstream in(WindowsPath(VL_GLINT_PATH), std::ios::binary);
     std::vector<std::uint8_t> file(std::istreambuf_iterator<char>(in), {});
-    if (file.size() != 339968)
+    if (file.size() != vl::kRuntimeImageSize)
         return false;
     vl::EntryList entries;
     auto image = std::make_unique<vl::ImageEntry>();

@@ -40,20 +40,4 @@ void RequestPause(IPlayerSignals& signals) {
     signals.Set(PlayerEvent::Pause);
 }
 
-int NextIndexAfterUntil(int untilIndex, int jumpTarget, std::uint32_t count, bool infinite,
-                        std::uint32_t& passCounter) {
-    if (!infinite) {
-        ++passCounter;
-        if (passCounter >= count) {
-            passCounter = 0;
-            return untilIndex;
-        }
-    }
-    if (jumpTarget < 0 || jumpTarget > untilIndex) {
-        passCounter = 0;
-        return untilIndex;
-    }
-    return jumpTarget - 1;
-}
-
 }  // namespace vl

@@ -1,7 +1,7 @@
-// The player's walk of a scene: which entry runs next, when it pauses, how an Until jumps. The
-// Win32 thread (CSceneThread) calls PlayScene from its thread entry with an IEntryRunner over the
-// scene's entry list, then does its own clean-up (sounds, video window, finished notification,
-// the Ended event).
+// The player's walk of a scene: which entry runs next and when it pauses (an Until moves the
+// index by the scene's own loop rule, UntilEntry::Loop). The Win32 thread (CSceneThread) calls
+// PlayScene from its thread entry with an IEntryRunner over the scene's entry list, then does its
+// own clean-up (sounds, video window, finished notification, the Ended event).
 #pragma once
 
 #include <cstdint>
@@ -46,14 +46,5 @@ PauseResult PauseCheck(IPlayerSignals& signals);
 void RequestGo(IPlayerSignals& signals);     // leave step mode and go on
 void RequestStep(IPlayerSignals& signals);   // go on to the next visible step, then pause
 void RequestPause(IPlayerSignals& signals);  // pause after the running entry or Move step
-
-// An Until reached at `untilIndex`: returns the loop index the player goes on from (before its
-// own increment). Without Infinite the pass counter counts this pass; when it reaches the count
-// (so a count of 0 or 1 runs the block once) it is cleared and the player goes on after the Until;
-// otherwise, and always with Infinite, it goes back to the jump target. A jump target that does
-// not lie between the top of the list and the Until (a scene not checked before playing) never
-// loops.
-int NextIndexAfterUntil(int untilIndex, int jumpTarget, std::uint32_t count, bool infinite,
-                        std::uint32_t& passCounter);
 
 }  // namespace vl

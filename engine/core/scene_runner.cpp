@@ -30,12 +30,9 @@ bool SceneRunner::Execute(int& loopIndex) {
         case kCls:
             platform_.Cls(static_cast<ClsEntry&>(entry));
             return true;
-        case kUntil: {
-            auto& until = static_cast<UntilEntry&>(entry);
-            loopIndex = NextIndexAfterUntil(loopIndex, until.jumpTarget, until.repeat.count,
-                                            until.repeat.infinite != 0, until.repeat.passCounter);
+        case kUntil:
+            static_cast<UntilEntry&>(entry).Loop(loopIndex);
             return false;
-        }
         case kLine:
             platform_.Line(static_cast<LineEntry&>(entry));
             return true;

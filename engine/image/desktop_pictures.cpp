@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "desktop_rules.h"
+#include "handles.h"
 #include "image_bitmap.h"
 #include "jpeg_codec.h"
 #include "prompt.h"
@@ -12,13 +13,6 @@
 
 namespace vl {
 namespace {
-
-struct RegistryKeyTraits {
-    using Handle = HKEY;
-    static HKEY Invalid() { return nullptr; }
-    static void Close(HKEY h) { RegCloseKey(h); }
-};
-using RegistryKey = UniqueHandle<RegistryKeyTraits>;
 
 const char* KeyPath(WallpaperKey key) {
     return key == WallpaperKey::kActiveDesktop
@@ -42,12 +36,9 @@ bool ReadString(HKEY key, const char* name, std::string& value) {
 
 // The three values; file with its environment variables expanded.
 bool ReadWallpaperSettings(WallpaperKey key, std::string& file, int& style) {
-    HKEY opened = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, KeyPath(key), 0, KEY_QUERY_VALUE, &opened) !=
-        ERROR_SUCCESS) {
+    const RegistryKey settings = OpenRegistryKey(HKEY_CURRENT_USER, KeyPath(key), KEY_QUERY_VALUE);
+    if (!settings)
         return false;
-    }
-    RegistryKey settings(opened);
     std::string stretch, tile;
     if (!ReadString(settings.Get(), "Wallpaper", file) ||
         !ReadString(settings.Get(), "WallpaperStyle", stretch) ||

@@ -11,13 +11,6 @@
 
 namespace vl {
 
-struct IconTraits {
-    using Handle = HICON;
-    static HICON Invalid() { return nullptr; }
-    static void Close(HICON h) { DestroyIcon(h); }
-};
-using IconHandle = UniqueHandle<IconTraits>;
-
 class PreparedPicture {
   public:
     HBITMAP Bitmap() const { return bitmap_.Get(); }

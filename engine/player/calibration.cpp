@@ -2,6 +2,7 @@
 
 #include "engine/core/timing.h"
 #include "engine/player/scene_thread.h"
+#include "handles.h"
 
 namespace vl {
 namespace {
@@ -10,6 +11,11 @@ constexpr DWORD kMeasureMs = 1000;
 
 std::uint64_t Address(const void* address) {
     return reinterpret_cast<std::uintptr_t>(address);
+}
+
+// The store's key, created when missing so that a first run reads empty values.
+RegistryKey StoreKey(const std::string& path, REGSAM access) {
+    return CreateRegistryKey(HKEY_CURRENT_USER, path.c_str(), access);
 }
 
 }  // namespace
@@ -28,37 +34,12 @@ void ProfileCalibrationStore::Write(const std::string& sysInfo, std::uint32_t ti
     profile_.WriteInt(section_, kTimesName, static_cast<int>(times));
 }
 
-namespace {
-
-// An open per-user key, created when missing.
-class CreatedKey {
-  public:
-    CreatedKey(const std::string& path, REGSAM access) {
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, access, nullptr, &key_,
-                            nullptr) != ERROR_SUCCESS) {
-            key_ = nullptr;
-        }
-    }
-    ~CreatedKey() {
-        if (key_)
-            RegCloseKey(key_);
-    }
-    CreatedKey(const CreatedKey&) = delete;
-    CreatedKey& operator=(const CreatedKey&) = delete;
-    HKEY Get() const { return key_; }
-
-  private:
-    HKEY key_ = nullptr;  // owned
-};
-
-}  // namespace
-
 std::string RegistryKeyCalibrationStore::ReadSysInfo() {
-    CreatedKey key(key_, KEY_READ);
+    const RegistryKey key = StoreKey(key_, KEY_READ);
     char text[MAX_PATH + 1] = "";
     DWORD type = 0;
     DWORD size = MAX_PATH;  // the terminator stays in the buffer's last byte
-    if (!key.Get() ||
+    if (!key ||
         RegQueryValueExA(key.Get(), kSysInfoName, nullptr, &type, reinterpret_cast<BYTE*>(text),
                          &size) != ERROR_SUCCESS ||
         type != REG_SZ) {
@@ -68,11 +49,11 @@ std::string RegistryKeyCalibrationStore::ReadSysInfo() {
 }
 
 std::uint32_t RegistryKeyCalibrationStore::ReadTimes() {
-    CreatedKey key(key_, KEY_READ);
+    const RegistryKey key = StoreKey(key_, KEY_READ);
     DWORD value = 0;
     DWORD type = 0;
     DWORD size = sizeof value;
-    if (!key.Get() ||
+    if (!key ||
         RegQueryValueExA(key.Get(), kTimesName, nullptr, &type, reinterpret_cast<BYTE*>(&value),
                          &size) != ERROR_SUCCESS ||
         type != REG_DWORD) {
@@ -82,8 +63,8 @@ std::uint32_t RegistryKeyCalibrationStore::ReadTimes() {
 }
 
 void RegistryKeyCalibrationStore::Write(const std::string& sysInfo, std::uint32_t times) {
-    CreatedKey key(key_, KEY_WRITE);
-    if (!key.Get())
+    const RegistryKey key = StoreKey(key_, KEY_WRITE);
+    if (!key)
         return;
     RegSetValueExA(key.Get(), kSysInfoName, 0, REG_SZ,
                    reinterpret_cast<const BYTE*>(sysInfo.c_str()),

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "hand_bytes.h"
+#include "package/fixed_images.h"
 #include "run_cli.h"
 #include "test_scenes.h"
 
@@ -14,16 +15,13 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr std::size_t kRuntimeSize = 339968;
-constexpr std::size_t kStubSize = 143360;
-
 Bytes Save(EntryList& list) {
     return SaveSceneFile(list);
 }
 
 // A made screen saver: a stand-in runtime image, the lead word 1, the scene.
 Bytes ScreenSaver(const Bytes& scene) {
-    Bytes file(kRuntimeSize, 0x90);
+    Bytes file(kRuntimeImageSize, 0x90);
     file[0] = 'M';
     file[1] = 'Z';
     const Bytes lead = HandBytes().Dword(1).bytes;
@@ -33,7 +31,7 @@ Bytes ScreenSaver(const Bytes& scene) {
 }
 
 Bytes Installer(const Bytes& scene) {
-    Bytes file(kStubSize, 0xCC);
+    Bytes file(kStubImageSize, 0xCC);
     file[0] = 'M';
     file[1] = 'Z';
     const Bytes saver = ScreenSaver(scene);
@@ -202,7 +200,8 @@ TEST(CliInfo, ListsVersionEntriesPicturesAndMedia) {
     EXPECT_EQ(result.out, "Container: scene file\n" + listing);
     result = RunCli({"info", dir / "a.exe"});
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, "Container: installer, scene at offset 483332\n" + listing);
+    EXPECT_EQ(result.out, "Container: installer, scene at offset " +
+                              std::to_string(kInstallerSceneOffset) + "\n" + listing);
 }
 
 TEST(CliResave, WritesVersion22FromAnyAcceptedVersionAndContainer) {

@@ -114,20 +114,20 @@ TEST(CliLocate, SceneFileScreenSaverAndInstaller) {
     at = locate(saver);
     EXPECT_TRUE(at.found);
     EXPECT_EQ(at.container, Container::kScreenSaver);
-    EXPECT_EQ(at.offset, 339972u);
+    EXPECT_EQ(at.offset, kScreenSaverSceneOffset);
     at = locate(installer);
     EXPECT_TRUE(at.found);
     EXPECT_EQ(at.container, Container::kInstaller);
-    EXPECT_EQ(at.offset, 483332u);
+    EXPECT_EQ(at.offset, kInstallerSceneOffset);
     at = locate(emptySaver);
     EXPECT_TRUE(at.found);
-    EXPECT_EQ(at.offset, 339972u);
+    EXPECT_EQ(at.offset, kScreenSaverSceneOffset);
 
     Bytes noLead = emptySaver;
     noLead[kRuntimeImageSize] = 0;
     EXPECT_FALSE(locate(noLead).found);
     Bytes wrongVersion = saver;
-    wrongVersion[339972 + 16 + 3] = 0x41;  // the version's high byte
+    wrongVersion[kScreenSaverSceneOffset + 16 + 3] = 0x41;  // the version's high byte
     EXPECT_FALSE(locate(wrongVersion).found);
     EXPECT_FALSE(locate(Bytes(100, 7)).found);
 }

@@ -211,22 +211,5 @@ TEST(PauseCheckTest, StopEndsThePause) {
     EXPECT_TRUE(timeline.IsSet(PlayerEvent::Stop));
 }
 
-TEST(UntilTest, InfiniteAlwaysJumpsBack) {
-    std::uint32_t passes = 7;
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(NextIndexAfterUntil(5, 1, 3, true, passes), 0);
-    EXPECT_EQ(passes, 7u);
-}
-
-TEST(UntilTest, UncheckedJumpTargetNeverLoops) {
-    std::uint32_t passes = 0;
-    EXPECT_EQ(NextIndexAfterUntil(5, -1, 3, false, passes), 5);
-    EXPECT_EQ(passes, 0u);
-    EXPECT_EQ(NextIndexAfterUntil(5, -1, 3, true, passes), 5);
-    EXPECT_EQ(NextIndexAfterUntil(5, 6, 3, true, passes), 5);
-    // Jump target 0 is the top of the list: the player's increment brings -1 to entry 0.
-    EXPECT_EQ(NextIndexAfterUntil(5, 0, 3, true, passes), -1);
-}
-
 }  // namespace
 }  // namespace vl

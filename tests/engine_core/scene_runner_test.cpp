@@ -120,14 +120,19 @@ TEST(SceneRunnerTest, StoppedLoopKeepsItsPassCounter) {
     EXPECT_EQ(until.repeat.passCounter, 2u);
 }
 
-TEST(SceneRunnerTest, UncheckedUntilFallsThrough) {
-    Player p;
-    Add<RepeatEntry>(p.list);
-    Add<ShowEntry>(p.list);
-    Add<UntilEntry>(p.list).repeat.count = 3;  // jump target still -1
-    Add<HideEntry>(p.list);
-    EXPECT_EQ(p.Play(), PlayOutcome::Finished);
-    EXPECT_EQ(p.platform.calls, (std::vector<std::string>{"Show", "Hide"}));
+TEST(SceneRunnerTest, UncheckedUntilFallsThroughWhateverItsCount) {
+    for (bool infinite : {false, true}) {
+        Player p;
+        Add<RepeatEntry>(p.list);
+        Add<ShowEntry>(p.list);
+        UntilEntry& until = Add<UntilEntry>(p.list);  // jump target still -1
+        until.repeat.count = 3;
+        until.repeat.infinite = infinite ? 1 : 0;
+        Add<HideEntry>(p.list);
+        EXPECT_EQ(p.Play(), PlayOutcome::Finished) << infinite;
+        EXPECT_EQ(p.platform.calls, (std::vector<std::string>{"Show", "Hide"})) << infinite;
+        EXPECT_EQ(until.repeat.passCounter, 0u) << infinite;
+    }
 }
 
 TEST(SceneRunnerTest, EachKindRunsItsOwnOperation) {

@@ -11,14 +11,16 @@
 #include <string>
 #include <vector>
 
+#include "package/fixed_images.h"
+#include "runtime/glint_resources.h"
+
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr std::size_t kGlintSize = 339968;
-constexpr std::size_t kFerruleSize = 143360;
-constexpr std::size_t kSlotOffset = 313432;
-constexpr std::size_t kSlotSize = 11816;  // 40-byte header, 256 colours, 96 x 112 bytes
+using vl::kRuntimeImageSize;
+using vl::kStubImageSize;
+using vl::PreviewBitmapSlot;
 constexpr int kPreviewWidth = 96;
 constexpr int kPreviewHeight = 112;
 
@@ -139,8 +141,8 @@ std::vector<std::uint32_t> DecodeDib8(const Bytes& dib) {
 }
 
 void ExpectPreviewBitmap(HMODULE module, const std::vector<std::uint32_t>& expected) {
-    Bitmap bitmap(LoadBitmapA(module, MAKEINTRESOURCEA(144)));
-    ASSERT_NE(bitmap.get(), nullptr) << "LoadBitmap(144) failed: " << GetLastError();
+    Bitmap bitmap(LoadBitmapA(module, MAKEINTRESOURCEA(IDB_PREVIEW)));
+    ASSERT_NE(bitmap.get(), nullptr) << "LoadBitmap(IDB_PREVIEW) failed: " << GetLastError();
     BITMAP shape = {};
     ASSERT_EQ(GetObjectA(bitmap.get(), sizeof shape, &shape), static_cast<int>(sizeof shape));
     EXPECT_EQ(shape.bmWidth, kPreviewWidth);
@@ -154,27 +156,28 @@ Bytes SourcePreviewDib() {
 }
 
 TEST(FixedImages, HaveTheirFixedSizes) {
-    EXPECT_EQ(ReadFileBytes(VL_GLINT_IMAGE).size(), kGlintSize);
-    EXPECT_EQ(ReadFileBytes(VL_FERRULE_IMAGE).size(), kFerruleSize);
+    EXPECT_EQ(ReadFileBytes(VL_GLINT_IMAGE).size(), kRuntimeImageSize);
+    EXPECT_EQ(ReadFileBytes(VL_FERRULE_IMAGE).size(), kStubImageSize);
 }
 
 TEST(FixedImages, GlintPreviewDataLiesInTheSlot) {
     const Bytes source = SourcePreviewDib();
-    ASSERT_EQ(source.size(), kSlotSize);
+    ASSERT_EQ(source.size(), PreviewBitmapSlot::kSize);
     const Bytes image = ReadFileBytes(VL_GLINT_IMAGE);
-    ASSERT_EQ(image.size(), kGlintSize);
-    EXPECT_TRUE(std::equal(source.begin(), source.end(), image.begin() + kSlotOffset));
+    ASSERT_EQ(image.size(), kRuntimeImageSize);
+    EXPECT_TRUE(
+        std::equal(source.begin(), source.end(), image.begin() + PreviewBitmapSlot::kOffset));
 
     // Mapped as a program image, the resource is found at the slot's address.
     Module mapped(VL_GLINT_IMAGE, DONT_RESOLVE_DLL_REFERENCES);
     ASSERT_NE(mapped.get(), nullptr) << "the padded image does not load: " << GetLastError();
-    HRSRC info = FindResourceA(mapped.get(), MAKEINTRESOURCEA(144), MAKEINTRESOURCEA(2));
+    HRSRC info = FindResourceA(mapped.get(), MAKEINTRESOURCEA(IDB_PREVIEW), MAKEINTRESOURCEA(2));
     ASSERT_NE(info, nullptr);
-    EXPECT_EQ(SizeofResource(mapped.get(), info), kSlotSize);
+    EXPECT_EQ(SizeofResource(mapped.get(), info), PreviewBitmapSlot::kSize);
     const auto* data =
         static_cast<const std::uint8_t*>(LockResource(LoadResource(mapped.get(), info)));
     ASSERT_NE(data, nullptr);
-    EXPECT_EQ(0, std::memcmp(data, source.data(), kSlotSize));
+    EXPECT_EQ(0, std::memcmp(data, source.data(), PreviewBitmapSlot::kSize));
 }
 
 TEST(FixedImages, GlintPreviewLoadsAsTheSourcePicture) {
@@ -193,7 +196,7 @@ TEST(FixedImages, GlintPreviewLoadsAsTheSourcePicture) {
 TEST(FixedImages, PatchingTheSlotChangesThePreview) {
     // What the builder does with a custom picture: overwrite the slot in a copy of the image.
     Bytes custom = SourcePreviewDib();
-    ASSERT_EQ(custom.size(), kSlotSize);
+    ASSERT_EQ(custom.size(), PreviewBitmapSlot::kSize);
     for (std::size_t i = 0; i < 256; ++i) {  // a grey ramp palette
         custom[40 + i * 4] = custom[41 + i * 4] = custom[42 + i * 4] = static_cast<std::uint8_t>(i);
     }
@@ -203,8 +206,8 @@ TEST(FixedImages, PatchingTheSlotChangesThePreview) {
         }
     }
     Bytes image = ReadFileBytes(VL_GLINT_IMAGE);
-    ASSERT_EQ(image.size(), kGlintSize);
-    std::copy(custom.begin(), custom.end(), image.begin() + kSlotOffset);
+    ASSERT_EQ(image.size(), kRuntimeImageSize);
+    std::copy(custom.begin(), custom.end(), image.begin() + PreviewBitmapSlot::kOffset);
     TemporaryFile copy("vl-fixed-images-custom.scr");
     WriteFileBytes(copy.path(), image);
 
@@ -226,8 +229,8 @@ TEST(FixedImages, VistaloomCarriesBothImagesByteForByte) {
     ASSERT_NE(builder.get(), nullptr) << GetLastError();
     const Bytes glint = ResourceBytes(builder.get(), "#271", "FILE");
     const Bytes ferrule = ResourceBytes(builder.get(), "#274", "FILE");
-    EXPECT_EQ(glint.size(), kGlintSize);
-    EXPECT_EQ(ferrule.size(), kFerruleSize);
+    EXPECT_EQ(glint.size(), kRuntimeImageSize);
+    EXPECT_EQ(ferrule.size(), kStubImageSize);
     EXPECT_TRUE(glint == ReadFileBytes(VL_GLINT_IMAGE));
     EXPECT_TRUE(ferrule == ReadFileBytes(VL_FERRULE_IMAGE));
 }

@@ -128,6 +128,86 @@ TEST(Handles, EventAndThreadHandlesClose) {
     EXPECT_TRUE(CloseHandle(raw));
 }
 
+const char kTestKey[] = "Software\\Vistaloom Tests\\Handles";
+
+// Whether key is still an open key: a closed one is refused as an invalid handle.
+bool IsOpenKey(HKEY key) {
+    return RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                            nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+TEST(Handles, RegistryKeysAreOpenedOnlyWhenTheyExistAndClosedByTheirOwner) {
+    RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey);
+    EXPECT_FALSE(OpenRegistryKey(HKEY_CURRENT_USER, kTestKey, KEY_READ));
+    HKEY raw = nullptr;
+    {
+        const RegistryKey created = CreateRegistryKey(HKEY_CURRENT_USER, kTestKey, KEY_WRITE);
+        ASSERT_TRUE(created);
+        const DWORD value = 5;
+        EXPECT_EQ(RegSetValueExA(created.Get(), "Five", 0, REG_DWORD,
+                                 reinterpret_cast<const BYTE*>(&value), sizeof value),
+                  ERROR_SUCCESS);
+        const RegistryKey opened = OpenRegistryKey(HKEY_CURRENT_USER, kTestKey, KEY_READ);
+        ASSERT_TRUE(opened);
+        raw = opened.Get();
+        DWORD read = 0;
+        DWORD size = sizeof read;
+        EXPECT_EQ(
+            RegQueryValueExA(raw, "Five", nullptr, nullptr, reinterpret_cast<BYTE*>(&read), &size),
+            ERROR_SUCCESS);
+        EXPECT_EQ(read, 5u);
+    }
+    EXPECT_FALSE(IsOpenKey(raw));
+    EXPECT_EQ(RegDeleteTreeA(HKEY_CURRENT_USER, kTestKey), ERROR_SUCCESS);
+}
+
+TEST(Handles, ReceiveClosesTheHeldHandleAndGivesThePlaceForTheNextOne) {
+    RegistryKey key;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_READ, key.Receive()),
+              ERROR_SUCCESS);
+    const HKEY first = key.Get();
+    ASSERT_TRUE(IsOpenKey(first));
+    HKEY* place = key.Receive();
+    EXPECT_FALSE(IsOpenKey(first));
+    EXPECT_EQ(*place, nullptr);
+    EXPECT_FALSE(key);
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_READ, place), ERROR_SUCCESS);
+    EXPECT_TRUE(key);
+    EXPECT_TRUE(IsOpenKey(key.Get()));
+}
+
+TEST(Handles, MenuIconAndAcceleratorTableAreDestroyedByTheirOwners) {
+    HMENU menu = nullptr;
+    HICON icon = nullptr;
+    HACCEL table = nullptr;
+    {
+        MenuHandle ownedMenu(CreatePopupMenu());
+        ASSERT_TRUE(ownedMenu);
+        menu = ownedMenu.Get();
+        EXPECT_TRUE(IsMenu(menu));
+
+        const BYTE andMask[8] = {};  // 4 rows of one word each
+        const BYTE xorMask[8] = {};
+        IconHandle ownedIcon(CreateIcon(nullptr, 4, 4, 1, 1, andMask, xorMask));
+        ASSERT_TRUE(ownedIcon);
+        icon = ownedIcon.Get();
+        ICONINFO info = {};
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        DeleteObject(info.hbmMask);
+        DeleteObject(info.hbmColor);
+
+        ACCEL accel = {FVIRTKEY | FCONTROL, 'S', 100};
+        AcceleratorTable ownedTable(CreateAcceleratorTableA(&accel, 1));
+        ASSERT_TRUE(ownedTable);
+        table = ownedTable.Get();
+        EXPECT_EQ(CopyAcceleratorTableA(table, nullptr, 0), 1);
+    }
+    EXPECT_FALSE(IsMenu(menu));
+    ICONINFO info = {};
+    EXPECT_FALSE(GetIconInfo(icon, &info));
+    EXPECT_EQ(CopyAcceleratorTableA(table, nullptr, 0), 0);
+}
+
 TEST(Handles, WindowHandleDestroysItsWindow) {
     HWND raw = nullptr;
     {

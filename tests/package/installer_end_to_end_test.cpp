@@ -14,6 +14,7 @@
 
 #include "ferrule_resources.h"
 #include "handles.h"
+#include "package/fixed_images.h"
 #include "package_test_support.h"
 #include "program_process.h"
 #include "run_cli.h"
@@ -178,6 +179,19 @@ std::string SystemFolder() {
     return folder;
 }
 
+// The text of a file that another process writes whole, once it is there; empty when it has not
+// come within timeoutMs.
+std::string WaitForFileText(const std::string& path, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (!ptest::Exists(path)) {
+        if (GetTickCount() - start > timeoutMs)
+            return std::string();
+        Sleep(20);
+    }
+    const Bytes bytes = ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
 bool ScreenMostlyIs(COLORREF colour) {
     HDC screen = GetDC(nullptr);
     const int width = GetSystemMetrics(SM_CXSCREEN);
@@ -206,15 +220,40 @@ class InstallerEndToEnd : public ::testing::Test {
         made_ = test::RunCli({"from-json", folder_->Path(), scene_}).status == 0 &&
                 test::RunCli({"make-scr", "--arch", "x64", scene_}).status == 0 &&
                 test::RunCli({"make-exe", "--arch", "x64", scene_, installer_}).status == 0;
+        // Programs are looked for beside the program that starts them first: the installers
+        // here start the recorder in place of the control panel.
+        made_ = made_ &&
+                CopyFileA(VL_COMMAND_LINE_RECORDER, (*folder_ / "rundll32.exe").c_str(), FALSE);
     }
     static void TearDownTestSuite() {
         DeleteFileA(Installed().c_str());
         delete folder_;
         folder_ = nullptr;
     }
-    void SetUp() override { ASSERT_TRUE(made_) << "vistaloom-cli did not make the files"; }
+    void SetUp() override { ASSERT_TRUE(made_) << "the files were not made"; }
 
     static std::string Installed() { return SystemFolder() + "\\" + name_ + ".scr"; }
+    // What the installers here started as the control panel.
+    static std::string ControlPanelRecord() { return *folder_ / "rundll32.exe.txt"; }
+
+    // Install on an installer that cannot extract its screen saver: the message captioned with
+    // its name, then the dialog closes; nothing is installed and nothing started.
+    static void ExpectInstallFails(const std::string& path, const std::string& name,
+                                   const char* message) {
+        const FILETIME since = Now();
+        ProgramProcess ferrule(path, "");
+        HWND dialog = Start(ferrule);
+        ASSERT_NE(dialog, nullptr);
+        Click(dialog, IDC_INSTALL);
+        HWND box = ferrule.WaitForWindow("#32770", name.c_str(), kTimeoutMs);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(MessageText(box), message);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        DWORD code = 99;
+        ASSERT_TRUE(ferrule.WaitForExit(kTimeoutMs, &code)) << "the dialog closes after it";
+        EXPECT_FALSE(ptest::Exists(SystemFolder() + "\\" + name + ".scr"));
+        EXPECT_EQ(NamesOf(ChildrenOf(ferrule.Id(), since)), "") << "nothing was started";
+    }
 
     // Starts the installer and waits for its dialog.
     static HWND Start(ProgramProcess& process) {
@@ -241,14 +280,16 @@ TEST_F(InstallerEndToEnd, TheInstallerIsFerruleFollowedByTheScreenSaver) {
     const Bytes installer = ReadBytes(installer_);
     const Bytes saver = ReadBytes(screenSaver_);
     const Bytes scene = ReadBytes(scene_);
-    EXPECT_EQ(saver.size(), 339972u + scene.size());
-    ASSERT_EQ(installer.size(), 143360u + saver.size());
-    EXPECT_EQ(Bytes(installer.begin() + 143360, installer.end()), saver);
-    EXPECT_EQ(Bytes(installer.begin(), installer.begin() + 143360), ReadBytes(VL_FERRULE_IMAGE));
+    EXPECT_EQ(saver.size(), kScreenSaverSceneOffset + scene.size());
+    ASSERT_EQ(installer.size(), kStubImageSize + saver.size());
+    EXPECT_EQ(Bytes(installer.begin() + kStubImageSize, installer.end()), saver);
+    EXPECT_EQ(Bytes(installer.begin(), installer.begin() + kStubImageSize),
+              ReadBytes(VL_FERRULE_IMAGE));
 }
 
-TEST_F(InstallerEndToEnd, InstallCopiesTheSaverIntoTheSystemFolderOnceAndRefusesASecondTime) {
+TEST_F(InstallerEndToEnd, InstallCopiesTheSaverOpensTheControlPanelOnItAndRefusesASecondTime) {
     DeleteFileA(Installed().c_str());
+    DeleteFileA(ControlPanelRecord().c_str());
     const std::vector<std::string> extractedBefore = ExtractedFiles();
     {
         const FILETIME since = Now();
@@ -260,10 +301,14 @@ TEST_F(InstallerEndToEnd, InstallCopiesTheSaverIntoTheSystemFolderOnceAndRefuses
         DWORD code = 99;
         ASSERT_TRUE(ferrule.WaitForExit(kTimeoutMs, &code)) << "Install ends the installer";
         EXPECT_EQ(code, 0u);
+        // The command, with its trailing blank, then the installed file's full path unquoted.
+        EXPECT_EQ(WaitForFileText(ControlPanelRecord(), kTimeoutMs),
+                  "rundll32.exe desk.cpl,InstallScreenSaver " + Installed());
         EndChildrenOf(ferrule.Id(), since);
     }
     EXPECT_EQ(ReadBytes(Installed()), ReadBytes(screenSaver_));
     EXPECT_EQ(ExtractedFiles(), extractedBefore) << "the extracted copies are removed";
+    DeleteFileA(ControlPanelRecord().c_str());
 
     // The same again: the installed file stays, and the user is told.
     const FILETIME since = Now();
@@ -279,6 +324,7 @@ TEST_F(InstallerEndToEnd, InstallCopiesTheSaverIntoTheSystemFolderOnceAndRefuses
     DWORD code = 99;
     ASSERT_TRUE(second.WaitForExit(kTimeoutMs, &code));
     EXPECT_TRUE(ChildrenOf(second.Id(), since).empty()) << "no control panel after a refusal";
+    EXPECT_FALSE(ptest::Exists(ControlPanelRecord()));
     EXPECT_EQ(ReadBytes(Installed()), ReadBytes(screenSaver_));
     EXPECT_EQ(ExtractedFiles(), extractedBefore);
 }
@@ -286,20 +332,25 @@ TEST_F(InstallerEndToEnd, InstallCopiesTheSaverIntoTheSystemFolderOnceAndRefuses
 TEST_F(InstallerEndToEnd, AnInstallerCutShortSaysItIsCorrupted) {
     const Bytes whole = ReadBytes(installer_);
     const std::string cut = *folder_ / "Cut.exe";
-    ptest::WriteBytes(cut, Bytes(whole.begin(), whole.begin() + 143359));
-    const FILETIME since = Now();
-    ProgramProcess ferrule(cut, "");
-    HWND dialog = Start(ferrule);
-    ASSERT_NE(dialog, nullptr);
-    Click(dialog, IDC_INSTALL);
-    HWND box = ferrule.WaitForWindow("#32770", "Cut", kTimeoutMs);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageText(box), "Installer file corrupted!");
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    DWORD code = 99;
-    ASSERT_TRUE(ferrule.WaitForExit(kTimeoutMs, &code)) << "the dialog closes after the message";
-    EXPECT_FALSE(ptest::Exists(SystemFolder() + "\\Cut.scr"));
-    EXPECT_EQ(NamesOf(ChildrenOf(ferrule.Id(), since)), "") << "nothing was started";
+    ptest::WriteBytes(cut, Bytes(whole.begin(), whole.begin() + kStubImageSize - 1));
+    ExpectInstallFails(cut, "Cut", "Installer file corrupted!");
+}
+
+TEST_F(InstallerEndToEnd, AnInstallerTooLargeToHoldSaysThereIsNotEnoughMemory) {
+    // The stub, then more than one block can hold (4 GB), taking no room on the disk.
+    const Bytes whole = ReadBytes(installer_);
+    const std::string huge = *folder_ / "Huge.exe";
+    ptest::WriteBytes(huge, Bytes(whole.begin(), whole.begin() + kStubImageSize));
+    {
+        FileHandle file(
+            CreateFileA(huge.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(file);
+        LARGE_INTEGER end;
+        end.QuadPart = kStubImageSize + (LONGLONG{1} << 32);
+        ASSERT_TRUE(SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN));
+        ASSERT_TRUE(SetEndOfFile(file.Get()));
+    }
+    ExpectInstallFails(huge, "Huge", "No enough memory.");
 }
 
 // Points the temporary folder of programs started meanwhile somewhere else.
@@ -350,7 +401,7 @@ TEST_F(InstallerEndToEnd, WithoutATemporaryFileNothingRunsAndTheDialogStays) {
 TEST_F(InstallerEndToEnd, AStubWithoutPayloadInstallsAnEmptyFile) {
     const Bytes whole = ReadBytes(installer_);
     const std::string bare = *folder_ / "VlTestBare.exe";
-    ptest::WriteBytes(bare, Bytes(whole.begin(), whole.begin() + 143360));
+    ptest::WriteBytes(bare, Bytes(whole.begin(), whole.begin() + kStubImageSize));
     const std::string installed = SystemFolder() + "\\VlTestBare.scr";
     DeleteFileA(installed.c_str());
     const FILETIME since = Now();

@@ -39,10 +39,10 @@ TEST(ScreenSaverLayout, RuntimeImageLeadWordOneThenTheSceneFileToTheEnd) {
     MemoryFile file;
     ASSERT_TRUE(WriteScreenSaver(file, View(runtime), View(scene), {}));
 
-    ASSERT_EQ(file.bytes.size(), 339972u + scene.size());
-    EXPECT_EQ(Slice(file.bytes, 0, 339968), runtime);
-    EXPECT_EQ(Slice(file.bytes, 339968, 4), (Bytes{0x01, 0x00, 0x00, 0x00}));
-    EXPECT_EQ(Slice(file.bytes, 339972, scene.size()), scene);
+    ASSERT_EQ(file.bytes.size(), kScreenSaverSceneOffset + scene.size());
+    EXPECT_EQ(Slice(file.bytes, 0, kRuntimeImageSize), runtime);
+    EXPECT_EQ(Slice(file.bytes, kRuntimeImageSize, kLeadWordSize), (Bytes{0x01, 0x00, 0x00, 0x00}));
+    EXPECT_EQ(Slice(file.bytes, kScreenSaverSceneOffset, scene.size()), scene);
     EXPECT_EQ(file.bytes, Concat({runtime, LeadWord(), scene}));
 }
 
@@ -60,19 +60,25 @@ TEST(ScreenSaverLayout, CustomImageFillsTheSlotWithoutItsFileHeaderAndNothingEls
     MemoryFile file;
     ASSERT_TRUE(WriteScreenSaver(file, View(runtime), View(scene), View(bmp)));
 
-    ASSERT_EQ(file.bytes.size(), 339972u + scene.size());
+    ASSERT_EQ(file.bytes.size(), kScreenSaverSceneOffset + scene.size());
     // The slot starts with the info header: 40, 96, 112.
-    EXPECT_EQ(Slice(file.bytes, 313432, 12), (Bytes{40, 0, 0, 0, 96, 0, 0, 0, 112, 0, 0, 0}));
-    EXPECT_EQ(Slice(file.bytes, 313432, 11816), Slice(bmp, 14, 11816));
-    EXPECT_EQ(Slice(file.bytes, 0, 313432), Slice(runtime, 0, 313432));
-    EXPECT_EQ(Slice(file.bytes, 325248, 339968 - 325248), Slice(runtime, 325248, 339968 - 325248));
-    EXPECT_EQ(Slice(file.bytes, 339968, 4 + scene.size()), Concat({LeadWord(), scene}));
+    EXPECT_EQ(Slice(file.bytes, PreviewBitmapSlot::kOffset, 12),
+              (Bytes{40, 0, 0, 0, 96, 0, 0, 0, 112, 0, 0, 0}));
+    EXPECT_EQ(Slice(file.bytes, PreviewBitmapSlot::kOffset, PreviewBitmapSlot::kSize),
+              Slice(bmp, 14, PreviewBitmapSlot::kSize));
+    EXPECT_EQ(Slice(file.bytes, 0, PreviewBitmapSlot::kOffset),
+              Slice(runtime, 0, PreviewBitmapSlot::kOffset));
+    const std::size_t slotEnd = PreviewBitmapSlot::kOffset + PreviewBitmapSlot::kSize;
+    EXPECT_EQ(Slice(file.bytes, slotEnd, kRuntimeImageSize - slotEnd),
+              Slice(runtime, slotEnd, kRuntimeImageSize - slotEnd));
+    EXPECT_EQ(Slice(file.bytes, kRuntimeImageSize, kLeadWordSize + scene.size()),
+              Concat({LeadWord(), scene}));
 
     const std::vector<std::size_t> changed =
         Differences(file.bytes, Concat({runtime, LeadWord(), scene}));
     ASSERT_FALSE(changed.empty());
-    EXPECT_GE(changed.front(), 313432u);
-    EXPECT_LT(changed.back(), 313432u + 11816u);
+    EXPECT_GE(changed.front(), PreviewBitmapSlot::kOffset);
+    EXPECT_LT(changed.back(), PreviewBitmapSlot::kOffset + PreviewBitmapSlot::kSize);
 }
 
 TEST(InstallerLayout, StubThenTheScreenSaverOfTheSameScene) {
@@ -84,15 +90,17 @@ TEST(InstallerLayout, StubThenTheScreenSaverOfTheSameScene) {
     MemoryFile screenSaver;
     ASSERT_TRUE(WriteScreenSaver(screenSaver, View(runtime), View(scene), {}));
 
-    ASSERT_EQ(installer.bytes.size(), 483332u + scene.size());
-    EXPECT_EQ(Slice(installer.bytes, 0, 143360), stub);
-    EXPECT_EQ(Slice(installer.bytes, 143360, 339968), runtime);
-    EXPECT_EQ(Slice(installer.bytes, 483328, 4), LeadWord());
-    EXPECT_EQ(Slice(installer.bytes, 483332, scene.size()), scene);
-    EXPECT_EQ(Slice(installer.bytes, 143360, installer.bytes.size() - 143360), screenSaver.bytes);
+    ASSERT_EQ(installer.bytes.size(), kInstallerSceneOffset + scene.size());
+    EXPECT_EQ(Slice(installer.bytes, 0, kStubImageSize), stub);
+    EXPECT_EQ(Slice(installer.bytes, kStubImageSize, kRuntimeImageSize), runtime);
+    EXPECT_EQ(Slice(installer.bytes, kStubImageSize + kRuntimeImageSize, kLeadWordSize),
+              LeadWord());
+    EXPECT_EQ(Slice(installer.bytes, kInstallerSceneOffset, scene.size()), scene);
+    EXPECT_EQ(Slice(installer.bytes, kStubImageSize, installer.bytes.size() - kStubImageSize),
+              screenSaver.bytes);
 }
 
-TEST(InstallerLayout, CustomImageLiesAt456792AndNowhereElse) {
+TEST(InstallerLayout, CustomImageLiesInTheRuntimesSlotAndNowhereElse) {
     const Bytes stub = ptest::StubImage();
     const Bytes runtime = ptest::RuntimeImage();
     const Bytes scene = ptest::SceneFileBytes();
@@ -103,12 +111,13 @@ TEST(InstallerLayout, CustomImageLiesAt456792AndNowhereElse) {
     const Bytes expected =
         Concat({stub, WithSlot(runtime, WithoutFileHeader(bmp)), LeadWord(), scene});
     EXPECT_EQ(installer.bytes, expected);
-    EXPECT_EQ(Slice(installer.bytes, 456792, 11816), WithoutFileHeader(bmp));
+    EXPECT_EQ(Slice(installer.bytes, kInstallerPreviewSlotOffset, PreviewBitmapSlot::kSize),
+              WithoutFileHeader(bmp));
     const std::vector<std::size_t> changed =
         Differences(installer.bytes, Concat({stub, runtime, LeadWord(), scene}));
     ASSERT_FALSE(changed.empty());
-    EXPECT_GE(changed.front(), 456792u);
-    EXPECT_LT(changed.back(), 456792u + 11816u);
+    EXPECT_GE(changed.front(), kInstallerPreviewSlotOffset);
+    EXPECT_LT(changed.back(), kInstallerPreviewSlotOffset + PreviewBitmapSlot::kSize);
 }
 
 TEST(InstallerLayout, FromAChosenFileTheStubIsFollowedByThatFileUnchanged) {
@@ -117,7 +126,7 @@ TEST(InstallerLayout, FromAChosenFileTheStubIsFollowedByThatFileUnchanged) {
     const Bytes chosen = ptest::Pattern(5000, 3);  // anything the dialog returns
     MemoryFile installer;
     ASSERT_TRUE(WriteInstallerFromScr(installer, View(stub), View(runtime), View(chosen)));
-    EXPECT_EQ(installer.bytes.size(), 143360u + chosen.size());
+    EXPECT_EQ(installer.bytes.size(), kStubImageSize + chosen.size());
     EXPECT_EQ(installer.bytes, Concat({stub, chosen}));
 
     MemoryFile empty;
@@ -140,8 +149,8 @@ TEST(InstallerLayout, StubOnlyStillNeedsBothImages) {
 }
 
 TEST(ProgramImages, OnlyTheFixedSizesAreAccepted) {
-    const Bytes shortRuntime = ptest::Pattern(339967, 1);
-    const Bytes longStub = ptest::Pattern(143361, 2);
+    const Bytes shortRuntime = ptest::Pattern(kRuntimeImageSize - 1, 1);
+    const Bytes longStub = ptest::Pattern(kStubImageSize + 1, 2);
     const Bytes scene = ptest::SceneFileBytes();
     MemoryFile file;
     EXPECT_FALSE(WriteRuntimeImage(file, View(shortRuntime)));
@@ -228,13 +237,14 @@ TEST(CustomImage, ARefusedImageChangesNothing) {
 TEST(CustomImage, TheSlotMustLieInsideWhatWasWritten) {
     const Bytes bmp = CustomBmp();
     MemoryFile file;
-    file.bytes = ptest::Pattern(313432 + 11815, 4);
+    file.bytes = ptest::Pattern(PreviewBitmapSlot::kOffset + PreviewBitmapSlot::kSize - 1, 4);
     const Bytes before = file.bytes;
     EXPECT_FALSE(WritePreviewSlot(file, 0, View(bmp)));
     EXPECT_EQ(file.bytes, before);
     file.bytes.push_back(0);
     EXPECT_TRUE(WritePreviewSlot(file, 0, View(bmp)));
-    EXPECT_EQ(Slice(file.bytes, 313432, 11816), WithoutFileHeader(bmp));
+    EXPECT_EQ(Slice(file.bytes, PreviewBitmapSlot::kOffset, PreviewBitmapSlot::kSize),
+              WithoutFileHeader(bmp));
 }
 
 }  // namespace

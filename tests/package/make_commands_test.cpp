@@ -64,7 +64,7 @@ TEST_F(MakeCommandsTest, MakeScrWritesTheX86RuntimeLeadWordAndTheSceneFileAsItLi
     ASSERT_FALSE(scene_.empty());
     EXPECT_EQ(MakeScr({scenePath_}, images_.Source()), kExitOk);
     const Bytes made = ReadBytes(folder_ / "Night.scr");
-    EXPECT_EQ(made.size(), 339972u + scene_.size());
+    EXPECT_EQ(made.size(), kScreenSaverSceneOffset + scene_.size());
     EXPECT_EQ(made, Concat({images_.x86Runtime, LeadWord(), scene_}));
 }
 
@@ -82,9 +82,9 @@ TEST_F(MakeCommandsTest, MakeExeIsTheStubFollowedByTheSameScreenSaver) {
     ASSERT_EQ(MakeExe({scenePath_}, images_.Source()), kExitOk);
     const Bytes saver = ReadBytes(folder_ / "Night.scr");
     const Bytes installer = ReadBytes(folder_ / "Night.exe");
-    ASSERT_EQ(installer.size(), 483332u + scene_.size());
-    EXPECT_EQ(Bytes(installer.begin(), installer.begin() + 143360), images_.x86Stub);
-    EXPECT_EQ(Bytes(installer.begin() + 143360, installer.end()), saver);
+    ASSERT_EQ(installer.size(), kInstallerSceneOffset + scene_.size());
+    EXPECT_EQ(Bytes(installer.begin(), installer.begin() + kStubImageSize), images_.x86Stub);
+    EXPECT_EQ(Bytes(installer.begin() + kStubImageSize, installer.end()), saver);
 }
 
 TEST_F(MakeCommandsTest, ACustomImageThatDoesNotFitTheSlotMakesNothing) {
@@ -181,8 +181,9 @@ TEST_F(MakeCommandsTest, TheExampleSceneBecomesAScreenSaverAndAnInstaller) {
     ASSERT_EQ(MakeScr({"--custom-image", preview, scene}, images_.Source()), kExitOk);
     ASSERT_EQ(MakeExe({"--custom-image", preview, scene}, images_.Source()), kExitOk);
     const Bytes saver = ReadBytes(folder_ / "Aurora.scr");
-    EXPECT_EQ(saver.size(), 339972u + ReadBytes(scene).size());
-    EXPECT_EQ(Bytes(saver.begin() + 313432, saver.begin() + 313432 + 11816),
+    EXPECT_EQ(saver.size(), kScreenSaverSceneOffset + ReadBytes(scene).size());
+    EXPECT_EQ(Bytes(saver.begin() + PreviewBitmapSlot::kOffset,
+                    saver.begin() + PreviewBitmapSlot::kOffset + PreviewBitmapSlot::kSize),
               ptest::WithoutFileHeader(ReadBytes(preview)));
     EXPECT_EQ(ReadBytes(folder_ / "Aurora.exe"), Concat({images_.x86Stub, saver}));
 }
@@ -210,15 +211,15 @@ TEST_P(CarriedImagesTest, AreTheFixedSizeProgramsOfTheirArchitecture) {
                      << (architecture == Architecture::kX64 ? "win64" : "win32")
                      << " flavour first, then rebuild";
     }
-    EXPECT_EQ(images.runtime.size, 339968u);
-    EXPECT_EQ(images.stub.size, 143360u);
+    EXPECT_EQ(images.runtime.size, kRuntimeImageSize);
+    EXPECT_EQ(images.stub.size, kStubImageSize);
     const std::uint32_t machine = architecture == Architecture::kX64 ? 0x8664 : 0x014C;
     EXPECT_EQ(Machine(images.runtime), machine);
     EXPECT_EQ(Machine(images.stub), machine);
     // The preview slot holds a 96 x 112 bitmap's info header.
-    EXPECT_EQ(Word(images.runtime, 313432), 40u);
-    EXPECT_EQ(Word(images.runtime, 313432 + 4), 96u);
-    EXPECT_EQ(Word(images.runtime, 313432 + 8), 112u);
+    EXPECT_EQ(Word(images.runtime, PreviewBitmapSlot::kOffset), 40u);
+    EXPECT_EQ(Word(images.runtime, PreviewBitmapSlot::kOffset + 4), 96u);
+    EXPECT_EQ(Word(images.runtime, PreviewBitmapSlot::kOffset + 8), 112u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Both, CarriedImagesTest,

@@ -93,11 +93,11 @@ Bytes Pattern(std::size_t n, unsigned seed) {
 }
 
 Bytes RuntimeImage(unsigned seed) {
-    return Pattern(339968, seed);
+    return Pattern(kRuntimeImageSize, seed);
 }
 
 Bytes StubImage(unsigned seed) {
-    return Pattern(143360, seed);
+    return Pattern(kStubImageSize, seed);
 }
 
 Bytes SceneFileBytes(std::size_t extra) {
@@ -149,7 +149,7 @@ Bytes Concat(std::initializer_list<Bytes> parts) {
 }
 
 Bytes WithSlot(Bytes runtime, const Bytes& slot) {
-    std::copy(slot.begin(), slot.end(), runtime.begin() + 313432);
+    std::copy(slot.begin(), slot.end(), runtime.begin() + PreviewBitmapSlot::kOffset);
     return runtime;
 }
 

@@ -63,7 +63,7 @@ Bytes Concat(std::initializer_list<Bytes> parts);
 inline Bytes LeadWord() {
     return {1, 0, 0, 0};
 }
-// runtime with the 11,816 bytes at 313,432 replaced by slot.
+// runtime with its PreviewBitmapSlot replaced by slot.
 Bytes WithSlot(Bytes runtime, const Bytes& slot);
 
 // Everything appended and patched, kept in memory.

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "package/fixed_images.h"
 #include "package_test_support.h"
 #include "scripted_prompt.h"
 
@@ -84,7 +85,7 @@ TEST_F(PackagerTest, MakeScreenSaverShowsTheSaveDialogAndWritesTheLayout) {
 
     EXPECT_EQ(made, target);
     const Bytes written = ReadBytes(target);
-    EXPECT_EQ(written.size(), 339972u + scene_.size());
+    EXPECT_EQ(written.size(), kScreenSaverSceneOffset + scene_.size());
     EXPECT_EQ(written, ScreenSaverBytes());
     EXPECT_EQ(Told(), std::vector<std::string>{CreatedText(target)});
     EXPECT_EQ(LastShown().icon, MessageIcon::Information);
@@ -253,21 +254,22 @@ TEST_F(PackagerTest, MakeInstallerProposesTheSceneBaseNameAndWritesStubThenSaver
 
     const std::string target = folder_ / "Scene.exe";
     const Bytes installer = ReadBytes(target);
-    EXPECT_EQ(installer.size(), 483332u + scene_.size());
+    EXPECT_EQ(installer.size(), kInstallerSceneOffset + scene_.size());
     EXPECT_EQ(installer, Concat({system_.stub, ScreenSaverBytes()}));
     EXPECT_EQ(Told(), std::vector<std::string>{CreatedText(target)});
 }
 
-TEST_F(PackagerTest, InstallerTailEqualsTheScreenSaverAndTheCustomImageSitsAt456792) {
+TEST_F(PackagerTest, InstallerTailEqualsTheScreenSaverWithTheCustomImageInItsSlot) {
     const Bytes bmp = ptest::CustomBmp();
     UseCustomImage(bmp);
     ASSERT_TRUE(packager_.MakeInstaller(false));
     ASSERT_TRUE(packager_.MakeScreenSaver(false));
     const Bytes installer = ReadBytes(folder_ / "Scene.exe");
     const Bytes saver = ReadBytes(folder_ / "Scene.scr");
-    ASSERT_EQ(installer.size(), 143360u + saver.size());
-    EXPECT_EQ(Bytes(installer.begin() + 143360, installer.end()), saver);
-    EXPECT_EQ(Bytes(installer.begin() + 456792, installer.begin() + 456792 + 11816),
+    ASSERT_EQ(installer.size(), kStubImageSize + saver.size());
+    EXPECT_EQ(Bytes(installer.begin() + kStubImageSize, installer.end()), saver);
+    EXPECT_EQ(Bytes(installer.begin() + kInstallerPreviewSlotOffset,
+                    installer.begin() + kInstallerPreviewSlotOffset + PreviewBitmapSlot::kSize),
               ptest::WithoutFileHeader(bmp));
     EXPECT_EQ(installer,
               Concat({system_.stub, ptest::WithSlot(system_.runtime, ptest::WithoutFileHeader(bmp)),

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "handles.h"
+#include "package/fixed_images.h"
 #include "package_test_support.h"
 #include "packager.h"
 #include "run_cli.h"
@@ -35,8 +36,8 @@ TEST(Win32PackagingSystem, CarriesTheFinishedImagesAsFileResources271And274) {
     Win32PackagingSystem system;
     EXPECT_EQ(Of(system.RuntimeImage()), ReadBytes(VL_GLINT_IMAGE));
     EXPECT_EQ(Of(system.StubImage()), ReadBytes(VL_FERRULE_IMAGE));
-    EXPECT_EQ(system.RuntimeImage().size, 339968u);
-    EXPECT_EQ(system.StubImage().size, 143360u);
+    EXPECT_EQ(system.RuntimeImage().size, kRuntimeImageSize);
+    EXPECT_EQ(system.StubImage().size, kStubImageSize);
 }
 
 TEST(Win32PackagingSystem, AModuleWithoutTheResourcesHasNoImages) {

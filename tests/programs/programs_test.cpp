@@ -6,8 +6,10 @@
 #include <string>
 
 #include "ferrule_resources.h"
+#include "package/fixed_images.h"
 #include "program_paths.h"
 #include "program_process.h"
+#include "runtime/glint_resources.h"
 
 namespace vl {
 namespace {
@@ -88,8 +90,8 @@ TEST(GlintProgram, AnUnknownLetterEndsAtOnceWithoutAWindow) {
 TEST(GlintProgram, PreviewBitmapIs96By112With256Colours) {
     ProgramResources resources(WindowsPath(VL_GLINT_PATH));
     ASSERT_TRUE(resources.Loaded());
-    const std::string bitmap = resources.Data(RT_BITMAP, 144);
-    ASSERT_EQ(bitmap.size(), 11816u);
+    const std::string bitmap = resources.Data(RT_BITMAP, IDB_PREVIEW);
+    ASSERT_EQ(bitmap.size(), PreviewBitmapSlot::kSize);
     BITMAPINFOHEADER header;
     std::memcpy(&header, bitmap.data(), sizeof(header));
     EXPECT_EQ(header.biSize, 40u);

@@ -8,7 +8,9 @@
 #include <string>
 
 #include "glint_paths.h"
+#include "glint_resources.h"
 #include "glint_test_support.h"
+#include "package/fixed_images.h"
 #include "password_hash.h"
 #include "program_process.h"
 #include "registry_sandbox.h"
@@ -294,7 +296,7 @@ TEST(GlintPayloadTest, ADamagedSceneEndsWithoutAWindow) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     LARGE_INTEGER end;
-    end.QuadPart = 339968 + 4 + 60;
+    end.QuadPart = kScreenSaverSceneOffset + 60;
     SetFilePointerEx(file, end, nullptr, FILE_BEGIN);
     SetEndOfFile(file);
     CloseHandle(file);
@@ -475,7 +477,7 @@ std::vector<std::uint8_t> PreviewResourceOf(const std::string& path) {
     if (!module)
         return {};
     std::vector<std::uint8_t> bytes;
-    if (HRSRC info = FindResourceA(module, MAKEINTRESOURCEA(144), RT_BITMAP)) {
+    if (HRSRC info = FindResourceA(module, MAKEINTRESOURCEA(IDB_PREVIEW), RT_BITMAP)) {
         const auto* data =
             static_cast<const std::uint8_t*>(LockResource(LoadResource(module, info)));
         if (data)
@@ -491,7 +493,7 @@ std::vector<std::uint8_t> PreviewResourceOf(const std::string& path) {
 TEST(GlintPreviewTest, AChildOverTheGivenWindowWithTheCustomPictureUntilItIsDestroyed) {
     EntryList entries;
     const std::vector<std::uint8_t> preview = RedOverGreenPreview();
-    ASSERT_EQ(preview.size(), 11816u);
+    ASSERT_EQ(preview.size(), PreviewBitmapSlot::kSize);
     const std::string path = test::TestFolder() + "preview.scr";
     ASSERT_TRUE(test::WriteScreenSaver(path, entries, &preview));
     EXPECT_EQ(PreviewResourceOf(path), preview);

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "glint_paths.h"
+#include "package/fixed_images.h"
 #include "program_process.h"
 #include "scene/entries.h"
 #include "scene/scene_file.h"
@@ -27,10 +28,6 @@ bool WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
               static_cast<std::streamsize>(bytes.size()));
     return static_cast<bool>(out);
 }
-
-constexpr std::size_t kImageSize = 339968;
-constexpr std::size_t kPreviewSlot = 313432;
-constexpr std::size_t kPreviewSlotSize = 11816;
 
 }  // namespace
 
@@ -76,23 +73,24 @@ void AddShownPicture(EntryList& entries, const std::vector<std::uint8_t>& pictur
 
 bool WriteRuntimeOnly(const std::string& path) {
     const std::vector<std::uint8_t> runtime = ReadWholeFile(WindowsPath(VL_GLINT_PATH));
-    return runtime.size() == kImageSize && WriteBytes(path, runtime);
+    return runtime.size() == kRuntimeImageSize && WriteBytes(path, runtime);
 }
 
 bool WriteScreenSaver(const std::string& path, EntryList& entries,
                       const std::vector<std::uint8_t>* customPreview) {
     std::vector<std::uint8_t> file = ReadWholeFile(WindowsPath(VL_GLINT_PATH));
-    if (file.size() != kImageSize)
+    if (file.size() != kRuntimeImageSize)
         return false;
     if (customPreview) {
-        if (customPreview->size() != kPreviewSlotSize)
+        if (customPreview->size() != PreviewBitmapSlot::kSize)
             return false;
-        std::copy(customPreview->begin(), customPreview->end(), file.begin() + kPreviewSlot);
+        std::copy(customPreview->begin(), customPreview->end(),
+                  file.begin() + PreviewBitmapSlot::kOffset);
     }
     const std::vector<std::uint8_t> scene = SaveSceneFile(entries);
     if (scene.empty())
         return false;
-    PutWord(file, 1, 4);
+    PutWord(file, kScenePayloadLeadWord, kLeadWordSize);
     file.insert(file.end(), scene.begin(), scene.end());
     return WriteBytes(path, file);
 }

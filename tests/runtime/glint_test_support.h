@@ -20,8 +20,8 @@ void AddShownPicture(EntryList& entries, const std::vector<std::uint8_t>& pictur
                      const std::string& name, int x, int y);
 
 // Writes Glint's finished image, the lead word 1 and the scene file of entries to path (a
-// Windows path); false on failure. With customPreview (11,816 bytes) the preview bitmap slot is
-// replaced as the builder does it.
+// Windows path); false on failure. With customPreview (PreviewBitmapSlot::kSize bytes) the preview
+// bitmap slot is replaced as the builder does it.
 bool WriteScreenSaver(const std::string& path, EntryList& entries,
                       const std::vector<std::uint8_t>* customPreview = nullptr);
 // Only Glint's image, as the build made it.

@@ -239,9 +239,17 @@ TEST(LoopPairing, UnpairedUntilFailsOnItsOwnAndNeverJumps) {
     PortablePreparer preparer;
     ValidationContext context{list, preparer};
     EXPECT_EQ(until.Validate(context).message, "Missing repeat command.");
-    std::int32_t index = 0;
-    EXPECT_FALSE(until.Loop(index));
-    EXPECT_EQ(index, 0);
+    // Played anyway, whatever its count: it goes on after itself and counts no passes.
+    for (std::int32_t infinite : {0, 1}) {
+        until.repeat.count = 3;
+        until.repeat.infinite = infinite;
+        for (int pass = 0; pass < 4; ++pass) {
+            std::int32_t index = 0;
+            EXPECT_FALSE(until.Loop(index)) << infinite << " " << pass;
+            EXPECT_EQ(index, 0);
+            EXPECT_EQ(until.repeat.passCounter, 0u);
+        }
+    }
 }
 
 TEST(LoopRunning, ShowRunsCountTimes) {
@@ -272,15 +280,56 @@ TEST(LoopRunning, NestedLoopsMultiply) {
     EXPECT_EQ(CountShows(list), 4);
 }
 
-TEST(LoopRunning, InfiniteAlwaysJumpsBack) {
+TEST(LoopRunning, InfiniteAlwaysJumpsBackAndCountsNothing) {
     UntilEntry until;
     until.repeat.infinite = 1;
+    until.repeat.count = 3;
+    until.repeat.passCounter = 7;
     until.jumpTarget = 3;
     for (int i = 0; i < 5; ++i) {
         std::int32_t index = 9;
         EXPECT_TRUE(until.Loop(index));
         EXPECT_EQ(index, 2);
     }
+    EXPECT_EQ(until.repeat.passCounter, 7u);
+}
+
+TEST(LoopRunning, CountedPassesEndWithTheCounterCleared) {
+    UntilEntry until;
+    until.repeat.count = 3;
+    until.jumpTarget = 1;
+    std::int32_t index = 4;
+    EXPECT_TRUE(until.Loop(index));
+    EXPECT_EQ(index, 0);
+    EXPECT_EQ(until.repeat.passCounter, 1u);
+    index = 4;
+    EXPECT_TRUE(until.Loop(index));
+    EXPECT_EQ(until.repeat.passCounter, 2u);
+    index = 4;
+    EXPECT_FALSE(until.Loop(index));
+    EXPECT_EQ(index, 4);
+    EXPECT_EQ(until.repeat.passCounter, 0u);
+}
+
+TEST(LoopRunning, AJumpTargetBelowTheUntilNeverLoops) {
+    // Left from a check before the entries were moved: the Repeat no longer lies above.
+    UntilEntry until;
+    until.repeat.infinite = 1;
+    until.jumpTarget = 6;
+    std::int32_t index = 5;
+    EXPECT_FALSE(until.Loop(index));
+    EXPECT_EQ(index, 5);
+    EXPECT_EQ(until.repeat.passCounter, 0u);
+}
+
+TEST(LoopRunning, JumpTargetZeroGoesBackToTheTop) {
+    // The player's increment brings -1 to the first entry.
+    UntilEntry until;
+    until.repeat.infinite = 1;
+    until.jumpTarget = 0;
+    std::int32_t index = 5;
+    EXPECT_TRUE(until.Loop(index));
+    EXPECT_EQ(index, -1);
 }
 
 TEST(Nesting, RepeatsAndUntils) {
