@@ -83,8 +83,12 @@ EditorOptions EditorOptions::FromBytes(const std::uint8_t* bytes) {
 }
 
 OptionsLoadResult LoadEditorOptions(const std::string& path) {
+    return LoadEditorOptions(path, path);
+}
+
+OptionsLoadResult LoadEditorOptions(const std::string& readPath, const std::string& rewritePath) {
     OptionsLoadResult result;
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(readPath.c_str(), "rb"));
     if (!file) {
         result.status = OptionsLoad::kMissing;
         return result;
@@ -98,7 +102,7 @@ OptionsLoadResult LoadEditorOptions(const std::string& path) {
         return result;
     }
     result.status = OptionsLoad::kRestored;
-    result.rewritten = SaveEditorOptions(path, result.options);
+    result.rewritten = SaveEditorOptions(rewritePath, result.options);
     return result;
 }
 

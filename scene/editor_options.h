@@ -1,5 +1,5 @@
-// EditorOptions, the editor's options record, and its 240-byte file "vlo.opt" (in the Windows
-// directory; the caller supplies the path).
+// EditorOptions, the editor's options record, and its 240-byte file "vlo.opt" (the caller supplies
+// the path).
 #pragma once
 
 #include <array>
@@ -57,6 +57,9 @@ struct OptionsLoadResult {
 };
 
 OptionsLoadResult LoadEditorOptions(const std::string& path);
+// The same, reading `readPath` and restoring a short or unreadable file at `rewritePath` (the
+// builder reads an earlier version's file from its old place but writes only to the user's own).
+OptionsLoadResult LoadEditorOptions(const std::string& readPath, const std::string& rewritePath);
 // Creates or truncates the file; false when it cannot be written completely.
 bool SaveEditorOptions(const std::string& path, const EditorOptions& options);
 
