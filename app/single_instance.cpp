@@ -7,8 +7,6 @@
 namespace vl {
 namespace {
 
-using MappingHandle = UniqueHandle<KernelTraits>;
-
 // Unmaps a view of a file mapping.
 class MappedView {
   public:

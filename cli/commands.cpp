@@ -4,11 +4,12 @@
 #include <exception>
 #include <new>
 
-#include "cli/cli_files.h"
+#include "package/c_files.h"
 #include "cli/embedded_names.h"
 #include "cli/make_commands.h"
 #include "cli/scene_json.h"
 #include "cli/scene_source.h"
+#include "package/scene_saving.h"
 #include "scene/entries.h"
 #include "scene/messages.h"
 #include "scene/nesting.h"
@@ -229,7 +230,7 @@ int Resave(const Arguments& args) {
     if (!Load(args[0], entries, loaded, code)) {
         return code;
     }
-    return SaveScene(entries, args[1]) ? kExitOk : WriteFailed(args[1]);
+    return SaveSceneAtomically(entries, args[1]) ? kExitOk : WriteFailed(args[1]);
 }
 
 int ToJson(const Arguments& args) {
@@ -327,7 +328,7 @@ int FromJson(const Arguments& args) {
         }
         return kExitUnreadable;
     }
-    return SaveScene(entries, path) ? kExitOk : WriteFailed(path);
+    return SaveSceneAtomically(entries, path) ? kExitOk : WriteFailed(path);
 }
 
 int Extract(const Arguments& args) {

@@ -8,7 +8,7 @@
 #include <string>
 #include <thread>
 
-#include "cli/cli_files.h"
+#include "package/c_files.h"
 #include "scene/byte_stream.h"
 
 namespace vl::cli {

@@ -2,11 +2,11 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_files.h"
+#include "package/c_files.h"
 #include "cli/commands.h"
 
 int main(int argc, char** argv) {
-    vl::cli::SetBinaryStdout();
+    vl::SetBinaryStdout();
     std::vector<std::string> args(argv + 1, argv + argc);
     return vl::cli::Run(args);
 }

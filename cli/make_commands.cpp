@@ -1,7 +1,7 @@
 #include "cli/make_commands.h"
 
 #include "atomic_file.h"
-#include "cli/cli_files.h"
+#include "package/c_files.h"
 #include "cli/scene_source.h"
 #include "package_layout.h"
 #include "package_messages.h"

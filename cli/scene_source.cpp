@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "atomic_file.h"
-#include "cli/cli_files.h"
+#include "package/c_files.h"
 #include "cli/file_source.h"
 #include "framework/data_files.h"
 #include "scene/messages.h"
@@ -93,21 +92,6 @@ LoadedScene LoadScene(const std::string& path, EntryList& entries) {
         loaded.error = result.message.empty() ? std::string(kFailedToOpen) : result.message;
     }
     return loaded;
-}
-
-bool SaveScene(EntryList& entries, const std::string& path) {
-    // Written beside the target and moved over it when complete: a failed write (a full disk)
-    // leaves the old file as it was, even when it is the very scene that was read.
-    AtomicFile file;
-    if (!file.Begin(path)) {
-        return false;
-    }
-    OutputSink sink(file);
-    ByteWriter out(sink);
-    if (!WriteSceneFile(entries, out)) {
-        return false;  // the temporary file goes with `file`
-    }
-    return file.Commit(true, CommitCache::kCached) == CommitResult::kDone;
 }
 
 std::string CannotBeRead(const std::string& path) {

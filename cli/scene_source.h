@@ -49,10 +49,6 @@ struct LoadedScene {
 // scene "Unexpected file format.".
 LoadedScene LoadScene(const std::string& path, EntryList& entries);
 
-// Streams the scene into path as a version 2.2 file. The file appears, or replaces the old one,
-// only once it is complete.
-bool SaveScene(EntryList& entries, const std::string& path);
-
 // Framework texts the tool shows.
 inline constexpr char kFailedToOpen[] = "Failed to open document.";
 // "%1" stands for the file's path.

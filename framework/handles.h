@@ -83,6 +83,7 @@ using FileHandle = UniqueHandle<FileTraits>;
 using EventHandle = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;
 using ThreadHandle = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;
 using ProcessHandle = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;
+using MappingHandle = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;
 
 // Keys opened or created below a root; the predefined roots are never owned.
 using RegistryKey = UniqueHandle<NullHandleTraits<HKEY, &RegCloseKey>>;

@@ -179,7 +179,7 @@ bool Packager::MakeInstallerFromScr() {
 
 bool Packager::InsertCustomImage(OutputFile& file, std::uint64_t baseOffset) {
     std::vector<std::uint8_t> image;
-    const std::string path = system_.ProgramFolder() + kCustomImageName;
+    const std::string path = system_.CustomImageFolder() + kCustomImageName;
     if (!system_.ReadFileQuietly(path, image) || !WritePreviewSlot(file, baseOffset, ViewOf(image)))
         return Refuse(kCustomImageFailed);
     return true;

@@ -40,8 +40,8 @@ class PackagingSystem {
     virtual bool FileExists(const std::string& path) = 0;
     // The builder setting "CustomImage" (section "Settings") is non-zero.
     virtual bool CustomImageEnabled() = 0;
-    // The folder of the running builder, up to and including its last separator.
-    virtual std::string ProgramFolder() = 0;
+    // The folder "Custom.BMP" is read from, up to and including its last separator.
+    virtual std::string CustomImageFolder() = 0;
     // The Windows system folder, without a final separator.
     virtual std::string SystemFolder() = 0;
     // Starts a program (WinExec, shown normally) without waiting for it.

@@ -4,7 +4,6 @@
 
 #include "data_files.h"
 #include "handles.h"
-#include "profile_settings.h"
 
 namespace vl {
 
@@ -60,21 +59,6 @@ bool Win32PackagingSystem::ReadFileQuietly(const std::string& path,
 
 bool Win32PackagingSystem::FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-bool Win32PackagingSystem::CustomImageEnabled() {
-    return ProfileSettings(kBuilderSettingsKey).ReadInt(kSettingsSection, kCustomImageSetting, 0) !=
-           0;
-}
-
-std::string Win32PackagingSystem::ProgramFolder() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return {};
-    std::string folder(path, length);
-    const std::size_t backslash = folder.find_last_of('\\');
-    return backslash == std::string::npos ? std::string() : folder.substr(0, backslash + 1);
 }
 
 std::string Win32PackagingSystem::SystemFolder() {

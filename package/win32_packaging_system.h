@@ -1,5 +1,5 @@
 // The packaging commands' view of Windows: the images carried as resources of the running
-// program, files, the builder's settings and folders, and WinExec.
+// program, files, the system folder and WinExec. The builder adds what its settings decide.
 #pragma once
 
 #include <windows.h>
@@ -9,11 +9,6 @@
 #include "packaging_seams.h"
 
 namespace vl {
-
-// The builder's per-user settings key.
-inline constexpr char kBuilderSettingsKey[] = "Software\\Quillmark\\Screen Saver\\Vistaloom";
-inline constexpr char kSettingsSection[] = "Settings";
-inline constexpr char kCustomImageSetting[] = "CustomImage";
 
 class Win32PackagingSystem : public PackagingSystem {
   public:
@@ -25,8 +20,7 @@ class Win32PackagingSystem : public PackagingSystem {
     bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) override;
     bool ReadFileQuietly(const std::string& path, std::vector<std::uint8_t>& bytes) override;
     bool FileExists(const std::string& path) override;
-    bool CustomImageEnabled() override;
-    std::string ProgramFolder() override;
+    // The builder's settings and folders answer CustomImageEnabled and CustomImageFolder.
     std::string SystemFolder() override;
     void StartCommand(const std::string& commandLine) override;
 

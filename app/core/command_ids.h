@@ -1,8 +1,11 @@
-// Every command of the builder's menu, toolbar, accelerators and system menu. The string with a
-// command's id is its prompt: the status-bar text, then after a line break the tooltip.
+// Every command of the builder's menu, toolbar, accelerators and system menu, named for the code;
+// the numbers are those of app/resource.h, which the resource compiler reads too. The string with
+// a command's id is its prompt: the status-bar text, then after a line break the tooltip.
 #pragma once
 
 #include <cstdint>
+
+#include "app/resource.h"
 
 namespace vl {
 
@@ -10,54 +13,54 @@ namespace vl {
 using CommandId = std::uint16_t;
 
 // Scene files and what is made of them
-inline constexpr CommandId kCmdNew = 57600;
-inline constexpr CommandId kCmdOpen = 57601;
-inline constexpr CommandId kCmdSave = 57603;
-inline constexpr CommandId kCmdSaveAs = 57604;
-inline constexpr CommandId kCmdMakeSS = 32791;
-inline constexpr CommandId kCmdMakeInstall = 32873;
-inline constexpr CommandId kCmdSetSSAsDefault = 32878;
-inline constexpr CommandId kCmdRecentFile1 = 57616;  // File1 .. File4 follow
+inline constexpr CommandId kCmdNew = ID_FILE_NEW;
+inline constexpr CommandId kCmdOpen = ID_FILE_OPEN;
+inline constexpr CommandId kCmdSave = ID_FILE_SAVE;
+inline constexpr CommandId kCmdSaveAs = ID_FILE_SAVE_AS;
+inline constexpr CommandId kCmdMakeSS = ID_MAKE_SS;
+inline constexpr CommandId kCmdMakeInstall = ID_MAKE_INSTALL;
+inline constexpr CommandId kCmdSetSSAsDefault = ID_SET_DEFAULT_SS;
+inline constexpr CommandId kCmdRecentFile1 = ID_FILE_MRU_FILE1;  // File1 .. File4 follow
 inline constexpr int kRecentFileCommands = 4;
-inline constexpr CommandId kCmdExit = 57665;
+inline constexpr CommandId kCmdExit = ID_APP_EXIT;
 
 // Editing the list
-inline constexpr CommandId kCmdCut = 57635;
-inline constexpr CommandId kCmdCopy = 57634;
-inline constexpr CommandId kCmdPaste = 57637;
-inline constexpr CommandId kCmdDelete = 32799;
-inline constexpr CommandId kCmdSelectAll = 57642;
-inline constexpr CommandId kCmdOptions = 32801;
-inline constexpr CommandId kCmdReuse = 32869;
+inline constexpr CommandId kCmdCut = ID_EDIT_CUT;
+inline constexpr CommandId kCmdCopy = ID_EDIT_COPY;
+inline constexpr CommandId kCmdPaste = ID_EDIT_PASTE;
+inline constexpr CommandId kCmdDelete = ID_DELETE;
+inline constexpr CommandId kCmdSelectAll = ID_EDIT_SELECT_ALL;
+inline constexpr CommandId kCmdOptions = ID_OPTIONS;
+inline constexpr CommandId kCmdReuse = ID_REUSE;
 
 // Preview, bars and refresh
-inline constexpr CommandId kCmdPreview = 32793;
-inline constexpr CommandId kCmdToolbar = 59392;
-inline constexpr CommandId kCmdStatusBar = 59393;
-inline constexpr CommandId kCmdRefresh = 32792;
+inline constexpr CommandId kCmdPreview = ID_PREVIEW;
+inline constexpr CommandId kCmdToolbar = ID_VIEW_TOOLBAR;
+inline constexpr CommandId kCmdStatusBar = ID_VIEW_STATUS_BAR;
+inline constexpr CommandId kCmdRefresh = ID_REFRESH;
 
 // Commands from the palette, and switching entries on and off
-inline constexpr CommandId kCmdAddAndEdit = 32800;  // "&Current..."
-inline constexpr CommandId kCmdAdd = 32797;
-inline constexpr CommandId kCmdInsert = 32798;
-inline constexpr CommandId kCmdDeactivate = 32795;
-inline constexpr CommandId kCmdActivate = 32794;
-inline constexpr CommandId kCmdActivateAll = 32796;
+inline constexpr CommandId kCmdAddAndEdit = ID_CURRENT;  // "&Current..."
+inline constexpr CommandId kCmdAdd = ID_ADD;
+inline constexpr CommandId kCmdInsert = ID_INSERT;
+inline constexpr CommandId kCmdDeactivate = ID_DEACTIVATE;
+inline constexpr CommandId kCmdActivate = ID_ACTIVATE;
+inline constexpr CommandId kCmdActivateAll = ID_ACTIVATE_ALL;
 
 // Wizard, start window, installer for any screen saver
-inline constexpr CommandId kCmdWizard = 32872;
-inline constexpr CommandId kCmdStartWindow = 32876;
-inline constexpr CommandId kCmdMakeInstallForScr = 32879;
+inline constexpr CommandId kCmdWizard = ID_WIZARD;
+inline constexpr CommandId kCmdStartWindow = ID_START_WINDOW;
+inline constexpr CommandId kCmdMakeInstallForScr = ID_MAKE_INSTALL_FOR_SCR;
 
 // Help
-inline constexpr CommandId kCmdHelpTopics = 32867;
-inline constexpr CommandId kCmdAbout = 57664;
+inline constexpr CommandId kCmdHelpTopics = ID_HELP_TOPICS;
+inline constexpr CommandId kCmdAbout = ID_APP_ABOUT;
 
 // Keys only: F6 and Shift+F6.
-inline constexpr CommandId kCmdNextPane = 57680;
-inline constexpr CommandId kCmdPrevPane = 57681;
+inline constexpr CommandId kCmdNextPane = ID_NEXT_PANE;
+inline constexpr CommandId kCmdPrevPane = ID_PREV_PANE;
 
 // The system menu's "&Always On Top".
-inline constexpr CommandId kCmdAlwaysOnTop = 32870;
+inline constexpr CommandId kCmdAlwaysOnTop = ID_ALWAYS_ON_TOP;
 
 }  // namespace vl

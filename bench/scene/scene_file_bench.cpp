@@ -21,7 +21,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_files.h"
+#include "package/c_files.h"
+#include "package/scene_saving.h"
 #include "cli/scene_source.h"
 #include "scene/entries.h"
 
@@ -59,8 +60,8 @@ bool CopyFile(const std::string& from, const std::string& to) {
 // The way the suite's programs copy a file: all of it into one block, written in one call.
 bool CopyFileInOneBlock(const std::string& from, const std::string& to) {
     vl::SharedBytes buffer;
-    return vl::cli::ReadWholeFile(from, buffer) &&
-           vl::cli::WriteWholeFile(to, buffer->data(), buffer->size());
+    return vl::ReadWholeFile(from, buffer) &&
+           vl::WriteWholeFile(to, buffer->data(), buffer->size());
 }
 
 std::uint64_t FileSize(const std::string& path) {
@@ -211,7 +212,7 @@ int main(int argc, char** argv) {
     {
         vl::EntryList entries;
         embedded = BuildScene(entries, sizeMb << 20);
-        if (!vl::cli::SaveScene(entries, scenePath)) {
+        if (!vl::SaveSceneAtomically(entries, scenePath)) {
             std::fprintf(stderr, "cannot write %s\n", scenePath.c_str());
             return 2;
         }
@@ -243,7 +244,7 @@ int main(int argc, char** argv) {
         bestRead = std::min(bestRead, Seconds(start));
 
         start = Clock::now();
-        if (!vl::cli::SaveScene(entries, savedPath)) {
+        if (!vl::SaveSceneAtomically(entries, savedPath)) {
             std::fprintf(stderr, "cannot write %s\n", savedPath.c_str());
             return 2;
         }

@@ -14,7 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_files.h"
+#include "package/c_files.h"
+#include "package/scene_saving.h"
 #include "cli/file_source.h"
 #include "cli/scene_source.h"
 #include "run_cli.h"
@@ -169,7 +170,7 @@ TEST(CliSaveScene, AFailedWriteKeepsTheOldFile) {
     rlimit lowered = limit;
     lowered.rlim_cur = 256u << 10;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &lowered), 0);
-    const bool written = SaveScene(list, path);
+    const bool written = SaveSceneAtomically(list, path);
     setrlimit(RLIMIT_FSIZE, &limit);
     std::signal(SIGXFSZ, previousHandler);
 
@@ -181,7 +182,7 @@ TEST(CliSaveScene, AFailedWriteKeepsTheOldFile) {
     }
     EXPECT_EQ(files, 1u);
 
-    ASSERT_TRUE(SaveScene(list, path));
+    ASSERT_TRUE(SaveSceneAtomically(list, path));
     EXPECT_EQ(test::ReadBytes(path), SaveSceneFile(list));
 }
 #endif

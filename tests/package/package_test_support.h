@@ -109,7 +109,7 @@ class FakeSystem : public PackagingSystem {
     bool ReadFileQuietly(const std::string& path, Bytes& bytes) override;
     bool FileExists(const std::string& path) override { return Exists(path); }
     bool CustomImageEnabled() override { return customImage; }
-    std::string ProgramFolder() override { return programFolder; }
+    std::string CustomImageFolder() override { return programFolder; }
     std::string SystemFolder() override { return systemFolder; }
     void StartCommand(const std::string& commandLine) override { started.push_back(commandLine); }
 

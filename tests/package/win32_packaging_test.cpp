@@ -28,12 +28,20 @@ using ptest::ReadBytes;
 using ptest::TestFolder;
 using ptest::WriteBytes;
 
+// The system as the packaging commands see it, with the builder's answers left out.
+class PlainSystem : public Win32PackagingSystem {
+  public:
+    using Win32PackagingSystem::Win32PackagingSystem;
+    bool CustomImageEnabled() override { return false; }
+    std::string CustomImageFolder() override { return std::string(); }
+};
+
 Bytes Of(ByteView view) {
     return Bytes(view.data, view.data + view.size);
 }
 
 TEST(Win32PackagingSystem, CarriesTheFinishedImagesAsFileResources271And274) {
-    Win32PackagingSystem system;
+    PlainSystem system;
     EXPECT_EQ(Of(system.RuntimeImage()), ReadBytes(VL_GLINT_IMAGE));
     EXPECT_EQ(Of(system.StubImage()), ReadBytes(VL_FERRULE_IMAGE));
     EXPECT_EQ(system.RuntimeImage().size, kRuntimeImageSize);
@@ -43,19 +51,13 @@ TEST(Win32PackagingSystem, CarriesTheFinishedImagesAsFileResources271And274) {
 TEST(Win32PackagingSystem, AModuleWithoutTheResourcesHasNoImages) {
     HMODULE kernel = GetModuleHandleA("kernel32.dll");
     ASSERT_NE(kernel, nullptr);
-    Win32PackagingSystem system(kernel);
+    PlainSystem system(kernel);
     EXPECT_TRUE(system.RuntimeImage().empty());
     EXPECT_TRUE(system.StubImage().empty());
 }
 
-TEST(Win32PackagingSystem, FoldersOfTheProgramAndTheSystem) {
-    Win32PackagingSystem system;
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string program = system.ProgramFolder();
-    ASSERT_FALSE(program.empty());
-    EXPECT_EQ(program.back(), '\\');
-    EXPECT_EQ(program + "package_win32_tests.exe", path);
+TEST(Win32PackagingSystem, TheSystemFolder) {
+    PlainSystem system;
     char systemFolder[MAX_PATH];
     GetSystemDirectoryA(systemFolder, MAX_PATH);
     EXPECT_EQ(system.SystemFolder(), systemFolder);
@@ -66,7 +68,7 @@ TEST(Win32PackagingSystem, ReadsFilesWholeAndQuietlyOrWithTheSharedMessage) {
     const Bytes bytes = ptest::Pattern(3000, 3);
     WriteBytes(folder / "a.bin", bytes);
     WriteBytes(folder / "empty.bin", {});
-    Win32PackagingSystem system;
+    PlainSystem system;
     ScriptedPrompt prompt;
     ScopedPromptOverride use(prompt);
     Bytes read;
@@ -86,64 +88,12 @@ TEST(Win32PackagingSystem, ReadsFilesWholeAndQuietlyOrWithTheSharedMessage) {
     EXPECT_FALSE(system.FileExists(folder / "missing.bin"));
 }
 
-// Puts the builder's "CustomImage" setting back as it was.
-class CustomImageSetting {
-  public:
-    CustomImageSetting() {
-        HKEY key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_READ, &key) == ERROR_SUCCESS) {
-            DWORD size = sizeof(old_);
-            had_ = RegQueryValueExA(key, "CustomImage", nullptr, nullptr,
-                                    reinterpret_cast<BYTE*>(&old_), &size) == ERROR_SUCCESS;
-            RegCloseKey(key);
-        }
-    }
-    ~CustomImageSetting() {
-        if (had_)
-            Set(old_);
-        else
-            Remove();
-    }
-    void Set(DWORD value) {
-        HKEY key;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                                  nullptr),
-                  ERROR_SUCCESS);
-        RegSetValueExA(key, "CustomImage", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                       sizeof(value));
-        RegCloseKey(key);
-    }
-    void Remove() {
-        HKEY key;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_WRITE, &key) == ERROR_SUCCESS) {
-            RegDeleteValueA(key, "CustomImage");
-            RegCloseKey(key);
-        }
-    }
-
-  private:
-    static constexpr char kKey[] = "Software\\Quillmark\\Screen Saver\\Vistaloom\\Settings";
-    DWORD old_ = 0;
-    bool had_ = false;
-};
-
-TEST(Win32PackagingSystem, CustomImageFollowsTheBuildersSetting) {
-    CustomImageSetting setting;
-    Win32PackagingSystem system;
-    setting.Remove();
-    EXPECT_FALSE(system.CustomImageEnabled());
-    setting.Set(1);
-    EXPECT_TRUE(system.CustomImageEnabled());
-    setting.Set(0);
-    EXPECT_FALSE(system.CustomImageEnabled());
-}
-
 // The real images and files, with the builder's folder, the system folder and the started
 // programs redirected into the test's own folder.
 class TestSystem : public Win32PackagingSystem {
   public:
     bool CustomImageEnabled() override { return customImage; }
-    std::string ProgramFolder() override { return programFolder; }
+    std::string CustomImageFolder() override { return programFolder; }
     std::string SystemFolder() override { return systemFolder; }
     void StartCommand(const std::string& commandLine) override { started.push_back(commandLine); }
 

@@ -1,4 +1,4 @@
-#include "cli/cli_files.h"
+#include "c_files.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -16,7 +16,7 @@
 #include <sys/types.h>
 #endif
 
-namespace vl::cli {
+namespace vl {
 
 bool Seek(std::FILE* file, std::uint64_t offset, int origin) {
 #ifdef _WIN32
@@ -205,4 +205,4 @@ void WriteErr(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
-}  // namespace vl::cli
+}  // namespace vl

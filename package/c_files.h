@@ -1,5 +1,5 @@
-// Files and folders for the command-line tool, through the C runtime so that the same code runs
-// on Linux and Windows (ANSI paths there, as everywhere in the suite).
+// Files and folders through the C runtime, so that the same code runs on Linux and Windows (ANSI
+// paths there, as everywhere in the suite).
 #pragma once
 
 #include <cstdint>
@@ -9,7 +9,7 @@
 #include "output_file.h"
 #include "scene/byte_stream.h"
 
-namespace vl::cli {
+namespace vl {
 
 // Owns a FILE*.
 class File {
@@ -89,4 +89,4 @@ void SetBinaryStdout();
 void WriteOut(const std::string& text);
 void WriteErr(const std::string& text);
 
-}  // namespace vl::cli
+}  // namespace vl
