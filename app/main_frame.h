@@ -1,19 +1,113 @@
-// The builder's main window.
+// CMainFrame, the builder's one main window (class "Vistaloom2.2"): the menu, accelerators,
+// toolbar, status bar and the splitter with the palette and the scene list, the routing of every
+// command, the private messages of a second start and of the wizard, and what is kept when it
+// closes.
 #pragma once
 
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <memory>
+#include <string>
+
+#include "app/core/builder_settings.h"
+#include "app/core/command_router.h"
+#include "app/core/recent_files.h"
+#include "app/core/startup_args.h"
+#include "app/core/user_files.h"
+#include "app/scene_doc.h"
+#include "docking_toolbar.h"
+#include "editor/comm_view.h"
+#include "editor/scene_view.h"
+#include "handles.h"
+#include "message_loop.h"
+#include "static_splitter.h"
+#include "status_bar.h"
 #include "window.h"
 
 namespace vl {
 
-class CMainFrame : public Window {
+class PackagingSystem;
+
+// Sent by the wizard: append the entry in lParam (a SceneEntry*, whose ownership passes to the
+// scene); make the screen saver; make the installer.
+inline constexpr UINT kAppendEntryMessage = 0x8028;
+inline constexpr UINT kMakeScreenSaverMessage = 0x8029;
+inline constexpr UINT kMakeInstallerMessage = 0x802A;
+
+class CMainFrame final : public Window, private IMessageFilter, private IIdleHandler {
   public:
-    bool Create();
+    struct Services {
+        CSceneDoc& document;
+        ISettingsStore& settings;
+        PackagingSystem& packaging;
+        MessageLoop& loop;
+        BuilderFolders folders;
+        std::string optionsPath;  // where the options file is written on close
+    };
+    explicit CMainFrame(Services services);
+    ~CMainFrame() override;
+
+    // Creates the window at `place` (not shown yet), its bars, panes and menus.
+    bool Create(const WindowPlace& place, const BuilderSettings& settings);
+    // After the first show: the toolbar's saved place, then the splash or start window.
+    void AfterShown(const StartupArgs& args);
+
+    // Opens a file as a recent file, a dropped file or a second start does: asks to save changes
+    // first; a failure says so with the file's name.
+    bool OpenDocumentFile(const std::string& path);
+
+    CommandRouter& Router() { return router_; }
+    CommandContext Context() const;
+    const RecentFiles& Recent() const { return recent_; }
 
   protected:
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void OnDestroy();
+    bool PreTranslate(MSG& msg) override;
+    void OnIdle() override;
+
+    void OnSize();
+    void OnCommand(int id);
+    void OnInitMenuPopup(HMENU menu);
+    void OnSysCommand(WPARAM wParam, LPARAM lParam);
+    void OnDropFiles(HDROP drop);
+    void OnClose();
+    void OnHandoff();
+    void OnAppendEntry(LPARAM entry);
+    void OnPaneNotify(WPARAM wParam);
+
+    void RegisterCommands();
+    void RegisterPackagingCommands();
+    void UpdateTitle();
+    void RefreshViews();
+    void FillRecentFiles(HMENU fileMenu);
+    void SetAlwaysOnTop(bool on);
+    void ShowStartWindow();
+    void ShowHelp();
+    void StoreOnClose();
+    bool CreateBars(const BuilderSettings& settings);
+
+    Services services_;
+    CommandRouter router_;
+    CommandTarget frameCommands_;
+    CommandTarget documentCommands_;
+    RecentFiles recent_;
+    std::unique_ptr<AcceleratorFilter> accelerators_;
+    StaticSplitter splitter_;
+    CCommView palette_;
+    CSceneView sceneList_;
+    DockingToolBar toolbar_;
+    StatusBar statusBar_;
+    BitmapHandle toolbarImages_;
+    BitmapHandle toolbarDisabledImages_;
+    int tabSize_ = 2;
+    bool alwaysOnTop_ = false;
+    bool startDlg_ = false;
+    bool reuse_ = false;
+    bool closing_ = false;
 };
 
 }  // namespace vl

@@ -4,7 +4,7 @@
 
 namespace vl {
 
-std::string JoinPath(const std::string& folder, const std::string& name) {
+std::string JoinWindowsPath(const std::string& folder, const std::string& name) {
     if (folder.empty())
         return name;
     const char last = folder.back();
@@ -19,7 +19,7 @@ std::string FolderOf(const std::string& path) {
 }
 
 std::string UserFolder(const BuilderFolders& folders) {
-    return JoinPath(folders.appData, kUserFolderBelowAppData);
+    return JoinWindowsPath(folders.appData, kUserFolderBelowAppData);
 }
 
 const char* UserFileName(UserFile file) {
@@ -27,12 +27,12 @@ const char* UserFileName(UserFile file) {
 }
 
 std::string UserFilePath(UserFile file, const BuilderFolders& folders) {
-    return JoinPath(UserFolder(folders), UserFileName(file));
+    return JoinWindowsPath(UserFolder(folders), UserFileName(file));
 }
 
 std::string OldFilePath(UserFile file, const BuilderFolders& folders) {
     const std::string& folder = file == UserFile::kOptions ? folders.windows : folders.program;
-    return JoinPath(folder, UserFileName(file));
+    return JoinWindowsPath(folder, UserFileName(file));
 }
 
 UserFilePaths LocateUserFile(UserFile file, const BuilderFolders& folders, bool inUserFolder,

@@ -21,7 +21,7 @@ struct BuilderFolders {
 enum class UserFile { kOptions, kCustomImage };
 
 // `folder` and `name` joined with '\' unless `folder` is empty or already ends with '\' or '/'.
-std::string JoinPath(const std::string& folder, const std::string& name);
+std::string JoinWindowsPath(const std::string& folder, const std::string& name);
 // Everything up to and including the last '\' or '/'; empty when there is none.
 std::string FolderOf(const std::string& path);
 

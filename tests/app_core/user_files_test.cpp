@@ -51,10 +51,10 @@ TEST(UserFiles, WithNoFileAnywhereBothPathsAreTheUserFolders) {
 }
 
 TEST(UserFiles, PathsJoinWithOneSeparator) {
-    EXPECT_EQ(JoinPath("C:\\a", "b"), "C:\\a\\b");
-    EXPECT_EQ(JoinPath("C:\\a\\", "b"), "C:\\a\\b");
-    EXPECT_EQ(JoinPath("/tmp/", "b"), "/tmp/b");
-    EXPECT_EQ(JoinPath("", "b"), "b");
+    EXPECT_EQ(JoinWindowsPath("C:\\a", "b"), "C:\\a\\b");
+    EXPECT_EQ(JoinWindowsPath("C:\\a\\", "b"), "C:\\a\\b");
+    EXPECT_EQ(JoinWindowsPath("/tmp/", "b"), "/tmp/b");
+    EXPECT_EQ(JoinWindowsPath("", "b"), "b");
     EXPECT_EQ(FolderOf("C:\\Program Files\\Vistaloom\\Vistaloom.exe"),
               "C:\\Program Files\\Vistaloom\\");
     EXPECT_EQ(FolderOf("Vistaloom.exe"), "");

@@ -7,7 +7,8 @@
 #include <vector>
 
 #include "framework_test_resources.h"
-#include "string_resources.h"
+#include "command_prompt.h"
+#include "string_resource.h"
 #include "window.h"
 
 namespace vl {
@@ -174,7 +175,7 @@ TEST(WindowDestroy, TheDerivedClassSeesItsOwnDestroy) {
 }
 
 TEST(StringResources, LoadsTextsOfAnyLengthAndSplitsPrompts) {
-    const std::string prompt = LoadStringResource(IDS_TEST_PROMPT);
+    const std::string prompt = LoadStringResource(nullptr, IDS_TEST_PROMPT);
     EXPECT_EQ(prompt, "Saves the scene\nSave scene");
     const CommandPrompt parts = SplitCommandPrompt(prompt);
     EXPECT_EQ(parts.status, "Saves the scene");
@@ -183,8 +184,8 @@ TEST(StringResources, LoadsTextsOfAnyLengthAndSplitsPrompts) {
     EXPECT_EQ(SplitCommandPrompt("\nAbout").status, "");
     EXPECT_EQ(SplitCommandPrompt("\nAbout").tooltip, "About");
     // Characters beyond ASCII come out in the ANSI code page (Wine's default here is 1252).
-    EXPECT_EQ(LoadStringResource(IDS_TEST_ACCENTED), "Caf\xe9 cr\xe8me");
-    EXPECT_EQ(LoadStringResource(1), "");
+    EXPECT_EQ(LoadStringResource(nullptr, IDS_TEST_ACCENTED), "Caf\xe9 cr\xe8me");
+    EXPECT_EQ(LoadStringResource(nullptr, 1), "");
 }
 
 }  // namespace

@@ -1,0 +1,98 @@
+// The commands the main frame and the document carry out themselves.
+#include "app/about_dialog.h"
+#include "app/core/builder_settings.h"
+#include "app/main_frame.h"
+#include "app/resource.h"
+#include "app/start_window.h"
+#include "package/packager.h"
+#include "prompt.h"
+
+namespace vl {
+
+void CMainFrame::RegisterCommands() {
+    CSceneDoc& document = services_.document;
+    const auto context = [this] { return Context(); };
+    const auto ruled = [&](CommandTarget& target, CommandId id, std::function<void()> execute) {
+        target.RegisterRuled(id, context, std::move(execute));
+    };
+
+    ruled(documentCommands_, kCmdNew, [&document] { document.New(); });
+    ruled(documentCommands_, kCmdOpen, [&document] { document.Open(); });
+    ruled(documentCommands_, kCmdSave, [&document] { document.Save(); });
+    ruled(documentCommands_, kCmdSaveAs, [&document] { document.SaveAs(); });
+    for (int i = 0; i < kRecentFileCommands; ++i) {
+        ruled(frameCommands_, static_cast<CommandId>(kCmdRecentFile1 + i), [this, i] {
+            const auto& files = recent_.Entries();
+            if (static_cast<std::size_t>(i) >= files.size())
+                return;
+            const std::string path = files[static_cast<std::size_t>(i)];
+            if (!OpenDocumentFile(path) && services_.document.Path() != path) {
+                // A file that is gone leaves the list, as the user cannot open it any more.
+                recent_.Remove(path);
+                recent_.Save(services_.settings);
+            }
+        });
+    }
+    ruled(frameCommands_, kCmdExit, [this] { PostMessageA(Handle(), WM_CLOSE, 0, 0); });
+    RegisterPackagingCommands();
+
+    ruled(frameCommands_, kCmdReuse, [this] {
+        reuse_ = !reuse_;
+        WriteIntSetting(services_.settings, kReuseSetting, reuse_ ? 1 : 0);
+    });
+    ruled(frameCommands_, kCmdToolbar, [this] {
+        toolbar_.Show(!toolbar_.IsVisible());
+        OnSize();
+    });
+    ruled(frameCommands_, kCmdStatusBar, [this] {
+        statusBar_.Show(!statusBar_.IsVisible());
+        OnSize();
+    });
+    ruled(frameCommands_, kCmdStartWindow, [this] { ShowStartWindow(); });
+    ruled(frameCommands_, kCmdHelpTopics, [this] { ShowHelp(); });
+    ruled(frameCommands_, kCmdAbout, [this] { AboutDialog().Run(Handle()); });
+    ruled(frameCommands_, kCmdNextPane, [this] { splitter_.ActivateOtherPane(); });
+    ruled(frameCommands_, kCmdPrevPane, [this] { splitter_.ActivateOtherPane(); });
+}
+
+void CMainFrame::RegisterPackagingCommands() {
+    const auto context = [this] { return Context(); };
+    const auto packager = [this] { return Packager(services_.document, services_.packaging); };
+    frameCommands_.RegisterRuled(kCmdMakeSS, context,
+                                 [packager] { packager().MakeScreenSaver(true); });
+    frameCommands_.RegisterRuled(kCmdMakeInstall, context,
+                                 [packager] { packager().MakeInstaller(true); });
+    frameCommands_.RegisterRuled(kCmdSetSSAsDefault, context,
+                                 [packager] { packager().SetDefaultScreenSaver(); });
+    frameCommands_.RegisterRuled(kCmdMakeInstallForScr, context,
+                                 [packager] { packager().MakeInstallerFromScr(); });
+}
+
+void CMainFrame::ShowStartWindow() {
+    StartWindow start;
+    start.doNotShow = startDlg_;
+    start.onDoNotShowChanged = [this](bool doNotShow) {
+        startDlg_ = doNotShow;
+        WriteIntSetting(services_.settings, kStartDlgSetting, doNotShow ? 1 : 0);
+    };
+    switch (start.Run(Handle())) {
+        case IDC_START_WIZARD:
+            PostMessageA(Handle(), WM_COMMAND, ID_WIZARD, 0);
+            break;
+        case IDC_START_OPEN:
+            PostMessageA(Handle(), WM_COMMAND, ID_FILE_OPEN, 0);
+            break;
+        default:
+            break;
+    }
+}
+
+void CMainFrame::ShowHelp() {
+    const std::string index = services_.folders.program + "Help\\Index.html";
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteA(Handle(), "open", index.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED));
+    if (result <= 32)
+        CurrentPrompt().Message(index + "\ncannot be opened.", MessageIcon::Stop);
+}
+
+}  // namespace vl
