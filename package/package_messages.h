@@ -20,6 +20,11 @@ inline constexpr int kIdCustomImageFailed = 34039;
 inline constexpr char kCustomImageFailed[] = "Custom image not found or couldn't be inserted!";
 inline constexpr int kIdInstallerExists = 34040;
 inline constexpr char kInstallerExists[] = "Installer file already exists!";
+// Making the file over the scene it is made from would destroy the scene (a scene saved as
+// "X.scr", or a save dialog answered with the scene's own name).
+inline constexpr char kTargetIsScene[] =
+    "%s\nis the scene itself and cannot be replaced by what is made from it.\n\n"
+    "Choose another name.";
 // A failed copy into the system folder used to go unnoticed while the control panel opened on
 // whatever older file was there.
 inline constexpr char kCannotCopyToSystemFolder[] =

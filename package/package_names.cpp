@@ -75,4 +75,23 @@ AcceptFileName ScreenSaverNameCheck() {
     };
 }
 
+bool SameFilePath(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        char x = a[i], y = b[i];
+        if (x == '/')
+            x = '\\';
+        if (y == '/')
+            y = '\\';
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<char>(x - 'A' + 'a');
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<char>(y - 'A' + 'a');
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
 }  // namespace vl

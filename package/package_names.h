@@ -51,4 +51,8 @@ std::string ControlPanelCommandFor(const std::string& path);
 // names, and No keeps the dialog open.
 AcceptFileName ScreenSaverNameCheck();
 
+// Whether two Windows paths name the same file: letters compared without case, '/' and '\\'
+// alike.
+bool SameFilePath(const std::string& a, const std::string& b);
+
 }  // namespace vl

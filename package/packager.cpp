@@ -19,6 +19,14 @@ bool CannotCreate() {
     return Refuse(kCannotCreateScreenSaver);
 }
 
+// Refuses a target that is the scene file itself.
+bool TargetIsScene(const std::string& target, const std::string& scenePath) {
+    if (!SameFilePath(target, scenePath))
+        return false;
+    CurrentPrompt().Message(FillIn(kTargetIsScene, target), MessageIcon::Stop);
+    return true;
+}
+
 void Created(const std::string& path) {
     CurrentPrompt().Message(FillIn(kScreenSaverCreated, path), MessageIcon::Information);
 }
@@ -72,7 +80,7 @@ bool Packager::MakeScreenSaver(bool askForName, std::string* outPath) {
     } else {
         target = ScreenSaverBesideScene(scenePath);
     }
-    if (!WriteScreenSaverFile(target, scenePath))
+    if (TargetIsScene(target, scenePath) || !WriteScreenSaverFile(target, scenePath))
         return false;
     if (outPath)
         *outPath = target;
@@ -110,7 +118,7 @@ bool Packager::MakeInstaller(bool askForName) {
     } else {
         target = base + "." + kInstallerExtension;
     }
-    if (!WriteInstallerFile(target, scenePath))
+    if (TargetIsScene(target, scenePath) || !WriteInstallerFile(target, scenePath))
         return false;
     Created(target);
     return true;

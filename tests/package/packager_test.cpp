@@ -166,6 +166,34 @@ TEST_F(PackagerTest, AFailedSaveOrCheckMakesNothing) {
     EXPECT_EQ(folder_.Names(), (std::vector<std::string>{"Scene.Ssd", "program", "system32"}));
 }
 
+TEST_F(PackagerTest, NothingIsMadeOverTheSceneItself) {
+    // A scene saved as a screen saver's name: made beside itself, it would be its own target.
+    const std::string scene = folder_ / "Night.scr";
+    WriteBytes(scene, scene_);
+    document_.path = scene;
+    EXPECT_FALSE(packager_.MakeScreenSaver(false));
+    // The dialog answered with the scene's own name, in other letters and slashes.
+    std::string upper = folder_ / "NIGHT.SCR";
+    for (char& c : upper)
+        c = c == '\\' ? '/' : c;
+    prompt_.AnswerFile(upper);
+    EXPECT_FALSE(packager_.MakeScreenSaver(true));
+    ASSERT_EQ(Told().size(), 2u);
+    EXPECT_EQ(Told()[0], scene +
+                             "\nis the scene itself and cannot be replaced by what is made from "
+                             "it.\n\nChoose another name.");
+    EXPECT_EQ(LastShown().icon, MessageIcon::Stop);
+    EXPECT_EQ(ReadBytes(scene), scene_);
+
+    // The same for an installer made beside a scene called "Setup.exe".
+    const std::string installerScene = folder_ / "Setup.exe";
+    WriteBytes(installerScene, scene_);
+    document_.path = installerScene;
+    EXPECT_FALSE(packager_.MakeInstaller(false));
+    EXPECT_EQ(ReadBytes(installerScene), scene_);
+    EXPECT_EQ(Told().size(), 3u);
+}
+
 TEST_F(PackagerTest, CancellingTheDialogEndsSilently) {
     prompt_.CancelFile();
     std::string made;
