@@ -59,7 +59,7 @@ const char kCommonControls6[] = "name=\"Microsoft.Windows.Common-Controls\" vers
 TEST(VistaloomProgram, ShowsItsMainWindowAndClosesCleanly) {
     ProgramProcess program(WindowsPath(VL_VISTALOOM_PATH), "");
     ASSERT_TRUE(program.Started());
-    HWND frame = program.WaitForWindow(nullptr, "Vistaloom");
+    HWND frame = program.WaitForWindow("Vistaloom2.2", "Untitled - Vistaloom");
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(GetWindowLongA(frame, GWL_STYLE) & WS_CAPTION);
     PostMessageA(frame, WM_CLOSE, 0, 0);
