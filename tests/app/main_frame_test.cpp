@@ -1,0 +1,113 @@
+// The main frame in this process: which commands its menus offer on an empty and on a filled
+// scene, and the wizard's messages that make files without asking.
+#include "app/main_frame.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "app/builder_packaging.h"
+#include "app/disk_scene_storage.h"
+#include "app/registry_key_tree.h"
+#include "app/resource.h"
+#include "scene/entries.h"
+#include "scripted_prompt.h"
+
+namespace vl {
+namespace {
+
+constexpr char kTestSettings[] = "Software\\VistaloomFrameTest";
+
+struct MenuItemState {
+    bool enabled;
+    bool checked;
+};
+
+// The state the frame gives the item as its popup opens.
+MenuItemState StateAsShown(HWND frame, UINT command) {
+    HMENU bar = GetMenu(frame);
+    for (int i = 0; i < GetMenuItemCount(bar); ++i) {
+        HMENU popup = GetSubMenu(bar, i);
+        if (GetMenuState(popup, command, MF_BYCOMMAND) == 0xFFFFFFFF)
+            continue;
+        SendMessageA(frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), i);
+        const UINT state = GetMenuState(popup, command, MF_BYCOMMAND);
+        return {(state & (MF_GRAYED | MF_DISABLED)) == 0, (state & MF_CHECKED) != 0};
+    }
+    ADD_FAILURE() << "no menu item " << command;
+    return {false, false};
+}
+
+class MainFrameTest : public ::testing::Test {
+  protected:
+    MainFrameTest()
+        : override_(prompt_),
+          settings_(kTestSettings),
+          packaging_(settings_, folders_),
+          frame_({document_, settings_, packaging_, loop_, folders_, std::string()}) {}
+    void SetUp() override {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettings);
+        ASSERT_TRUE(frame_.Create({0, 0, 640, 480}, BuilderSettings{}));
+    }
+    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettings); }
+
+    ScriptedPrompt prompt_;
+    ScopedPromptOverride override_;
+    DiskSceneStorage storage_;
+    CSceneDoc document_{storage_};
+    RegistrySettingsStore settings_;
+    BuilderFolders folders_;
+    BuilderPackagingSystem packaging_;
+    MessageLoop loop_;
+    CMainFrame frame_;
+};
+
+TEST_F(MainFrameTest, MenusOfferWhatTheSceneAllows) {
+    HWND frame = frame_.Handle();
+    for (UINT always : {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_SAVE_AS, ID_APP_EXIT,
+                        ID_MAKE_INSTALL_FOR_SCR, ID_START_WINDOW, ID_HELP_TOPICS, ID_APP_ABOUT,
+                        ID_REFRESH, ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, ID_REUSE}) {
+        EXPECT_TRUE(StateAsShown(frame, always).enabled) << always;
+    }
+    for (UINT needsEntries : {ID_MAKE_SS, ID_MAKE_INSTALL, ID_SET_DEFAULT_SS, ID_EDIT_SELECT_ALL})
+        EXPECT_FALSE(StateAsShown(frame, needsEntries).enabled) << needsEntries;
+    // Nothing selected, nothing on the clipboard, no kind chosen.
+    for (UINT needsMore : {ID_EDIT_CUT, ID_EDIT_COPY, ID_DELETE, ID_ADD, ID_INSERT})
+        EXPECT_FALSE(StateAsShown(frame, needsMore).enabled) << needsMore;
+    EXPECT_TRUE(StateAsShown(frame, ID_VIEW_TOOLBAR).checked);
+    EXPECT_FALSE(StateAsShown(frame, ID_REUSE).checked);
+
+    document_.Entries().Append(std::make_unique<CommentEntry>());
+    for (UINT needsEntries : {ID_MAKE_SS, ID_MAKE_INSTALL, ID_SET_DEFAULT_SS, ID_EDIT_SELECT_ALL})
+        EXPECT_TRUE(StateAsShown(frame, needsEntries).enabled) << needsEntries;
+
+    // A command runs only where its menu item would: Reuse toggles and is stored.
+    SendMessageA(frame, WM_COMMAND, ID_REUSE, 0);
+    EXPECT_TRUE(StateAsShown(frame, ID_REUSE).checked);
+    EXPECT_EQ(settings_.GetInt("Settings", "Reuse"), 1u);
+    SendMessageA(frame, WM_COMMAND, ID_VIEW_TOOLBAR, 0);
+    EXPECT_FALSE(StateAsShown(frame, ID_VIEW_TOOLBAR).checked);
+}
+
+TEST_F(MainFrameTest, TheTitleFollowsTheDocument) {
+    char title[128] = "";
+    GetWindowTextA(frame_.Handle(), title, sizeof title);
+    EXPECT_STREQ(title, "Untitled - Vistaloom");
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "vl-frame-title";
+    std::filesystem::create_directories(folder);
+    const std::string path = (folder / "Aurora.ssd").string();
+    document_.Entries().Append(std::make_unique<CommentEntry>());
+    prompt_.AnswerFile(path);
+    SendMessageA(frame_.Handle(), WM_COMMAND, ID_FILE_SAVE, 0);
+    GetWindowTextA(frame_.Handle(), title, sizeof title);
+    EXPECT_STREQ(title, "Aurora.ssd - Vistaloom");
+    EXPECT_EQ(frame_.Recent().Entries().front(), path);
+    std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace vl
