@@ -100,9 +100,7 @@ TEST(WriteTempDataFile, WritesTheBlockToANewSsdFileInTheTemporaryFolder) {
 
 TEST(WriteTempDataFile, MissingTemporaryFolderShowsTheMessageAndLeavesNothing) {
     PrivateTempFolder folder;
-    const std::string missing = folder.Path("no such folder");
-    SetEnvironmentVariableA("TMP", missing.c_str());
-    SetEnvironmentVariableA("TEMP", missing.c_str());
+    test::TemporaryFolderOverride missing(folder.Path("no such folder"));
     ScriptedPrompt prompt;
     ScopedPromptOverride scope(prompt);
     const std::uint8_t byte = 1;
