@@ -21,12 +21,13 @@ function(vl_add_gtest name)
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
   # Windows tests share one virtual display and Wine server; windows from parallel tests would
-  # steal each other's focus and pixels, so they run one at a time.
-  set(lock "")
+  # steal each other's focus and pixels, so they run one at a time, on a desktop kept up for
+  # them all (tests/support).
+  set(windows_only "")
   if(VL_WINDOWS)
-    set(lock RESOURCE_LOCK wine-display)
+    set(windows_only RESOURCE_LOCK wine-display FIXTURES_REQUIRED wine-desktop)
   endif()
   gtest_discover_tests(${name} TEST_PREFIX "${VL_FLAVOUR}." DISCOVERY_MODE PRE_TEST
                        DISCOVERY_TIMEOUT 60
-                       PROPERTIES LABELS ${VL_FLAVOUR} TIMEOUT 120 ${lock})
+                       PROPERTIES LABELS ${VL_FLAVOUR} TIMEOUT 120 ${windows_only})
 endfunction()

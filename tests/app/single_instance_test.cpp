@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "support/waits.h"
 #include "window.h"
 
 namespace vl {
@@ -46,14 +47,8 @@ bool HandOverFromAnotherThread(HWND running, const std::string& file) {
         handed = HandOverFile(running, file);
         done = true;
     });
-    // The sent message arrives while this thread looks at its queue.
-    const DWORD deadline = GetTickCount() + 10000;
-    while (!done && GetTickCount() < deadline) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-    }
+    // The sent message arrives while this thread serves its queue.
+    test::PumpUntil([&done] { return done.load(); });
     second.join();
     return handed;
 }

@@ -3,6 +3,7 @@
 #include <winternl.h>
 
 #include "engine/image/image_runtime.h"
+#include "support/waits.h"
 
 #include <cstdlib>
 
@@ -21,14 +22,6 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             return 0;
         default:
             return DefWindowProcA(window, message, wParam, lParam);
-    }
-}
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
     }
 }
 
@@ -95,7 +88,7 @@ TestWindow::TestWindow(int width, int height) : size_{width, height} {
         ADD_FAILURE() << "cannot create the test window";
         return;
     }
-    PumpMessages();
+    test::PumpPending();
     dc_ = GetDC(window_.Get());
 }
 
@@ -196,12 +189,9 @@ void WindowTest::HoldForScreenshot() const {
     const char* hold = std::getenv("VL_DRAW_HOLD_MS");
     if (!hold)
         return;
-    // Wine shows what was drawn on a window when its thread handles messages.
-    const DWORD until = GetTickCount() + static_cast<DWORD>(std::atoi(hold));
-    while (static_cast<LONG>(until - GetTickCount()) > 0) {
-        PumpMessages();
-        Sleep(20);
-    }
+    // Wine shows what was drawn on a window when its thread handles messages: they are served
+    // for the whole hold, which is a time the person taking screenshots asked for.
+    test::PumpUntil([] { return false; }, static_cast<DWORD>(std::atoi(hold)));
 }
 
 int CountDifferences(const Pixels& a, const Pixels& b, const Rect& area) {

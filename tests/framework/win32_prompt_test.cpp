@@ -9,10 +9,14 @@
 #include <thread>
 #include <vector>
 
-#include "own_windows.h"
+#include "support/scratch_folder.h"
+#include "support/top_windows.h"
 
 namespace vl {
 namespace {
+
+using test::PressButton;
+using test::WaitForOwnDialog;
 
 // The user: waits for a box with the given caption, notes what it says and presses a button.
 struct MessageBoxUser {
@@ -27,7 +31,7 @@ struct MessageBoxUser {
         if (!box)
             return;
         found = true;
-        text = TextOf(GetDlgItem(box, 0xFFFF));
+        text = test::MessageBoxText(box);
         if (HWND no = GetDlgItem(box, IDNO)) {
             noIsDefault = (GetWindowLongA(no, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON;
         }
@@ -86,8 +90,8 @@ struct SaveDialogUser {
             SendMessageA(dialog, CDM_SETCONTROLTEXT, edt1, reinterpret_cast<LPARAM>(name.c_str()));
             ++typed;
             PressButton(dialog, IDOK);
-            for (int i = 0; judged && *judged < typed && i < 250; ++i)
-                Sleep(20);
+            if (judged)
+                test::PumpUntil([this] { return *judged >= typed; });
         }
     }
 };
@@ -103,20 +107,7 @@ FileDialogRequest MakeScreenSaverRequest(const std::string& folder) {
 }
 
 // An empty folder of the test's own, so that no existing file makes the dialog ask to replace it.
-class EmptyFolder {
-  public:
-    EmptyFolder() {
-        char temp[MAX_PATH] = "";
-        GetTempPathA(MAX_PATH, temp);
-        path_ = std::string(temp) + "vl-prompt-test";
-        CreateDirectoryA(path_.c_str(), nullptr);
-    }
-    ~EmptyFolder() { RemoveDirectoryA(path_.c_str()); }
-    const std::string& Path() const { return path_; }
-
-  private:
-    std::string path_;
-};
+using EmptyFolder = test::ScratchFolder;
 
 TEST(Win32Prompt, SaveDialogHookCanRefuseATypedName) {
     Win32Prompt prompt("Vistaloom Test");

@@ -5,6 +5,7 @@
 #include "desktop_rules.h"
 #include "scripted_prompt.h"
 #include "sec_jpeg.h"
+#include "support/waits.h"
 #include "win_test_support.h"
 
 namespace {
@@ -192,25 +193,20 @@ TEST(CaptureScreen, ImageHoldsWhatIsOnTheScreen) {
     HWND window = CreateWindowExA(WS_EX_TOPMOST, "ImageCaptureTest", "", WS_POPUP | WS_VISIBLE, 40,
                                   50, 120, 80, nullptr, nullptr, windowClass.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
-    // Other tests may show their own windows on the same display meanwhile: a few tries, each
-    // bringing ours to the top first.
+    // Until Wine has put our window on the display, and in case another program's window comes
+    // over it meanwhile, each look brings ours to the top first.
     SECDib image;
-    bool seen = false;
-    for (int attempt = 0; attempt < 10 && !seen; ++attempt) {
+    int captured = 0;
+    const bool seen = vl::test::PumpUntil([&] {
         SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
         UpdateWindow(window);
-        MSG message;
-        for (int i = 0; i < 10; ++i) {
-            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageA(&message);
-            Sleep(10);
-        }
-        ASSERT_EQ(vl::CaptureScreen(image), 1);
-        const vl::PictureSize screen = vl::ScreenSize();
-        ASSERT_EQ(image.Width(), screen.width);
-        ASSERT_EQ(image.Height(), screen.height);
-        seen = ShowsOurWindow(image);
-    }
+        captured = vl::CaptureScreen(image);
+        return captured == 1 && ShowsOurWindow(image);
+    });
+    EXPECT_EQ(captured, 1);
+    const vl::PictureSize screen = vl::ScreenSize();
+    EXPECT_EQ(image.Width(), screen.width);
+    EXPECT_EQ(image.Height(), screen.height);
     DestroyWindow(window);
     UnregisterClassA("ImageCaptureTest", windowClass.hInstance);
     DeleteObject(windowClass.hbrBackground);

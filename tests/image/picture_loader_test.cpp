@@ -8,6 +8,7 @@
 #include "picture_loader.h"
 #include "scene/messages.h"
 #include "scripted_prompt.h"
+#include "sec_file_system.h"
 #include "win_test_support.h"
 
 namespace {

@@ -18,6 +18,9 @@
 #include "package_test_support.h"
 #include "program_process.h"
 #include "run_cli.h"
+#include "support/scratch_folder.h"
+#include "support/screen.h"
+#include "support/top_windows.h"
 
 namespace vl {
 namespace {
@@ -40,26 +43,9 @@ const char kSceneJson[] = R"({
   ]
 })";
 
-std::string TextOf(HWND window) {
-    char text[512] = "";
-    GetWindowTextA(window, text, sizeof(text));
-    return text;
-}
-
-BOOL CALLBACK CollectStaticText(HWND child, LPARAM parameter) {
-    char className[32] = "";
-    GetClassNameA(child, className, sizeof(className));
-    if (lstrcmpiA(className, "Static") == 0 && !TextOf(child).empty())
-        *reinterpret_cast<std::string*>(parameter) += TextOf(child);
-    return TRUE;
-}
-
-// The message text of a message box.
-std::string MessageText(HWND box) {
-    std::string text;
-    EnumChildWindows(box, &CollectStaticText, reinterpret_cast<LPARAM>(&text));
-    return text;
-}
+using test::MessageBoxText;
+using test::PumpUntil;
+using test::TextOf;
 
 void Click(HWND dialog, int id) {
     // Posted: the click may open a message box, which must not block the test.
@@ -182,26 +168,20 @@ std::string SystemFolder() {
 // The text of a file that another process writes whole, once it is there; empty when it has not
 // come within timeoutMs.
 std::string WaitForFileText(const std::string& path, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (!ptest::Exists(path)) {
-        if (GetTickCount() - start > timeoutMs)
-            return std::string();
-        Sleep(20);
-    }
+    if (!PumpUntil([&path] { return ptest::Exists(path); }, timeoutMs))
+        return std::string();
     const Bytes bytes = ReadBytes(path);
     return std::string(bytes.begin(), bytes.end());
 }
 
 bool ScreenMostlyIs(COLORREF colour) {
-    HDC screen = GetDC(nullptr);
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     int matching = 0;
     for (int i = 1; i <= 9; ++i) {
-        if (GetPixel(screen, width * i / 10, height * (10 - i) / 10) == colour)
+        if (test::ScreenPixel(width * i / 10, height * (10 - i) / 10) == colour)
             ++matching;
     }
-    ReleaseDC(nullptr, screen);
     return matching >= 8;
 }
 
@@ -247,7 +227,7 @@ class InstallerEndToEnd : public ::testing::Test {
         Click(dialog, IDC_INSTALL);
         HWND box = ferrule.WaitForWindow("#32770", name.c_str(), kTimeoutMs);
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(MessageText(box), message);
+        EXPECT_EQ(MessageBoxText(box), message);
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         DWORD code = 99;
         ASSERT_TRUE(ferrule.WaitForExit(kTimeoutMs, &code)) << "the dialog closes after it";
@@ -318,7 +298,7 @@ TEST_F(InstallerEndToEnd, InstallCopiesTheSaverOpensTheControlPanelOnItAndRefuse
     Click(dialog, IDC_INSTALL);
     HWND box = second.WaitForWindow("#32770", name_.c_str(), kTimeoutMs);
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageText(box),
+    EXPECT_EQ(MessageBoxText(box),
               "Can not install screen saver!\nFile already exist in System folder!");
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     DWORD code = 99;
@@ -353,29 +333,10 @@ TEST_F(InstallerEndToEnd, AnInstallerTooLargeToHoldSaysThereIsNotEnoughMemory) {
     ExpectInstallFails(huge, "Huge", "No enough memory.");
 }
 
-// Points the temporary folder of programs started meanwhile somewhere else.
-class TemporaryFolderOverride {
-  public:
-    explicit TemporaryFolderOverride(const std::string& folder) {
-        for (const char* name : {"TMP", "TEMP"}) {
-            char value[MAX_PATH] = "";
-            const DWORD length = GetEnvironmentVariableA(name, value, MAX_PATH);
-            old_.push_back(length > 0 && length < MAX_PATH ? value : "");
-            SetEnvironmentVariableA(name, folder.c_str());
-        }
-    }
-    ~TemporaryFolderOverride() {
-        SetEnvironmentVariableA("TMP", old_[0].empty() ? nullptr : old_[0].c_str());
-        SetEnvironmentVariableA("TEMP", old_[1].empty() ? nullptr : old_[1].c_str());
-    }
-
-  private:
-    std::vector<std::string> old_;
-};
-
 TEST_F(InstallerEndToEnd, WithoutATemporaryFileNothingRunsAndTheDialogStays) {
     DeleteFileA(Installed().c_str());
-    TemporaryFolderOverride missing(*folder_ / "no such folder");
+    // The installer's temporary folder is one that does not exist.
+    test::TemporaryFolderOverride missing(*folder_ / "no such folder");
     const FILETIME since = Now();
     ProgramProcess ferrule(installer_, "");
     HWND dialog = Start(ferrule);
@@ -384,10 +345,9 @@ TEST_F(InstallerEndToEnd, WithoutATemporaryFileNothingRunsAndTheDialogStays) {
         Click(dialog, button);
         HWND box = ferrule.WaitForWindow("#32770", name_.c_str(), kTimeoutMs);
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(MessageText(box), "Failed to make temporary SCR file.");
+        EXPECT_EQ(MessageBoxText(box), "Failed to make temporary SCR file.");
         PostMessageA(box, WM_COMMAND, IDOK, 0);
-        for (int i = 0; i < 200 && IsWindow(box); ++i)
-            Sleep(25);
+        EXPECT_TRUE(test::WaitUntilGone(box));
         EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog stays for Cancel";
     }
     EXPECT_EQ(NamesOf(ChildrenOf(ferrule.Id(), since)), "") << "nothing was started";
@@ -433,14 +393,14 @@ TEST_F(InstallerEndToEnd, PreviewRunsTheExtractedSaverFullScreenAndTheDialogStay
 
     // The preview is a child process running "SCR....tmp.SCR".
     std::vector<ProcessInfo> previews;
-    for (int i = 0; i < 200 && previews.empty(); ++i) {
+    PumpUntil([&] {
         for (const ProcessInfo& child : ChildrenOf(ferrule.Id(), since)) {
             const std::string& exe = child.exe;
             if (exe.size() > 8 && exe.compare(exe.size() - 8, 8, ".tmp.SCR") == 0)
                 previews.push_back(child);
         }
-        Sleep(25);
-    }
+        return !previews.empty();
+    });
     ASSERT_EQ(previews.size(), 1u);
     EXPECT_EQ(previews[0].exe.compare(0, 3, "SCR"), 0);
 
@@ -448,18 +408,11 @@ TEST_F(InstallerEndToEnd, PreviewRunsTheExtractedSaverFullScreenAndTheDialogStay
     ProcessHandle preview(OpenProcess(SYNCHRONIZE, FALSE, previews[0].id));
     ASSERT_TRUE(preview);
     HWND run = nullptr;
-    for (int i = 0; i < 600 && !run; ++i) {
-        run = ScreenWindowOf(previews[0].id);
-        Sleep(25);
-    }
+    PumpUntil([&] { return (run = ScreenWindowOf(previews[0].id)) != nullptr; }, 15000);
     ASSERT_NE(run, nullptr) << "no topmost full-screen window";
     // The scene clears the screen to red.
-    bool red = false;
-    for (int i = 0; i < 200 && !red; ++i) {
-        red = ScreenMostlyIs(RGB(255, 0, 0));
-        Sleep(25);
-    }
-    EXPECT_TRUE(red) << "the preview shows the scene";
+    EXPECT_TRUE(PumpUntil([] { return ScreenMostlyIs(RGB(255, 0, 0)); }))
+        << "the preview shows the scene";
 
     // While it runs, its runnable copy is there and the plain temporary file is gone.
     std::vector<std::string> extracted = ExtractedFiles();
@@ -474,7 +427,7 @@ TEST_F(InstallerEndToEnd, PreviewRunsTheExtractedSaverFullScreenAndTheDialogStay
 
     // A key ends the preview; the installer is still there.
     PostMessageA(run, WM_KEYDOWN, 'A', 1);
-    EXPECT_EQ(WaitForSingleObject(preview.Get(), kTimeoutMs), WAIT_OBJECT_0);
+    EXPECT_TRUE(test::PumpUntilSignalled(preview.Get(), kTimeoutMs));
     EXPECT_TRUE(IsWindowVisible(dialog));
 
     Click(dialog, IDCANCEL);

@@ -15,15 +15,6 @@
 namespace vl::testing {
 namespace {
 
-std::string WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    DWORD written = 0;
-    if (!bytes.empty())
-        ::WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    return path;
-}
-
 std::vector<std::uint8_t> ReadBack(const std::string& path) {
     std::vector<std::uint8_t> bytes(1 << 16);
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -39,7 +30,7 @@ TEST(ReadWholeFile, ReadsEveryByte) {
     ScriptedPrompt prompt;
     ScopedPromptOverride scope(prompt);
     const std::vector<std::uint8_t> bytes = {'R', 'I', 'F', 'F', 0, 1, 2, 255};
-    const std::string path = WriteFile(folder.Path() + "\\sound.wav", bytes);
+    const std::string path = folder.Write("sound.wav", bytes);
 
     const FileBlock block = ReadWholeFile(path);
     EXPECT_TRUE(block.read);
@@ -51,7 +42,7 @@ TEST(ReadWholeFile, EmptyFileIsReadAsNoBytes) {
     PrivateTempFolder folder;
     ScriptedPrompt prompt;
     ScopedPromptOverride scope(prompt);
-    const FileBlock block = ReadWholeFile(WriteFile(folder.Path() + "\\empty.wav", {}));
+    const FileBlock block = ReadWholeFile(folder.Write("empty.wav", {}));
     EXPECT_TRUE(block.read);
     EXPECT_TRUE(block.bytes.empty());
     EXPECT_TRUE(prompt.Shown().empty());
@@ -61,7 +52,7 @@ TEST(ReadWholeFile, MissingFileShowsItsPathAndTheMessage) {
     PrivateTempFolder folder;
     ScriptedPrompt prompt;
     ScopedPromptOverride scope(prompt);
-    const std::string path = folder.Path() + "\\gone.avi";
+    const std::string path = folder.Path("gone.avi");
 
     const FileBlock block = ReadWholeFile(path);
     EXPECT_FALSE(block.read);
@@ -76,7 +67,7 @@ TEST(ReadWholeFile, FileOpenElsewhereWithoutSharingCannotBeRead) {
     PrivateTempFolder folder;
     ScriptedPrompt prompt;
     ScopedPromptOverride scope(prompt);
-    const std::string path = WriteFile(folder.Path() + "\\busy.wav", {1, 2, 3});
+    const std::string path = folder.Write("busy.wav", {1, 2, 3});
     FileHandle holder(
         CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(holder.Valid());
@@ -109,9 +100,7 @@ TEST(WriteTempDataFile, WritesTheBlockToANewSsdFileInTheTemporaryFolder) {
 
 TEST(WriteTempDataFile, MissingTemporaryFolderShowsTheMessageAndLeavesNothing) {
     PrivateTempFolder folder;
-    const std::string missing = folder.Path() + "\\no such folder";
-    SetEnvironmentVariableA("TMP", missing.c_str());
-    SetEnvironmentVariableA("TEMP", missing.c_str());
+    test::TemporaryFolderOverride missing(folder.Path("no such folder"));
     ScriptedPrompt prompt;
     ScopedPromptOverride scope(prompt);
     const std::uint8_t byte = 1;

@@ -12,7 +12,7 @@
 #include "engine/media/preview_avi_dialog.h"
 #include "engine/media/set_media.h"
 #include "engine/media/video_window.h"
-#include "handles.h"
+#include "engine/media/wait_video_window.h"
 #include "player_support.h"
 #include "scripted_prompt.h"
 #include "tiny_media.h"
@@ -38,11 +38,25 @@ int CountEnding(const std::vector<std::string>& files, const std::string& ending
     return count;
 }
 
-void WriteBytes(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    FileHandle file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    DWORD written = 0;
-    WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+// The frame the open video shows.
+DWORD VideoPosition(UINT device) {
+    MCI_STATUS_PARMS status = {};
+    status.dwItem = MCI_STATUS_POSITION;
+    if (mciSendCommandA(device, MCI_STATUS, MCI_STATUS_ITEM, reinterpret_cast<DWORD_PTR>(&status)))
+        return 0;
+    return static_cast<DWORD>(status.dwReturn);
+}
+
+// Waits until the playing video has gone past a later frame and then shows an earlier one.
+bool ComesRound(UINT device) {
+    DWORD furthest = 0;
+    return PumpUntil([&] {
+        const DWORD position = VideoPosition(device);
+        if (position < furthest)
+            return true;
+        furthest = position;
+        return false;
+    });
 }
 
 TEST(SoundFlags, AreTheDocumentedCombinations) {
@@ -54,8 +68,7 @@ TEST(SoundFlags, AreTheDocumentedCombinations) {
 
 TEST(VideoWindow, CommandsOpenPlaceShowStopAndCloseTheVideo) {
     PrivateTempFolder folder;
-    const std::string file = folder.Path() + "\\clip.avi";
-    WriteBytes(file, ShortVideo());
+    const std::string file = folder.Write("clip.avi", ShortVideo());
     PreviewWindows windows;
     VideoWindow video;
     ASSERT_TRUE(video.Create(windows.view.Handle()));
@@ -77,7 +90,8 @@ TEST(VideoWindow, CommandsOpenPlaceShowStopAndCloseTheVideo) {
     EXPECT_EQ(rect.top, 30);
     EXPECT_EQ(rect.right - rect.left, kWidth);
     EXPECT_EQ(rect.bottom - rect.top, kHeight);
-    PumpFor(300);  // longer than the video: it repeats
+    // Longer than the video: it comes round to its start again.
+    EXPECT_TRUE(ComesRound(video.DeviceId()));
 
     VideoWindow::Command(hwnd, VideoWindow::kStop);
     EXPECT_FALSE(IsWindowVisible(hwnd));
@@ -90,8 +104,7 @@ TEST(VideoWindow, CommandsOpenPlaceShowStopAndCloseTheVideo) {
 
 TEST(VideoWindow, DestructionClosesAnOpenVideo) {
     PrivateTempFolder folder;
-    const std::string file = folder.Path() + "\\clip.avi";
-    WriteBytes(file, ShortVideo());
+    const std::string file = folder.Write("clip.avi", ShortVideo());
     PreviewWindows windows;
     VideoWindow video;
     ASSERT_TRUE(video.Create(windows.view.Handle()));
@@ -202,7 +215,11 @@ TEST(MediaInScene, StopDuringAVideoWithWaitEndsItAtOnce) {
     CSceneThread thread(windows.view, &times, ScenePlay{list, {}, &drawing});
     ASSERT_TRUE(thread.Start(0));
     ASSERT_TRUE(PumpUntil([&] { return CountEnding(folder.Files(), ".avi") == 1; }));
-    PumpFor(300);
+    // The player plays it inside a window of its own, until the end or Stop.
+    ASSERT_TRUE(PumpUntil([&] {
+        HWND child = GetDlgItem(windows.view.Handle(), WaitVideoWindow::kControlId);
+        return child && IsWindowVisible(child);
+    })) << "the video plays";
 
     const DWORD start = GetTickCount();
     thread.Stop();
@@ -237,10 +254,8 @@ TEST(SetMedia, ReadsTheFileAndTakesTheKindFromTheExtensionInAnyCase) {
     ScriptedPrompt prompt;
     ScopedPromptOverride scope(prompt);
     const std::vector<std::uint8_t> bytes = ShortVideo();
-    const std::string upper = folder.Path() + "\\CLIP.AVI";
-    WriteBytes(upper, bytes);
-    const std::string wave = folder.Path() + "\\tone.wav";
-    WriteBytes(wave, TinyWave(10));
+    const std::string upper = folder.Write("CLIP.AVI", bytes);
+    const std::string wave = folder.Write("tone.wav", TinyWave(10));
 
     MultimediaEntry media;
     EXPECT_EQ(SetMedia(media, upper), 1);
@@ -258,12 +273,11 @@ TEST(SetMedia, UnreadableFileLeavesTheObjectWithoutData) {
     PrivateTempFolder folder;
     ScriptedPrompt prompt;
     ScopedPromptOverride scope(prompt);
-    const std::string wave = folder.Path() + "\\tone.wav";
-    WriteBytes(wave, TinyWave(10));
+    const std::string wave = folder.Write("tone.wav", TinyWave(10));
     MultimediaEntry media;
     ASSERT_EQ(SetMedia(media, wave), 1);
 
-    const std::string missing = folder.Path() + "\\gone.wav";
+    const std::string missing = folder.Path("gone.wav");
     EXPECT_EQ(SetMedia(media, missing), 0);
     EXPECT_TRUE(media.data.empty());
     EXPECT_EQ(prompt.Texts(), std::vector<std::string>{missing + "\nCannot be read data."});
@@ -295,8 +309,7 @@ class ObservedPreviewAvi : public PreviewAviDialog {
 
 TEST(PreviewAviDialog, LoopsTheVideoInAFrameSizedToItAndClosesIt) {
     PrivateTempFolder folder;
-    const std::string file = folder.Path() + "\\clip.avi";
-    WriteBytes(file, ShortVideo());
+    const std::string file = folder.Write("clip.avi", ShortVideo());
     ObservedPreviewAvi dialog;
     dialog.fileName = file;
 

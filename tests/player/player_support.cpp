@@ -1,7 +1,5 @@
 #include "player_support.h"
 
-#include <algorithm>
-
 #include "scene/portable_preparer.h"
 
 namespace vl::testing {
@@ -9,33 +7,7 @@ namespace {
 
 constexpr char kParentClass[] = "VlPlayerTestParent";
 
-std::string Environment(const char* name) {
-    char value[MAX_PATH] = "";
-    const DWORD length = GetEnvironmentVariableA(name, value, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? value : "";
-}
-
 }  // namespace
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > timeoutMs)
-            return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
-    return true;
-}
-
-void PumpFor(DWORD ms) {
-    const DWORD start = GetTickCount();
-    PumpUntil([&] { return GetTickCount() - start >= ms; }, ms + 1000);
-}
 
 PreviewWindows::PreviewWindows() {
     WindowClass windowClass = {};
@@ -93,42 +65,6 @@ PlayEntry& AddPlay(EntryList& list, MultimediaEntry& media, bool wait, std::uint
     play.params.mode.videoX = 10;
     play.params.mode.videoY = 20;
     return play;
-}
-
-PrivateTempFolder::PrivateTempFolder()
-    : oldTmp_(Environment("TMP")), oldTemp_(Environment("TEMP")) {
-    char base[MAX_PATH];
-    GetTempPathA(MAX_PATH, base);
-    char unique[MAX_PATH];
-    GetTempFileNameA(base, "plt", 0, unique);
-    DeleteFileA(unique);
-    path_ = unique;
-    CreateDirectoryA(path_.c_str(), nullptr);
-    SetEnvironmentVariableA("TMP", path_.c_str());
-    SetEnvironmentVariableA("TEMP", path_.c_str());
-}
-
-PrivateTempFolder::~PrivateTempFolder() {
-    SetEnvironmentVariableA("TMP", oldTmp_.empty() ? nullptr : oldTmp_.c_str());
-    SetEnvironmentVariableA("TEMP", oldTemp_.empty() ? nullptr : oldTemp_.c_str());
-    for (const std::string& name : Files())
-        DeleteFileA((path_ + "\\" + name).c_str());
-    RemoveDirectoryA(path_.c_str());
-}
-
-std::vector<std::string> PrivateTempFolder::Files() const {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(found.cFileName);
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 RunResult PlayToEnd(PreviewWindows& windows, EntryList& list, IEntryDrawing& drawing,

@@ -19,14 +19,15 @@
 #include "engine/player/scene_thread.h"
 #include "scene/entries.h"
 #include "scene/entry_list.h"
+#include "support/scratch_folder.h"
+#include "support/waits.h"
 #include "window.h"
 
 namespace vl::testing {
 
-// Runs this thread's messages until `done` holds or timeoutMs passes; returns done().
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000);
-// Runs this thread's messages for ms milliseconds.
-void PumpFor(DWORD ms);
+// The waits of the shared test support, by their short names here.
+using test::HoldsFor;
+using test::PumpUntil;
 
 // A top-level window with a CClientTestWnd filling it, counting the finished notifications.
 class PreviewWindows : public Window {
@@ -74,15 +75,18 @@ PlayEntry& AddPlay(EntryList& list, MultimediaEntry& media, bool wait, std::uint
 // Points the process's temporary folder (TMP and TEMP) at a new empty folder for its lifetime.
 class PrivateTempFolder {
   public:
-    PrivateTempFolder();
-    ~PrivateTempFolder();
-    const std::string& Path() const { return path_; }
+    const std::string& Path() const { return folder_.Path(); }
+    std::string Path(const std::string& file) const { return folder_.Path(file); }
+    // Writes the file in the folder; returns its path.
+    std::string Write(const std::string& file, const std::vector<std::uint8_t>& bytes) const {
+        return folder_.Write(file, bytes);
+    }
     // Names of the files in it, sorted.
-    std::vector<std::string> Files() const;
+    std::vector<std::string> Files() const { return folder_.Files(); }
 
   private:
-    std::string path_;
-    std::string oldTmp_, oldTemp_;
+    test::ScratchFolder folder_;
+    test::TemporaryFolderOverride override_{folder_.Path()};
 };
 
 // Starts a thread on the windows' view and pumps messages until its finished notification.

@@ -142,15 +142,13 @@ TEST(SceneThread, StepModePausesAfterEachVisibleStepAndContinues) {
     ASSERT_TRUE(thread.Start(1));
 
     ASSERT_TRUE(WaitForPause(thread));
-    PumpFor(150);
-    EXPECT_EQ(drawing.shows, 1);  // held in the pause
+    EXPECT_TRUE(HoldsFor([&] { return drawing.shows == 1; })) << "held in the pause";
 
     // Step: one more visible step, then the next pause.
     thread.Continue();
     ASSERT_TRUE(PumpUntil([&] { return drawing.shows == 2; }));
     ASSERT_TRUE(WaitForPause(thread));
-    PumpFor(100);
-    EXPECT_EQ(drawing.shows, 2);
+    EXPECT_TRUE(HoldsFor([&] { return drawing.shows == 2; }));
 
     // Go: step mode off, and the scene runs to its end.
     thread.SetStepMode(0);
@@ -178,8 +176,7 @@ TEST(SceneThread, GoGivenWhileAnEntryRunsLetsTheNextPausePass) {
 
     ASSERT_TRUE(PumpUntil([&] { return drawing.shows == 2; }));
     ASSERT_TRUE(WaitForPause(thread));
-    PumpFor(100);
-    EXPECT_EQ(drawing.shows, 2);
+    EXPECT_TRUE(HoldsFor([&] { return drawing.shows == 2; }));
     thread.Stop();
 }
 
@@ -192,8 +189,7 @@ TEST(SceneThread, StopDuringAWaitEndsTheThreadWithinASlice) {
     std::uint32_t times = 0;
     CSceneThread thread(windows.view, &times, ScenePlay{list, {100, 100}, &drawing});
     ASSERT_TRUE(thread.Start(0));
-    PumpFor(250);
-    ASSERT_FALSE(thread.HasEnded());
+    ASSERT_TRUE(HoldsFor([&] { return !thread.HasEnded(); })) << "held in the Wait";
 
     const DWORD took = MillisecondsOf([&] { thread.Stop(); });
     EXPECT_LT(took, 1000u);  // far below the 30 s of the Wait
@@ -248,7 +244,6 @@ TEST(SceneThread, ClsWhileStopWaitsCannotDeadlock) {
     std::uint32_t times = 0;
     CSceneThread thread(windows.view, &times, ScenePlay{list, {}, &drawing});
     ASSERT_TRUE(thread.Start(0));
-    PumpFor(200);
     // The player is repainting through this thread over and over; Stop must serve those
     // repaints while it waits, or both threads wait for each other for ever.
     for (int i = 0; i < 20; ++i) {

@@ -1,40 +1,10 @@
 #include "program_process.h"
 
-#include <cstring>
 #include <vector>
 
+#include "support/top_windows.h"
+
 namespace vl {
-namespace {
-
-struct Search {
-    DWORD process;
-    const char* className;
-    const char* title;
-    HWND found;
-};
-
-BOOL CALLBACK Visit(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<Search*>(parameter);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process != search->process || !IsWindowVisible(window))
-        return TRUE;
-    char text[256] = "";
-    if (search->className) {
-        GetClassNameA(window, text, sizeof(text));
-        if (std::strcmp(text, search->className) != 0)
-            return TRUE;
-    }
-    if (search->title) {
-        GetWindowTextA(window, text, sizeof(text));
-        if (std::strcmp(text, search->title) != 0)
-            return TRUE;
-    }
-    search->found = window;
-    return FALSE;
-}
-
-}  // namespace
 
 std::string WindowsPath(const std::string& hostPath) {
     std::string path = hostPath;
@@ -73,23 +43,19 @@ ProgramProcess::~ProgramProcess() {
 
 HWND ProgramProcess::WaitForWindow(const char* className, const char* title,
                                    DWORD timeoutMs) const {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        Search search{id_, className, title, nullptr};
-        EnumWindows(&Visit, reinterpret_cast<LPARAM>(&search));
-        if (search.found)
-            return search.found;
-        if (GetTickCount() - start > timeoutMs)
-            return nullptr;
-        Sleep(25);
-    }
+    return test::WaitForTopWindow(id_, className, title, timeoutMs);
 }
 
 bool ProgramProcess::WaitForExit(DWORD timeoutMs, DWORD* code) {
-    if (!process_ || WaitForSingleObject(process_.Get(), timeoutMs) != WAIT_OBJECT_0)
+    if (!process_ || !test::PumpUntilSignalled(process_.Get(), timeoutMs))
         return false;
     GetExitCodeProcess(process_.Get(), code);
     return true;
+}
+
+bool ProgramProcess::KeepsRunning(DWORD ms) {
+    DWORD code = 0;
+    return process_ && !WaitForExit(ms, &code);
 }
 
 }  // namespace vl

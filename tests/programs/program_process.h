@@ -6,6 +6,7 @@
 #include <string>
 
 #include "handles.h"
+#include "support/waits.h"
 
 namespace vl {
 
@@ -22,9 +23,14 @@ class ProgramProcess {
     bool Started() const { return process_.Valid(); }
     DWORD Id() const { return id_; }
     // A visible top-level window of the process whose class (when given) and title match.
-    HWND WaitForWindow(const char* className, const char* title, DWORD timeoutMs = 10000) const;
-    // True when the process ended within timeoutMs; its exit code goes to *code.
+    HWND WaitForWindow(const char* className, const char* title,
+                       DWORD timeoutMs = test::kDeadlineMs) const;
+    // True when the process ended within timeoutMs; its exit code goes to *code. Serves this
+    // thread's messages meanwhile (the program may send to the test's windows).
     bool WaitForExit(DWORD timeoutMs, DWORD* code);
+    // True when the process still runs once ms has passed: how a test tells that the program
+    // ignored what the test just did (test::kReactionTimeMs unless the event needs longer).
+    bool KeepsRunning(DWORD ms = test::kReactionTimeMs);
 
   private:
     ProcessHandle process_;

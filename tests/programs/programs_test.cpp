@@ -10,17 +10,14 @@
 #include "program_paths.h"
 #include "program_process.h"
 #include "runtime/glint_resources.h"
+#include "support/top_windows.h"
 
 namespace vl {
 namespace {
 
 const DWORD kExitTimeoutMs = 5000;
 
-std::string TextOf(HWND window) {
-    char text[256] = "";
-    GetWindowTextA(window, text, sizeof(text));
-    return text;
-}
+using test::TextOf;
 
 // Resources of a built program, read without running it.
 class ProgramResources {
@@ -161,9 +158,7 @@ TEST(FerruleProgram, SystemMenuCommandOpensTheAboutBox) {
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(GetParent(about), dialog);
     PostMessageA(about, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    for (int i = 0; i < 100 && IsWindow(about); ++i)
-        Sleep(20);
-    EXPECT_FALSE(IsWindow(about));
+    EXPECT_TRUE(test::WaitUntilGone(about));
     EXPECT_TRUE(IsWindowVisible(dialog)) << "the installer stays after the about box";
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     DWORD code = 99;

@@ -15,6 +15,9 @@
 #include "program_process.h"
 #include "registry_sandbox.h"
 #include "scene/entries.h"
+#include "support/input.h"
+#include "support/screen.h"
+#include "support/top_windows.h"
 
 namespace vl {
 namespace {
@@ -52,11 +55,8 @@ class RunningSaver {
     }
     HWND Window() const { return window_; }
     ProgramProcess& Process() { return process_; }
-    // True while the process goes on for ms.
-    bool StillRunningAfter(DWORD ms) {
-        DWORD code = 0;
-        return !process_.WaitForExit(ms, &code);
-    }
+    // True when the run goes on: it ignored what the test just did.
+    bool KeepsRunning(DWORD ms = test::kReactionTimeMs) { return process_.KeepsRunning(ms); }
     bool Ends(DWORD* code) { return process_.WaitForExit(kExitTimeoutMs, code); }
 
   private:
@@ -83,7 +83,7 @@ class PreviewHost {
                                   nullptr, nullptr, nullptr);
         SetForegroundWindow(window_);
         SetFocus(window_);
-        test::PumpFor(100);
+        test::PumpUntil([this] { return GetForegroundWindow() == window_; });
     }
     ~PreviewHost() {
         if (IsWindow(window_))
@@ -122,7 +122,7 @@ TEST_P(GlintRunArgumentTest, ShowsTheScenesPicturesWhereTheScenePutsThem) {
     EXPECT_EQ(GetForegroundWindow(), saver.Window());
 
     // The scene has ended; its last frame stays until the user comes back.
-    EXPECT_TRUE(saver.StillRunningAfter(300));
+    EXPECT_TRUE(saver.KeepsRunning());
     test::PressKey('A');
     DWORD code = 99;
     ASSERT_TRUE(saver.Ends(&code));
@@ -137,8 +137,7 @@ class GlintDefaultExitTest : public ::testing::Test {
         path_ = MakeTwoPictureSaver("defaults.scr");
         ASSERT_FALSE(path_.empty());
         // The pointer rests where the run will find it.
-        test::MovePointerTo(500, 400);
-        test::PumpFor(100);
+        ASSERT_TRUE(test::MovePointerTo(500, 400));
     }
     test::RegistrySandbox sandbox_;
     std::string path_;
@@ -147,9 +146,9 @@ class GlintDefaultExitTest : public ::testing::Test {
 TEST_F(GlintDefaultExitTest, TheFirstPositionIsKeptAndAMoveElsewhereEnds) {
     RunningSaver saver(path_, "/s");
     ASSERT_TRUE(saver.Started());
-    test::MovePointerTo(500, 400);
-    EXPECT_TRUE(saver.StillRunningAfter(400)) << "the pointer did not move";
-    test::MovePointerTo(530, 410);
+    ASSERT_TRUE(test::MovePointerTo(500, 400));
+    EXPECT_TRUE(saver.KeepsRunning()) << "the pointer did not move";
+    ASSERT_TRUE(test::MovePointerTo(530, 410));
     DWORD code = 99;
     ASSERT_TRUE(saver.Ends(&code));
     EXPECT_EQ(code, 0u);
@@ -178,7 +177,7 @@ TEST_F(GlintDefaultExitTest, SystemCloseIsSwallowed) {
     ASSERT_TRUE(saver.Started());
     PostMessageA(saver.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
     PostMessageA(saver.Window(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
-    EXPECT_TRUE(saver.StillRunningAfter(400));
+    EXPECT_TRUE(saver.KeepsRunning());
     EXPECT_TRUE(IsWindow(saver.Window()));
 }
 
@@ -188,20 +187,19 @@ TEST(GlintEscapeOnlyTest, OnlyEscEndsTheRun) {
     ASSERT_TRUE(test::WriteDword(HKEY_CURRENT_USER, test::kGlintSettingsKey, "Escape", 1));
     const std::string path = MakeTwoPictureSaver("escape.scr");
     ASSERT_FALSE(path.empty());
-    test::MovePointerTo(500, 400);
+    ASSERT_TRUE(test::MovePointerTo(500, 400));
     RunningSaver saver(path, "/s");
     ASSERT_TRUE(saver.Started());
 
-    for (const WORD key : {WORD{'A'}, WORD{VK_SPACE}, WORD{VK_RETURN}, WORD{VK_F1}}) {
+    for (const WORD key : {WORD{'A'}, WORD{VK_SPACE}, WORD{VK_RETURN}, WORD{VK_F1}})
         test::PressKey(key);
-        EXPECT_TRUE(saver.StillRunningAfter(250)) << "key " << key;
-    }
-    test::MovePointerTo(200, 150);
-    test::MovePointerTo(600, 450);
-    EXPECT_TRUE(saver.StillRunningAfter(250)) << "mouse moves";
+    EXPECT_TRUE(saver.KeepsRunning()) << "keys A, Space, Enter, F1";
+    ASSERT_TRUE(test::MovePointerTo(200, 150));
+    ASSERT_TRUE(test::MovePointerTo(600, 450));
+    EXPECT_TRUE(saver.KeepsRunning()) << "mouse moves";
     test::ClickLeft();
     test::ClickRight();
-    EXPECT_TRUE(saver.StillRunningAfter(250)) << "clicks";
+    EXPECT_TRUE(saver.KeepsRunning()) << "clicks";
     ASSERT_TRUE(test::ScreenShows(kTwoPictures, 1000)) << "the scene is still on the screen";
 
     test::PressKey(VK_ESCAPE);
@@ -227,8 +225,7 @@ class GlintChosenExitTest : public ::testing::Test {
         ASSERT_TRUE(test::WriteDword(HKEY_CURRENT_USER, test::kGlintSettingsKey, event, 1));
         path_ = MakeTwoPictureSaver("chosen.scr");
         ASSERT_FALSE(path_.empty());
-        test::MovePointerTo(500, 400);
-        test::PumpFor(100);
+        ASSERT_TRUE(test::MovePointerTo(500, 400));
     }
     test::RegistrySandbox sandbox_;
     std::string path_;
@@ -239,9 +236,10 @@ TEST_F(GlintChosenExitTest, DoubleClickEndsWhereASingleClickDoesNot) {
     RunningSaver saver(path_, "/s");
     ASSERT_TRUE(saver.Started());
     test::ClickLeft();
-    EXPECT_TRUE(saver.StillRunningAfter(GetDoubleClickTime() + 300));
+    // Past the double-click time: the next click starts a pair of its own.
+    EXPECT_TRUE(saver.KeepsRunning(GetDoubleClickTime() + test::kReactionTimeMs));
     test::PressKey('A');
-    EXPECT_TRUE(saver.StillRunningAfter(200));
+    EXPECT_TRUE(saver.KeepsRunning());
     test::ClickLeft();
     test::ClickLeft();
     DWORD code = 99;
@@ -255,8 +253,8 @@ TEST_F(GlintChosenExitTest, MouseMoveEndsWhereAKeyDoesNot) {
     ASSERT_TRUE(saver.Started());
     test::PressKey(VK_ESCAPE);
     test::ClickLeft();
-    EXPECT_TRUE(saver.StillRunningAfter(300));
-    test::MovePointerTo(480, 390);
+    EXPECT_TRUE(saver.KeepsRunning());
+    ASSERT_TRUE(test::MovePointerTo(480, 390));
     DWORD code = 99;
     ASSERT_TRUE(saver.Ends(&code));
     EXPECT_EQ(code, 0u);
@@ -267,7 +265,7 @@ TEST_F(GlintChosenExitTest, LosingTheActivationEnds) {
     RunningSaver saver(path_, "/s");
     ASSERT_TRUE(saver.Started());
     test::PressKey('A');
-    EXPECT_TRUE(saver.StillRunningAfter(300));
+    EXPECT_TRUE(saver.KeepsRunning());
     // Another application comes to the front.
     PreviewHost other;
     SetForegroundWindow(other.Window());
@@ -319,9 +317,7 @@ TEST(GlintPayloadTest, APictureThatCannotBeLoadedIsReportedAndEndsTheRun) {
     ASSERT_TRUE(glint.Started());
     HWND box = glint.WaitForWindow("#32770", "Screen Saver");
     ASSERT_NE(box, nullptr);
-    char text[256] = "";
-    GetWindowTextA(GetDlgItem(box, 0xFFFF), text, sizeof(text));
-    EXPECT_STREQ(text, "broken.bmp\ncannot be loaded.");
+    EXPECT_EQ(test::MessageBoxText(box), "broken.bmp\ncannot be loaded.");
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     DWORD code = 99;
     ASSERT_TRUE(glint.WaitForExit(kExitTimeoutMs, &code));
@@ -462,13 +458,12 @@ std::vector<std::uint8_t> RedOverGreenPreview() {
 }
 
 HWND WaitForPreviewChild(HWND parent) {
-    for (int i = 0; i < 250; ++i) {
-        HWND child = FindWindowExA(parent, nullptr, "GlintPreviewWindow", nullptr);
-        if (child && IsWindowVisible(child))
-            return child;
-        test::PumpFor(20);
-    }
-    return nullptr;
+    HWND child = nullptr;
+    test::PumpUntil([&] {
+        child = FindWindowExA(parent, nullptr, "GlintPreviewWindow", nullptr);
+        return child && IsWindowVisible(child);
+    });
+    return child && IsWindowVisible(child) ? child : nullptr;
 }
 
 // The preview bitmap Glint loads from its own file.
@@ -526,10 +521,9 @@ TEST(GlintPreviewTest, AChildOverTheGivenWindowWithTheCustomPictureUntilItIsDest
     EXPECT_NE(thread.hwndFocus, child);
     EXPECT_NE(thread.hwndActive, child);
 
-    DWORD code = 99;
-    EXPECT_FALSE(glint.WaitForExit(200, &code));
+    EXPECT_TRUE(glint.KeepsRunning());
     DestroyWindow(host.Window());
-    test::PumpFor(50);
+    DWORD code = 99;
     ASSERT_TRUE(glint.WaitForExit(kExitTimeoutMs, &code));
     EXPECT_EQ(code, 0u);
 }
@@ -548,22 +542,14 @@ TEST(GlintPreviewTest, NoWindowToDrawInEndsAtOnce) {
 
 // --- Password ---------------------------------------------------------------------------------
 
-std::string MessageText(HWND box) {
-    char text[256] = "";
-    GetWindowTextA(GetDlgItem(box, 0xFFFF), text, sizeof(text));
-    return text;
-}
-
 // Waits for Glint's message box, returns its text and closes it.
 std::string AnswerMessage(ProgramProcess& glint) {
     HWND box = glint.WaitForWindow("#32770", "Screen Saver");
     if (!box)
         return "no message";
-    const std::string text = MessageText(box);
+    const std::string text = test::MessageBoxText(box);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    for (int i = 0; i < 100 && IsWindow(box); ++i)
-        Sleep(20);
-    return text;
+    return test::WaitUntilGone(box) ? text : "the message stays: " + text;
 }
 
 void Type(HWND dialog, int id, const char* text) {
@@ -633,7 +619,7 @@ TEST(GlintPasswordTest, TheRunEndsOnlyWithThePassword) {
     ASSERT_TRUE(test::WriteDword(HKEY_CURRENT_USER, test::kDesktopKey, "ScreenSaveUsePassword", 1));
     const std::string path = MakeTwoPictureSaver("locked.scr");
     ASSERT_FALSE(path.empty());
-    test::MovePointerTo(500, 400);
+    ASSERT_TRUE(test::MovePointerTo(500, 400));
     RunningSaver saver(path, "/s");
     ASSERT_TRUE(saver.Started());
 
@@ -642,17 +628,17 @@ TEST(GlintPasswordTest, TheRunEndsOnlyWithThePassword) {
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(GetWindowLongPtrA(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST);
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    EXPECT_TRUE(saver.StillRunningAfter(400));
-    EXPECT_FALSE(IsWindow(dialog));
+    EXPECT_TRUE(test::WaitUntilGone(dialog));
+    EXPECT_TRUE(saver.KeepsRunning());
 
     // Measured afresh from where the pointer is: a move elsewhere asks again.
-    test::MovePointerTo(520, 420);
+    ASSERT_TRUE(test::MovePointerTo(520, 420));
     dialog = saver.Process().WaitForWindow("#32770", "Password");
     ASSERT_NE(dialog, nullptr);
     Type(dialog, 1000, "rose");
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(AnswerMessage(saver.Process()), "The password is not correct.");
-    EXPECT_TRUE(saver.StillRunningAfter(100));
+    EXPECT_TRUE(saver.KeepsRunning());
     Type(dialog, 1000, "lily");
     PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     DWORD code = 99;

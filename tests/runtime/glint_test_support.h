@@ -1,5 +1,5 @@
-// What the end-to-end tests of Glint are made of: screen savers written from scenes built here,
-// pictures made by hand, the screen's pixels and the user's input.
+// What the end-to-end tests of Glint are made of: screen savers written from scenes built here and
+// pictures made by hand. The screen's pixels and the user's input come from tests/support.
 #pragma once
 
 #include <windows.h>
@@ -29,24 +29,5 @@ bool WriteRuntimeOnly(const std::string& path);
 
 // Where the tests put their screen savers (a Windows path ending in a backslash).
 std::string TestFolder();
-
-// The screen's pixel, read afresh.
-COLORREF ScreenPixel(int x, int y);
-// Waits up to timeoutMs for every point to show its colour, pumping this thread's messages.
-struct ExpectedPixel {
-    int x;
-    int y;
-    COLORREF colour;
-};
-bool ScreenShows(const std::vector<ExpectedPixel>& pixels, DWORD timeoutMs = 5000);
-
-// Serves this thread's windows for about ms milliseconds.
-void PumpFor(DWORD ms);
-
-// Input as the user gives it.
-void MovePointerTo(int x, int y);
-void PressKey(WORD virtualKey);
-void ClickLeft();
-void ClickRight();
 
 }  // namespace vl::test

@@ -9,19 +9,12 @@
 
 #include "glint_resources.h"
 #include "preview_window.h"
+#include "support/screen.h"
 
 namespace vl {
 namespace {
 
-void Pump(DWORD ms) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        Sleep(10);
-    } while (GetTickCount() - start < ms);
-}
+using test::ScreenPixel;
 
 class Host {
   public:
@@ -35,7 +28,7 @@ class Host {
         window_ = CreateWindowExA(WS_EX_TOPMOST, "VlTestPreviewParent", "",
                                   WS_POPUP | WS_CLIPCHILDREN | WS_VISIBLE, 20, 30, width, height,
                                   nullptr, nullptr, nullptr, nullptr);
-        Pump(50);
+        test::PumpPending();
     }
     ~Host() {
         if (IsWindow(window_))
@@ -84,13 +77,6 @@ class PreviewPicture {
     std::vector<DWORD> pixels_;
 };
 
-COLORREF ScreenPixel(int x, int y) {
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
 TEST(GlintPreviewWindowTest, DrawsTheBitmapInTheMiddleOfTheWholeClientArea) {
     const PreviewPicture picture;
     ASSERT_EQ(picture.Width(), 96);
@@ -98,7 +84,14 @@ TEST(GlintPreviewWindowTest, DrawsTheBitmapInTheMiddleOfTheWholeClientArea) {
     Host host(152, 112);
     PreviewWindow preview;
     ASSERT_TRUE(preview.Create(host.Window()));
-    Pump(100);
+    // The picture at its own size from x 28; black at both sides.
+    std::vector<test::ExpectedPixel> expected = {{20 + 27, 30 + 50, RGB(0, 0, 0)},
+                                                 {20 + 124, 30 + 50, RGB(0, 0, 0)}};
+    for (int y = 0; y < 112; y += 7) {
+        for (int x = 0; x < 96; x += 5)
+            expected.push_back({20 + 28 + x, 30 + y, picture.At(x, y)});
+    }
+    EXPECT_TRUE(test::ScreenShows(expected));
 
     RECT area;
     GetWindowRect(preview.Handle(), &area);
@@ -107,18 +100,9 @@ TEST(GlintPreviewWindowTest, DrawsTheBitmapInTheMiddleOfTheWholeClientArea) {
     EXPECT_EQ(area.right, 172);
     EXPECT_EQ(area.bottom, 142);
     EXPECT_EQ(GetParent(preview.Handle()), host.Window());
-
-    // The picture at its own size from x 28; black at both sides.
-    int compared = 0;
-    for (int y = 0; y < 112; y += 7) {
-        for (int x = 0; x < 96; x += 5) {
-            EXPECT_EQ(ScreenPixel(20 + 28 + x, 30 + y), picture.At(x, y)) << x << "," << y;
-            ++compared;
-        }
-    }
-    EXPECT_GT(compared, 300);
-    EXPECT_EQ(ScreenPixel(20 + 27, 30 + 50), RGB(0, 0, 0));
-    EXPECT_EQ(ScreenPixel(20 + 124, 30 + 50), RGB(0, 0, 0));
+    // Which pixels differ, when some do.
+    for (const test::ExpectedPixel& pixel : expected)
+        EXPECT_EQ(ScreenPixel(pixel.x, pixel.y), pixel.colour) << pixel.x << "," << pixel.y;
 }
 
 TEST(GlintPreviewWindowTest, ScalesThePictureIntoASmallerArea) {
@@ -126,17 +110,27 @@ TEST(GlintPreviewWindowTest, ScalesThePictureIntoASmallerArea) {
     Host host(48, 56);
     PreviewWindow preview;
     ASSERT_TRUE(preview.Create(host.Window()));
-    Pump(100);
     // Half size, filling the area: each pixel is one of the four it stands for.
-    for (int y = 1; y < 56; y += 6) {
-        for (int x = 1; x < 48; x += 5) {
-            const COLORREF shown = ScreenPixel(20 + x, 30 + y);
-            const bool fromItsSquare =
-                shown == picture.At(2 * x, 2 * y) || shown == picture.At(2 * x + 1, 2 * y) ||
-                shown == picture.At(2 * x, 2 * y + 1) || shown == picture.At(2 * x + 1, 2 * y + 1);
-            EXPECT_TRUE(fromItsSquare) << x << "," << y;
+    const auto fromItsSquare = [&picture](int x, int y) {
+        const COLORREF shown = ScreenPixel(20 + x, 30 + y);
+        return shown == picture.At(2 * x, 2 * y) || shown == picture.At(2 * x + 1, 2 * y) ||
+               shown == picture.At(2 * x, 2 * y + 1) || shown == picture.At(2 * x + 1, 2 * y + 1);
+    };
+    const auto everyPixel = [&fromItsSquare](bool report) {
+        bool all = true;
+        for (int y = 1; y < 56; y += 6) {
+            for (int x = 1; x < 48; x += 5) {
+                const bool shown = fromItsSquare(x, y);
+                all = all && shown;
+                if (report) {
+                    EXPECT_TRUE(shown) << x << "," << y;
+                }
+            }
         }
-    }
+        return all;
+    };
+    EXPECT_TRUE(test::PumpUntil([&] { return everyPixel(false); }));
+    everyPixel(true);  // which pixels differ, when some do
 }
 
 TEST(GlintPreviewWindowTest, NeverTakesTheFocusAndQuitsWithItsParent) {

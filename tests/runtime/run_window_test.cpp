@@ -9,21 +9,14 @@
 
 #include "registry_sandbox.h"
 #include "run_window.h"
+#include "support/screen.h"
 
 namespace vl {
 namespace {
 
-void Pump(DWORD ms) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message != WM_QUIT)
-                DispatchMessageA(&msg);
-        }
-        Sleep(5);
-    } while (GetTickCount() - start < ms);
-}
+using test::PumpPending;
+using test::PumpUntil;
+using test::ScreenPixel;
 
 struct CursorShape {
     bool known = false;
@@ -69,7 +62,7 @@ CursorShape RunWindowCursor(bool showCursor) {
     const CursorShape shape =
         ShapeOf(reinterpret_cast<HCURSOR>(GetClassLongPtrA(window.Handle(), GCLP_HCURSOR)));
     DestroyWindow(window.Handle());
-    Pump(20);
+    PumpPending();
     // The class keeps the cursor of its registration; the next run registers afresh.
     UnregisterClassA("GlintRunWindow", GetModuleHandleA(nullptr));
     return shape;
@@ -89,26 +82,17 @@ TEST(GlintRunWindowTest, WithoutItTheCursorShowsNothing) {
     EXPECT_EQ(shape.shownPixels, 0);
 }
 
-COLORREF ScreenPixel(int x, int y) {
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
 TEST(GlintRunWindowTest, ARedrawFromAnotherThreadPaintsTheWholeScreenBeforeItReturns) {
     RunWindow window;
     ASSERT_TRUE(window.Create(ExitSettings()));
-    Pump(50);
-    EXPECT_EQ(ScreenPixel(10, 10), RGB(0, 0, 0));
+    EXPECT_TRUE(test::ScreenShows({{10, 10, RGB(0, 0, 0)}})) << "the run window is black";
     std::atomic<bool> done{false};
     // The player thread waits for this thread to paint; this thread keeps serving messages.
     std::thread player([&window, &done] {
         window.Redraw(RGB(0, 128, 255), SRCCOPY);
         done = true;
     });
-    while (!done)
-        Pump(10);
+    EXPECT_TRUE(PumpUntil([&done] { return done.load(); }));
     player.join();
     const int right = GetSystemMetrics(SM_CXSCREEN) - 1;
     const int bottom = GetSystemMetrics(SM_CYSCREEN) - 1;
@@ -116,7 +100,7 @@ TEST(GlintRunWindowTest, ARedrawFromAnotherThreadPaintsTheWholeScreenBeforeItRet
     EXPECT_EQ(ScreenPixel(right, bottom), RGB(0, 128, 255));
     EXPECT_EQ(ScreenPixel(right / 2, bottom / 3), RGB(0, 128, 255));
     DestroyWindow(window.Handle());
-    Pump(20);
+    PumpPending();
 }
 
 // A run window with a cover over an area beside the screen, as over a second monitor.
@@ -127,20 +111,25 @@ class CoveredRun {
         const int right = GetSystemMetrics(SM_CXSCREEN);
         window_.CoverAreas({RECT{right, 0, right + 320, 240}});
         cover_ = FindWindowA("GlintCoverWindow", nullptr);
-        Pump(30);
+        PumpPending();
     }
     ~CoveredRun() {
         if (window_.Handle())
             DestroyWindow(window_.Handle());
-        Pump(20);
+        PumpPending();
     }
     bool Created() const { return created_ && cover_; }
     HWND Cover() const { return cover_; }
     HWND Run() const { return window_.Handle(); }
-    // The posted WM_CLOSE has been handled: the run window is gone.
-    bool Ended() {
-        Pump(60);
-        return window_.Handle() == nullptr;
+    // The run window is gone.
+    bool Ends() {
+        return PumpUntil([this] { return window_.Handle() == nullptr; });
+    }
+    // The run ends by posting itself WM_CLOSE: once every posted message is served, it has ended
+    // or it goes on.
+    bool GoesOn() {
+        PumpPending();
+        return window_.Handle() != nullptr;
     }
 
   private:
@@ -167,7 +156,7 @@ TEST(GlintCoverTest, ABlackTopmostWindowOwnedByTheRun) {
     EXPECT_EQ(area.bottom - area.top, 240);
     // A click on another monitor ends the run as one on the primary screen does.
     SendMessageA(run.Cover(), WM_RBUTTONDOWN, 0, Point(5, 5));
-    EXPECT_TRUE(run.Ended());
+    EXPECT_TRUE(run.Ends());
     EXPECT_FALSE(IsWindow(run.Cover())) << "the covers go with the run";
 }
 
@@ -180,24 +169,27 @@ TEST(GlintCoverTest, TheChosenEventsCountOnTheCoversToo) {
     SendMessageA(run.Cover(), WM_KEYDOWN, 'A', 0);
     SendMessageA(run.Cover(), WM_LBUTTONDOWN, 0, Point(5, 5));
     SendMessageA(run.Cover(), WM_SYSCOMMAND, SC_CLOSE, 0);
-    EXPECT_FALSE(run.Ended());
+    EXPECT_TRUE(run.GoesOn());
     SendMessageA(run.Cover(), WM_KEYDOWN, VK_ESCAPE, 0);
-    EXPECT_TRUE(run.Ended());
+    EXPECT_TRUE(run.Ends());
 }
 
 TEST(GlintCoverTest, PointerPositionsCountOnTheWholeDesktop) {
     // The system reports where the pointer rests when the windows appear: the reference.
     const int right = GetSystemMetrics(SM_CXSCREEN);
     SetCursorPos(right - 1, 9);
-    Pump(50);
+    ASSERT_TRUE(PumpUntil([right] {
+        POINT at;
+        return GetCursorPos(&at) && at.x == right - 1 && at.y == 9;
+    }));
     CoveredRun run{ExitSettings()};
     ASSERT_TRUE(run.Created());
     SendMessageA(run.Run(), WM_MOUSEMOVE, 0, Point(right - 1, 9));
     // One pixel left of the cover is the same place on the desktop.
     SendMessageA(run.Cover(), WM_MOUSEMOVE, 0, Point(-1, 9));
-    EXPECT_FALSE(run.Ended());
+    EXPECT_TRUE(run.GoesOn());
     SendMessageA(run.Cover(), WM_MOUSEMOVE, 0, Point(0, 9));
-    EXPECT_TRUE(run.Ended());
+    EXPECT_TRUE(run.Ends());
 }
 
 }  // namespace

@@ -1,0 +1,47 @@
+#include "support/input.h"
+
+#include "support/waits.h"
+
+namespace vl::test {
+namespace {
+
+void Click(DWORD down, DWORD up) {
+    INPUT buttons[2] = {};
+    buttons[0].type = buttons[1].type = INPUT_MOUSE;
+    buttons[0].mi.dwFlags = down;
+    buttons[1].mi.dwFlags = up;
+    SendInput(2, buttons, sizeof(INPUT));
+}
+
+}  // namespace
+
+bool MovePointerTo(int x, int y) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
+    return PumpUntil([x, y] {
+        POINT at;
+        return GetCursorPos(&at) && at.x == x && at.y == y;
+    });
+}
+
+void PressKey(WORD virtualKey) {
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
+
+void ClickLeft() {
+    Click(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
+}
+
+void ClickRight() {
+    Click(MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
+}
+
+}  // namespace vl::test
