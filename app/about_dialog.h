@@ -1,7 +1,7 @@
 // The About box: the program's icon and its version line.
 #pragma once
 
-#include "modal_dialog.h"
+#include "framework/modal_dialog.h"
 
 namespace vl {
 

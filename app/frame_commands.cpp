@@ -5,7 +5,7 @@
 #include "app/resource.h"
 #include "app/start_window.h"
 #include "package/packager.h"
-#include "prompt.h"
+#include "framework/prompt.h"
 
 namespace vl {
 

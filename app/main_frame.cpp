@@ -6,10 +6,10 @@
 #include "app/single_instance.h"
 #include "app/splash_window.h"
 #include "app/start_window.h"
-#include "bar_state_store.h"
-#include "frame_layout.h"
+#include "framework/bar_state_store.h"
+#include "framework/frame_layout.h"
 #include "package/packager.h"
-#include "prompt.h"
+#include "framework/prompt.h"
 
 namespace vl {
 namespace {

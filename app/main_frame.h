@@ -17,14 +17,14 @@
 #include "app/core/startup_args.h"
 #include "app/core/user_files.h"
 #include "app/scene_doc.h"
-#include "docking_toolbar.h"
+#include "framework/docking_toolbar.h"
 #include "editor/comm_view.h"
 #include "editor/scene_view.h"
-#include "handles.h"
-#include "message_loop.h"
-#include "static_splitter.h"
-#include "status_bar.h"
-#include "window.h"
+#include "framework/handles.h"
+#include "framework/message_loop.h"
+#include "framework/static_splitter.h"
+#include "framework/status_bar.h"
+#include "framework/window.h"
 
 namespace vl {
 

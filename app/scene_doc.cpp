@@ -1,6 +1,6 @@
 #include "app/scene_doc.h"
 
-#include "prompt.h"
+#include "framework/prompt.h"
 #include "scene/portable_preparer.h"
 #include "scene/scene_check.h"
 

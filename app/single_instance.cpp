@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "handles.h"
+#include "framework/handles.h"
 
 namespace vl {
 namespace {

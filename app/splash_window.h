@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "handles.h"
-#include "window.h"
+#include "framework/handles.h"
+#include "framework/window.h"
 
 namespace vl {
 

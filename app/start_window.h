@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "modal_dialog.h"
+#include "framework/modal_dialog.h"
 
 namespace vl {
 

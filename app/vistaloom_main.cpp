@@ -18,9 +18,9 @@
 #include "app/main_frame.h"
 #include "app/registry_key_tree.h"
 #include "app/single_instance.h"
-#include "message_loop.h"
-#include "prompt.h"
-#include "win32_prompt.h"
+#include "framework/message_loop.h"
+#include "framework/prompt.h"
+#include "framework/win32_prompt.h"
 
 namespace {
 

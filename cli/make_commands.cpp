@@ -1,11 +1,11 @@
 #include "cli/make_commands.h"
 
-#include "atomic_file.h"
+#include "package/atomic_file.h"
 #include "package/c_files.h"
 #include "cli/scene_source.h"
-#include "package_layout.h"
-#include "package_messages.h"
-#include "package_names.h"
+#include "package/package_layout.h"
+#include "package/package_messages.h"
+#include "package/package_names.h"
 #include "scene/portable_preparer.h"
 #include "scene/scene_check.h"
 

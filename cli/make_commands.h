@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "carried_images.h"
+#include "package/carried_images.h"
 
 // The usage lines of these commands, for the tool's help.
 #define VL_MAKE_USAGE                                                                         \

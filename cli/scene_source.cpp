@@ -4,7 +4,6 @@
 
 #include "package/c_files.h"
 #include "cli/file_source.h"
-#include "framework/data_files.h"
 #include "scene/messages.h"
 #include "scene/scene_file.h"
 
@@ -95,7 +94,7 @@ LoadedScene LoadScene(const std::string& path, EntryList& entries) {
 }
 
 std::string CannotBeRead(const std::string& path) {
-    return path + kCannotReadDataSuffix;
+    return path + msg::kCannotReadDataSuffix;
 }
 
 std::string ErrorWhileWriting(const std::string& path) {

@@ -35,7 +35,7 @@ if(VL_WINDOWS)
   set(VL_PEIMAGE ${CMAKE_BINARY_DIR}/host/vl-peimage)
   add_custom_command(
     OUTPUT ${VL_PEIMAGE}
-    COMMAND ${VL_HOST_CXX} -O2 -std=c++17 -o ${VL_PEIMAGE} ${VL_PEIMAGE_SOURCES}
+    COMMAND ${VL_HOST_CXX} -O2 -std=c++17 -I${PROJECT_SOURCE_DIR} -o ${VL_PEIMAGE} ${VL_PEIMAGE_SOURCES}
     DEPENDS ${VL_PEIMAGE_SOURCES} ${VL_PEIMAGE_DIR}/pe_image.h ${VL_PEIMAGE_DIR}/fixed_size.h
     COMMENT "Building vl-peimage for the build host"
     VERBATIM)

@@ -1,4 +1,4 @@
-#include "command_prompt.h"
+#include "framework/command_prompt.h"
 
 namespace vl {
 

@@ -1,22 +1,22 @@
-#include "data_files.h"
+#include "framework/data_files.h"
 
 #include <windows.h>
 
 #include <new>
 
-#include "handles.h"
-#include "prompt.h"
+#include "framework/handles.h"
+#include "framework/prompt.h"
 
 namespace vl {
 namespace {
 
 FileBlock CannotRead(const std::string& path) {
-    CurrentPrompt().Message(path + kCannotReadDataSuffix, MessageIcon::Plain);
+    CurrentPrompt().Message(path + msg::kCannotReadDataSuffix, MessageIcon::Plain);
     return {};
 }
 
 std::string CannotMakeDataFile() {
-    CurrentPrompt().Message(kCannotMakeDataFile, MessageIcon::Plain);
+    CurrentPrompt().Message(msg::kCannotMakeDataFile, MessageIcon::Plain);
     return {};
 }
 

@@ -9,12 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace vl {
+#include "scene/messages.h"
 
-inline constexpr int kIdCannotReadData = 34013;
-inline constexpr char kCannotReadDataSuffix[] = "\nCannot be read data.";
-inline constexpr int kIdCannotMakeDataFile = 34014;
-inline constexpr char kCannotMakeDataFile[] = "It cannot be made data file.";
+namespace vl {
 
 struct FileBlock {
     bool read = false;  // false: nothing was read, bytes is empty

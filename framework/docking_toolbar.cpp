@@ -1,14 +1,14 @@
-#include "docking_toolbar.h"
+#include "framework/docking_toolbar.h"
 
 #include <windowsx.h>
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "bar_state_store.h"
-#include "command_prompt.h"
-#include "status_bar.h"
-#include "string_resource.h"
+#include "framework/bar_state_store.h"
+#include "framework/command_prompt.h"
+#include "framework/status_bar.h"
+#include "framework/string_resource.h"
 
 namespace vl {
 namespace {

@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "bar_geometry.h"
-#include "floating_bar_window.h"
-#include "handles.h"
-#include "window.h"
+#include "framework/bar_geometry.h"
+#include "framework/floating_bar_window.h"
+#include "framework/handles.h"
+#include "framework/window.h"
 
 namespace vl {
 

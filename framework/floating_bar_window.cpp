@@ -1,4 +1,4 @@
-#include "floating_bar_window.h"
+#include "framework/floating_bar_window.h"
 
 namespace vl {
 namespace {

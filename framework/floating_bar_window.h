@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "window.h"
+#include "framework/window.h"
 
 namespace vl {
 

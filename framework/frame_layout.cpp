@@ -1,8 +1,8 @@
-#include "frame_layout.h"
+#include "framework/frame_layout.h"
 
-#include "bar_geometry.h"
-#include "docking_toolbar.h"
-#include "status_bar.h"
+#include "framework/bar_geometry.h"
+#include "framework/docking_toolbar.h"
+#include "framework/status_bar.h"
 
 namespace vl {
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "prompt.h"
+#include "framework/prompt.h"
 
 namespace vl {
 

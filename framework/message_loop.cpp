@@ -1,8 +1,8 @@
-#include "message_loop.h"
+#include "framework/message_loop.h"
 
 #include <algorithm>
 
-#include "window.h"
+#include "framework/window.h"
 
 namespace vl {
 namespace {

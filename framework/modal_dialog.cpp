@@ -1,4 +1,4 @@
-#include "modal_dialog.h"
+#include "framework/modal_dialog.h"
 
 namespace vl {
 

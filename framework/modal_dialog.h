@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "dialog_procedure.h"
+#include "framework/dialog_procedure.h"
 
 namespace vl {
 

@@ -1,8 +1,8 @@
-#include "profile_settings.h"
+#include "framework/profile_settings.h"
 
 #include <vector>
 
-#include "handles.h"
+#include "framework/handles.h"
 
 namespace vl {
 namespace {

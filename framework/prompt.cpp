@@ -1,4 +1,4 @@
-#include "prompt.h"
+#include "framework/prompt.h"
 
 namespace vl {
 namespace {

@@ -1,4 +1,4 @@
-#include "scripted_prompt.h"
+#include "framework/scripted_prompt.h"
 
 namespace vl {
 namespace {

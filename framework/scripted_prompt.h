@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "prompt.h"
+#include "framework/prompt.h"
 
 namespace vl {
 

@@ -1,8 +1,8 @@
-#include "static_splitter.h"
+#include "framework/static_splitter.h"
 
 #include <windowsx.h>
 
-#include "bar_geometry.h"
+#include "framework/bar_geometry.h"
 
 namespace vl {
 namespace {

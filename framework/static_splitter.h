@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "window.h"
+#include "framework/window.h"
 
 namespace vl {
 

@@ -1,13 +1,13 @@
-#include "status_bar.h"
+#include "framework/status_bar.h"
 
 #include <commctrl.h>
 
 #include <vector>
 
-#include "bar_geometry.h"
-#include "command_prompt.h"
-#include "handles.h"
-#include "string_resource.h"
+#include "framework/bar_geometry.h"
+#include "framework/command_prompt.h"
+#include "framework/handles.h"
+#include "framework/string_resource.h"
 
 namespace vl {
 namespace {

@@ -1,11 +1,11 @@
-#include "win32_prompt.h"
+#include "framework/win32_prompt.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
 
 #include <vector>
 
-#include "message_box_style.h"
+#include "framework/message_box_style.h"
 
 namespace vl {
 namespace {

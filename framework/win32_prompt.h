@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "prompt.h"
+#include "framework/prompt.h"
 
 namespace vl {
 

@@ -1,4 +1,4 @@
-#include "window.h"
+#include "framework/window.h"
 
 #include <exception>
 #include <new>

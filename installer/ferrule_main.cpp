@@ -2,7 +2,7 @@
 // its own file.
 #include <windows.h>
 
-#include "installer_dialog.h"
+#include "installer/installer_dialog.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     vl::InstallerDialog dialog;

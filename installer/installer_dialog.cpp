@@ -1,9 +1,9 @@
-#include "installer_dialog.h"
+#include "installer/installer_dialog.h"
 
-#include "application_name.h"
-#include "ferrule_resources.h"
-#include "installer_names.h"
-#include "installer_payload.h"
+#include "installer/application_name.h"
+#include "installer/ferrule_resources.h"
+#include "installer/installer_names.h"
+#include "installer/installer_payload.h"
 
 namespace vl {
 namespace {

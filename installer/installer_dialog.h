@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "dialog_procedure.h"
-#include "handles.h"
+#include "framework/dialog_procedure.h"
+#include "framework/handles.h"
 
 namespace vl {
 

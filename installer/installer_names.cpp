@@ -1,4 +1,4 @@
-#include "installer_names.h"
+#include "installer/installer_names.h"
 
 namespace vl {
 namespace {

@@ -1,4 +1,4 @@
-#include "installer_payload.h"
+#include "installer/installer_payload.h"
 
 #include "package/fixed_images.h"
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "handles.h"
+#include "framework/handles.h"
 
 namespace vl {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "output_file.h"
+#include "package/output_file.h"
 
 namespace vl {
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "atomic_file.h"
+#include "package/atomic_file.h"
 
 namespace vl {
 namespace {

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "atomic_file.h"
+#include "package/atomic_file.h"
 
 namespace vl {
 namespace {

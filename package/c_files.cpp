@@ -1,4 +1,4 @@
-#include "c_files.h"
+#include "package/c_files.h"
 
 #include <cerrno>
 #include <cstdlib>

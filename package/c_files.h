@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "output_file.h"
+#include "package/output_file.h"
 #include "scene/byte_stream.h"
 
 namespace vl {

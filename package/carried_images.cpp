@@ -1,4 +1,4 @@
-#include "carried_images.h"
+#include "package/carried_images.h"
 
 // The build copies each image into VL_CARRIED_IMAGES_DIR before this file is compiled, or
 // leaves an empty file there when that flavour has not been built.

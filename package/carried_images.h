@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "package_layout.h"
+#include "package/package_layout.h"
 
 namespace vl {
 

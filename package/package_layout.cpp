@@ -1,4 +1,4 @@
-#include "package_layout.h"
+#include "package/package_layout.h"
 
 namespace vl {
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "output_file.h"
+#include "package/output_file.h"
 #include "package/fixed_images.h"
 
 namespace vl {

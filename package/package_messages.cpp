@@ -1,4 +1,4 @@
-#include "package_messages.h"
+#include "package/package_messages.h"
 
 namespace vl {
 

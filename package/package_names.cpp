@@ -1,6 +1,6 @@
-#include "package_names.h"
+#include "package/package_names.h"
 
-#include "package_messages.h"
+#include "package/package_messages.h"
 
 namespace vl {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "prompt.h"
+#include "framework/prompt.h"
 
 namespace vl {
 

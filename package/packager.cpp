@@ -1,11 +1,11 @@
-#include "packager.h"
+#include "package/packager.h"
 
 #include <vector>
 
-#include "atomic_file.h"
-#include "package_messages.h"
-#include "package_names.h"
-#include "prompt.h"
+#include "package/atomic_file.h"
+#include "package/package_messages.h"
+#include "package/package_names.h"
+#include "framework/prompt.h"
 
 namespace vl {
 namespace {

@@ -11,8 +11,8 @@
 #include <cstdint>
 #include <string>
 
-#include "output_file.h"
-#include "packaging_seams.h"
+#include "package/output_file.h"
+#include "package/packaging_seams.h"
 
 namespace vl {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "package_layout.h"
+#include "package/package_layout.h"
 
 namespace vl {
 

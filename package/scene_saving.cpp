@@ -1,6 +1,6 @@
-#include "scene_saving.h"
+#include "package/scene_saving.h"
 
-#include "atomic_file.h"
+#include "package/atomic_file.h"
 #include "scene/byte_stream.h"
 #include "scene/scene_file.h"
 

@@ -1,9 +1,9 @@
-#include "win32_packaging_system.h"
+#include "package/win32_packaging_system.h"
 
 #include <new>
 
-#include "data_files.h"
-#include "handles.h"
+#include "framework/data_files.h"
+#include "framework/handles.h"
 
 namespace vl {
 

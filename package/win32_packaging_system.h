@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "packaging_seams.h"
+#include "package/packaging_seams.h"
 
 namespace vl {
 

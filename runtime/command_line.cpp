@@ -1,4 +1,4 @@
-#include "command_line.h"
+#include "runtime/command_line.h"
 
 namespace vl {
 

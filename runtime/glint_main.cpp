@@ -5,18 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "command_line.h"
+#include "runtime/command_line.h"
 #include "engine/player/calibration.h"
 #include "engine/text/engine_preparer.h"
-#include "glint_prompt.h"
-#include "glint_settings.h"
-#include "password_dialogs.h"
-#include "payload_file.h"
-#include "preview_window.h"
-#include "run_window.h"
+#include "runtime/glint_prompt.h"
+#include "runtime/glint_settings.h"
+#include "runtime/password_dialogs.h"
+#include "runtime/payload_file.h"
+#include "runtime/preview_window.h"
+#include "runtime/run_window.h"
 #include "scene/scene_check.h"
-#include "scene_payload.h"
-#include "settings_dialog.h"
+#include "runtime/scene_payload.h"
+#include "runtime/settings_dialog.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "glint_prompt.h"
+#include "runtime/glint_prompt.h"
 
 #include <windows.h>
 
-#include "glint_resources.h"
-#include "message_box_style.h"
+#include "runtime/glint_resources.h"
+#include "framework/message_box_style.h"
 
 namespace vl {
 namespace {

@@ -2,7 +2,7 @@
 // common dialogs out keeps its fixed-size image small.
 #pragma once
 
-#include "prompt.h"
+#include "framework/prompt.h"
 
 namespace vl {
 

@@ -1,9 +1,9 @@
-#include "glint_settings.h"
+#include "runtime/glint_settings.h"
 
-#include "glint_resources.h"
-#include "handles.h"
-#include "password_record.h"
-#include "startup_entry.h"
+#include "runtime/glint_resources.h"
+#include "framework/handles.h"
+#include "runtime/password_record.h"
+#include "runtime/startup_entry.h"
 
 namespace vl {
 namespace {

@@ -15,8 +15,8 @@
 
 #include <string>
 
-#include "exit_rules.h"
-#include "profile_settings.h"
+#include "runtime/exit_rules.h"
+#include "framework/profile_settings.h"
 
 namespace vl {
 

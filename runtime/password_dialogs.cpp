@@ -1,13 +1,13 @@
-#include "password_dialogs.h"
+#include "runtime/password_dialogs.h"
 
 #include <utility>
 #include <vector>
 
-#include "glint_resources.h"
-#include "glint_settings.h"
-#include "password_hash.h"
-#include "password_record.h"
-#include "prompt.h"
+#include "runtime/glint_resources.h"
+#include "runtime/glint_settings.h"
+#include "runtime/password_hash.h"
+#include "runtime/password_record.h"
+#include "framework/prompt.h"
 
 namespace vl {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "modal_dialog.h"
+#include "framework/modal_dialog.h"
 
 namespace vl {
 

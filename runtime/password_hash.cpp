@@ -1,10 +1,10 @@
-#include "password_hash.h"
+#include "runtime/password_hash.h"
 
 #include <windows.h>
 
 #include <bcrypt.h>
 
-#include "password_record.h"
+#include "runtime/password_record.h"
 
 namespace vl {
 namespace {

@@ -1,4 +1,4 @@
-#include "password_record.h"
+#include "runtime/password_record.h"
 
 #include <charconv>
 #include <utility>

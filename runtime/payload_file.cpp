@@ -1,12 +1,12 @@
-#include "payload_file.h"
+#include "runtime/payload_file.h"
 
 #include <windows.h>
 
 #include <cstdint>
 #include <memory>
 
-#include "handles.h"
-#include "scene_payload.h"
+#include "framework/handles.h"
+#include "runtime/scene_payload.h"
 
 namespace vl {
 

@@ -1,7 +1,7 @@
-#include "preview_window.h"
+#include "runtime/preview_window.h"
 
-#include "glint_resources.h"
-#include "preview_layout.h"
+#include "runtime/glint_resources.h"
+#include "runtime/preview_layout.h"
 
 namespace vl {
 namespace {

@@ -3,8 +3,8 @@
 // It never takes the focus, and the program ends when Windows destroys it.
 #pragma once
 
-#include "handles.h"
-#include "window.h"
+#include "framework/handles.h"
+#include "framework/window.h"
 
 namespace vl {
 

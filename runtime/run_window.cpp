@@ -1,10 +1,10 @@
-#include "run_window.h"
+#include "runtime/run_window.h"
 
 #include "engine/player/scene_thread.h"
-#include "glint_resources.h"
-#include "glint_settings.h"
-#include "handles.h"
-#include "password_dialogs.h"
+#include "runtime/glint_resources.h"
+#include "runtime/glint_settings.h"
+#include "framework/handles.h"
+#include "runtime/password_dialogs.h"
 
 namespace vl {
 namespace {

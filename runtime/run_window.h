@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/player/drawing_window.h"
-#include "exit_rules.h"
+#include "runtime/exit_rules.h"
 
 namespace vl {
 

@@ -1,4 +1,4 @@
-#include "scene_payload.h"
+#include "runtime/scene_payload.h"
 
 #include <utility>
 

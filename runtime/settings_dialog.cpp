@@ -1,8 +1,8 @@
-#include "settings_dialog.h"
+#include "runtime/settings_dialog.h"
 
-#include "glint_resources.h"
-#include "glint_settings.h"
-#include "prompt.h"
+#include "runtime/glint_resources.h"
+#include "runtime/glint_settings.h"
+#include "framework/prompt.h"
 
 namespace vl {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "exit_rules.h"
-#include "glint_resources.h"
-#include "modal_dialog.h"
+#include "runtime/exit_rules.h"
+#include "runtime/glint_resources.h"
+#include "framework/modal_dialog.h"
 
 namespace vl {
 

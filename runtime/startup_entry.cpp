@@ -1,4 +1,4 @@
-#include "startup_entry.h"
+#include "runtime/startup_entry.h"
 
 namespace vl {
 namespace {

@@ -17,6 +17,11 @@ inline constexpr int kIdMissingRepeat = 34008;
 inline constexpr char kMissingRepeat[] = "Missing repeat command.";
 inline constexpr int kIdNoMemory = 34010;
 inline constexpr char kNoMemory[] = "No enough memory.";
+// The shared file helpers' failures (a whole file read; a data block written to a temporary file).
+inline constexpr int kIdCannotReadData = 34013;
+inline constexpr char kCannotReadDataSuffix[] = "\nCannot be read data.";
+inline constexpr int kIdCannotMakeDataFile = 34014;
+inline constexpr char kCannotMakeDataFile[] = "It cannot be made data file.";
 inline constexpr int kIdOneConditionNeverReached = 34015;
 inline constexpr char kOneConditionNeverReached[] = "-Condition has been never reached.";
 // The 15-character signature that opens every scene file. Glint reads the same value, so it

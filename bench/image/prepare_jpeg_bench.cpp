@@ -9,10 +9,10 @@
 #include <cstdlib>
 #include <vector>
 
-#include "image_preparer.h"
-#include "image_runtime.h"
-#include "jpeg_codec.h"
-#include "sec_dib.h"
+#include "engine/image/image_preparer.h"
+#include "engine/image/image_runtime.h"
+#include "engine/image/jpeg_codec.h"
+#include "engine/image/sec_dib.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "bench_paths.h"
-#include "jpeg_codec.h"
+#include "engine/image/jpeg_codec.h"
 #include "package/fixed_images.h"
 #include "scene/entries.h"
 #include "scene/scene_file.h"
-#include "sec_dib.h"
+#include "engine/image/sec_dib.h"
 
 namespace {
 

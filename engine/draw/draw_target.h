@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/core/geometry.h"
-#include "handles.h"
+#include "framework/handles.h"
 #include "scene/entries.h"
 
 namespace vl {

@@ -8,7 +8,7 @@
 
 #include "engine/core/geometry.h"
 #include "engine/draw/work_surface.h"
-#include "handles.h"
+#include "framework/handles.h"
 
 namespace vl {
 

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 #include "engine/core/geometry.h"
-#include "handles.h"
+#include "framework/handles.h"
 
 namespace vl {
 

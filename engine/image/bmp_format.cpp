@@ -1,10 +1,10 @@
-#include "bmp_format.h"
+#include "engine/image/bmp_format.h"
 
 #include <climits>
 #include <cstring>
 
-#include "byte_order.h"
-#include "sec_image.h"
+#include "engine/image/byte_order.h"
+#include "engine/image/sec_image.h"
 
 namespace vl {
 namespace {

@@ -1,15 +1,15 @@
-#include "desktop_pictures.h"
+#include "engine/image/desktop_pictures.h"
 
 #include <string>
 #include <utility>
 
-#include "desktop_rules.h"
-#include "handles.h"
-#include "image_bitmap.h"
-#include "jpeg_codec.h"
-#include "prompt.h"
-#include "sec_dib.h"
-#include "sec_file_system.h"
+#include "engine/image/desktop_rules.h"
+#include "framework/handles.h"
+#include "engine/image/image_bitmap.h"
+#include "engine/image/jpeg_codec.h"
+#include "framework/prompt.h"
+#include "engine/image/sec_dib.h"
+#include "engine/image/sec_file_system.h"
 
 namespace vl {
 namespace {

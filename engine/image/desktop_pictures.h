@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-#include "picture_format.h"
-#include "prepared_picture.h"
-#include "sec_image.h"
+#include "engine/image/picture_format.h"
+#include "engine/image/prepared_picture.h"
+#include "engine/image/sec_image.h"
 
 namespace vl {
 

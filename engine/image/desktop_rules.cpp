@@ -1,8 +1,8 @@
-#include "desktop_rules.h"
+#include "engine/image/desktop_rules.h"
 
 #include <cstdlib>
 
-#include "sec_file_system.h"
+#include "engine/image/sec_file_system.h"
 
 namespace vl {
 

@@ -1,4 +1,4 @@
-#include "image_bitmap.h"
+#include "engine/image/image_bitmap.h"
 
 #include <cstring>
 

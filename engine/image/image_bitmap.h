@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-#include "handles.h"
-#include "sec_image.h"
+#include "framework/handles.h"
+#include "engine/image/sec_image.h"
 
 namespace vl {
 

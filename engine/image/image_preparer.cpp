@@ -1,7 +1,7 @@
-#include "image_preparer.h"
+#include "engine/image/image_preparer.h"
 
-#include "image_runtime.h"
-#include "picture_loader.h"
+#include "engine/image/image_runtime.h"
+#include "engine/image/picture_loader.h"
 #include "scene/messages.h"
 
 namespace vl {

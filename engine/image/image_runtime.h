@@ -2,7 +2,7 @@
 // picture. Further per-object display state belongs here too.
 #pragma once
 
-#include "prepared_picture.h"
+#include "engine/image/prepared_picture.h"
 #include "scene/entries.h"
 
 namespace vl {

@@ -1,9 +1,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "jpeg_codec.h"
-#include "jpeg_error.h"
-#include "sec_image.h"
+#include "engine/image/jpeg_codec.h"
+#include "engine/image/jpeg_error.h"
+#include "engine/image/sec_image.h"
 
 namespace vl {
 namespace {

@@ -1,9 +1,9 @@
-#include "picture_format.h"
+#include "engine/image/picture_format.h"
 
 #include <cstdlib>
 
-#include "bmp_format.h"
-#include "byte_order.h"
+#include "engine/image/bmp_format.h"
+#include "engine/image/byte_order.h"
 
 namespace vl {
 namespace {

@@ -1,16 +1,16 @@
-#include "picture_loader.h"
+#include "engine/image/picture_loader.h"
 
 #include <utility>
 #include <vector>
 
-#include "image_bitmap.h"
-#include "jpeg_codec.h"
-#include "picture_format.h"
-#include "prompt.h"
+#include "engine/image/image_bitmap.h"
+#include "engine/image/jpeg_codec.h"
+#include "engine/image/picture_format.h"
+#include "framework/prompt.h"
 #include "scene/messages.h"
 #include "scene/portable_preparer.h"
-#include "sec_dib.h"
-#include "sec_file_system.h"
+#include "engine/image/sec_dib.h"
+#include "engine/image/sec_file_system.h"
 
 namespace vl {
 namespace {

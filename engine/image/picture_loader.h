@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "prepared_picture.h"
+#include "engine/image/prepared_picture.h"
 #include "scene/byte_block.h"
 
 namespace vl {

@@ -7,7 +7,7 @@
 
 #include <utility>
 
-#include "handles.h"
+#include "framework/handles.h"
 
 namespace vl {
 

@@ -1,6 +1,6 @@
-#include "sec_dib.h"
+#include "engine/image/sec_dib.h"
 
-#include "bmp_format.h"
+#include "engine/image/bmp_format.h"
 
 bool SECDib::DoLoad(const std::uint8_t* data, std::size_t size) {
     return vl::DecodeBmp(data, size, *this);

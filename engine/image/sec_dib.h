@@ -1,7 +1,7 @@
 // SECDib: an image read from and written to Windows bitmap files.
 #pragma once
 
-#include "sec_image.h"
+#include "engine/image/sec_image.h"
 
 class SECDib : public SECImage {
   protected:

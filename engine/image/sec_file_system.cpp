@@ -1,4 +1,4 @@
-#include "sec_file_system.h"
+#include "engine/image/sec_file_system.h"
 
 #include <cstdio>
 #include <memory>

@@ -1,10 +1,10 @@
-#include "sec_image.h"
+#include "engine/image/sec_image.h"
 
 #include <cstring>
 #include <new>
 
-#include "bmp_format.h"
-#include "sec_file_system.h"
+#include "engine/image/bmp_format.h"
+#include "engine/image/sec_file_system.h"
 
 int SECImage::PaletteEntriesFor(int bitsPerPixel) {
     switch (bitsPerPixel) {

@@ -1,6 +1,6 @@
-#include "sec_jpeg.h"
+#include "engine/image/sec_jpeg.h"
 
-#include "jpeg_codec.h"
+#include "engine/image/jpeg_codec.h"
 
 bool SECJpeg::DoLoad(const std::uint8_t* data, std::size_t size) {
     return vl::DecodeJpeg(data, size, *this, quantizeColours_);

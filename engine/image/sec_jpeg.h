@@ -1,7 +1,7 @@
 // SECJpeg: an image read from and written to JPEG files with libjpeg.
 #pragma once
 
-#include "sec_image.h"
+#include "engine/image/sec_image.h"
 
 class SECJpeg : public SECImage {
   public:

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "data_files.h"
+#include "framework/data_files.h"
 #include "engine/media/video_window.h"
 #include "engine/media/wait_video_window.h"
-#include "prompt.h"
+#include "framework/prompt.h"
 
 namespace vl {
 namespace {
@@ -23,7 +23,7 @@ std::string WriteVideoFile(const ByteBlock& data) {
     DeleteFileA(written.c_str());
     if (!copied) {
         DeleteFileA(video.c_str());
-        CurrentPrompt().Message(kCannotMakeDataFile, MessageIcon::Plain);
+        CurrentPrompt().Message(msg::kCannotMakeDataFile, MessageIcon::Plain);
         return {};
     }
     return video;

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "handles.h"
+#include "framework/handles.h"
 #include "scene/entries.h"
 
 namespace vl {

@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "data_files.h"
+#include "framework/data_files.h"
 #include "engine/media/media_kind.h"
-#include "prompt.h"
+#include "framework/prompt.h"
 
 namespace vl {
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "window.h"
+#include "framework/window.h"
 
 namespace vl {
 

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "handles.h"
-#include "window.h"
+#include "framework/handles.h"
+#include "framework/window.h"
 
 namespace vl {
 

@@ -2,7 +2,7 @@
 
 #include "engine/core/timing.h"
 #include "engine/player/scene_thread.h"
-#include "handles.h"
+#include "framework/handles.h"
 
 namespace vl {
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "profile_settings.h"
+#include "framework/profile_settings.h"
 
 namespace vl {
 

@@ -1,6 +1,6 @@
 #include "engine/player/client_test_wnd.h"
 
-#include "handles.h"
+#include "framework/handles.h"
 
 namespace vl {
 

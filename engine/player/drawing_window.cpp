@@ -1,6 +1,6 @@
 #include "engine/player/drawing_window.h"
 
-#include "handles.h"
+#include "framework/handles.h"
 
 namespace vl {
 

@@ -8,7 +8,7 @@
 #include <atomic>
 #include <cstdint>
 
-#include "window.h"
+#include "framework/window.h"
 
 namespace vl {
 

@@ -17,7 +17,7 @@
 #include "engine/player/drawing_window.h"
 #include "engine/player/entry_drawing.h"
 #include "engine/player/win32_signals.h"
-#include "handles.h"
+#include "framework/handles.h"
 #include "scene/entry_list.h"
 
 namespace vl {

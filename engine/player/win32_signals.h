@@ -15,7 +15,7 @@
 #include <atomic>
 
 #include "engine/core/player_signals.h"
-#include "handles.h"
+#include "framework/handles.h"
 
 namespace vl {
 

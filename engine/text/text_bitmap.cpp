@@ -5,7 +5,7 @@
 
 #include "engine/image/image_runtime.h"
 #include "engine/text/text_lines.h"
-#include "handles.h"
+#include "framework/handles.h"
 
 namespace vl {
 

@@ -15,7 +15,7 @@
 #include "app/registry_key_tree.h"
 #include "app/resource.h"
 #include "scene/entries.h"
-#include "scripted_prompt.h"
+#include "framework/scripted_prompt.h"
 
 namespace vl {
 namespace {

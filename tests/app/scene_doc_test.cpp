@@ -9,7 +9,7 @@
 
 #include "scene/entries.h"
 #include "scene/scene_file.h"
-#include "scripted_prompt.h"
+#include "framework/scripted_prompt.h"
 
 namespace vl {
 namespace {

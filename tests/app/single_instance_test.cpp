@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "support/waits.h"
-#include "window.h"
+#include "framework/window.h"
 
 namespace vl {
 namespace {

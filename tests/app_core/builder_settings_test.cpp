@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_settings_store.h"
+#include "tests/app_core/fake_settings_store.h"
 
 namespace vl {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "app/core/options_file.h"
-#include "fake_key_tree.h"
+#include "tests/app_core/fake_key_tree.h"
 
 namespace vl {
 namespace {

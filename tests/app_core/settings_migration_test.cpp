@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "fake_key_tree.h"
+#include "tests/app_core/fake_key_tree.h"
 
 namespace vl {
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/core/clean_up_plan.h"
-#include "fake_key_tree.h"
+#include "tests/app_core/fake_key_tree.h"
 
 namespace vl {
 namespace {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "hand_bytes.h"
+#include "tests/scene/hand_bytes.h"
 #include "package/fixed_images.h"
-#include "run_cli.h"
-#include "test_scenes.h"
+#include "tests/cli/run_cli.h"
+#include "tests/cli/test_scenes.h"
 
 namespace vl::test {
 namespace {

@@ -8,8 +8,8 @@
 #include "cli/embedded_names.h"
 #include "cli/scene_json.h"
 #include "cli/scene_source.h"
-#include "hand_bytes.h"
-#include "test_scenes.h"
+#include "tests/scene/hand_bytes.h"
+#include "tests/cli/test_scenes.h"
 
 namespace vl::cli {
 namespace {

@@ -18,9 +18,9 @@
 #include "package/scene_saving.h"
 #include "cli/file_source.h"
 #include "cli/scene_source.h"
-#include "run_cli.h"
+#include "tests/cli/run_cli.h"
 #include "scene/messages.h"
-#include "test_scenes.h"
+#include "tests/cli/test_scenes.h"
 
 namespace vl::cli {
 namespace {

@@ -1,4 +1,4 @@
-#include "run_cli.h"
+#include "tests/cli/run_cli.h"
 
 #include <atomic>
 #include <filesystem>

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "draw_test_support.h"
+#include "tests/draw/draw_test_support.h"
 #include "engine/draw/image_drawing.h"
 #include "engine/image/image_runtime.h"
 #include "engine/text/text_bitmap.h"

@@ -1,4 +1,4 @@
-#include "draw_test_support.h"
+#include "tests/draw/draw_test_support.h"
 
 #include <winternl.h>
 

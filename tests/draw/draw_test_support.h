@@ -12,7 +12,7 @@
 
 #include "engine/core/geometry.h"
 #include "engine/draw/draw_target.h"
-#include "handles.h"
+#include "framework/handles.h"
 #include "scene/entries.h"
 
 namespace vl::testing {

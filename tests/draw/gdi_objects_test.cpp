@@ -2,7 +2,7 @@
 // outlives its draw target.
 #include <gtest/gtest.h>
 
-#include "draw_test_support.h"
+#include "tests/draw/draw_test_support.h"
 #include "engine/draw/display_commands.h"
 #include "engine/text/text_bitmap.h"
 #include "engine_core/fake_player.h"

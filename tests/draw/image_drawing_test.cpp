@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "draw_test_support.h"
+#include "tests/draw/draw_test_support.h"
 #include "engine/draw/move_canvas.h"
 #include "engine/draw/work_surface.h"
 #include "engine/image/image_runtime.h"

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "draw_test_support.h"
+#include "tests/draw/draw_test_support.h"
 #include "engine/draw/image_drawing.h"
 #include "engine/image/image_runtime.h"
 #include "engine/text/engine_preparer.h"

@@ -2,7 +2,7 @@
 // DC is no memory DC, so transparent texts take the off-screen path to it.
 #include <gtest/gtest.h>
 
-#include "draw_test_support.h"
+#include "tests/draw/draw_test_support.h"
 #include "engine/draw/display_commands.h"
 #include "engine/draw/image_drawing.h"
 #include "engine/image/image_runtime.h"

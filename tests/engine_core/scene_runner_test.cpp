@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_player.h"
+#include "tests/engine_core/fake_player.h"
 
 namespace vl {
 namespace {

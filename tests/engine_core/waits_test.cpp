@@ -7,7 +7,7 @@
 
 #include "engine/core/letters.h"
 #include "engine/core/player.h"
-#include "fake_player.h"
+#include "tests/engine_core/fake_player.h"
 
 namespace vl {
 namespace {

@@ -1,4 +1,4 @@
-#include "handles.h"
+#include "framework/handles.h"
 
 #include <gtest/gtest.h>
 

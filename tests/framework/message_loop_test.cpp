@@ -1,4 +1,4 @@
-#include "message_loop.h"
+#include "framework/message_loop.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "framework_test_resources.h"
-#include "command_prompt.h"
-#include "string_resource.h"
-#include "window.h"
+#include "tests/framework/framework_test_resources.h"
+#include "framework/command_prompt.h"
+#include "framework/string_resource.h"
+#include "framework/window.h"
 
 namespace vl {
 namespace {

@@ -1,4 +1,4 @@
-#include "modal_dialog.h"
+#include "framework/modal_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "framework_test_resources.h"
+#include "tests/framework/framework_test_resources.h"
 
 namespace vl {
 namespace {

@@ -1,4 +1,4 @@
-#include "profile_settings.h"
+#include "framework/profile_settings.h"
 
 #include <gtest/gtest.h>
 

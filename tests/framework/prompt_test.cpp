@@ -1,5 +1,5 @@
-#include "prompt.h"
-#include "scripted_prompt.h"
+#include "framework/prompt.h"
+#include "framework/scripted_prompt.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "win32_prompt.h"
+#include "framework/win32_prompt.h"
 
 #include <commdlg.h>
 #include <dlgs.h>

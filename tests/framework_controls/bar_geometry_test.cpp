@@ -1,4 +1,4 @@
-#include "bar_geometry.h"
+#include "framework/bar_geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
-#include "docking_toolbar.h"
+#include "framework/docking_toolbar.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
 
-#include "bar_state_store.h"
-#include "controls_test_resources.h"
-#include "test_frame.h"
-#include "ui_waits.h"
+#include "framework/bar_state_store.h"
+#include "tests/framework_controls/controls_test_resources.h"
+#include "tests/framework_controls/test_frame.h"
+#include "tests/framework_controls/ui_waits.h"
 
 namespace vl::test {
 namespace {

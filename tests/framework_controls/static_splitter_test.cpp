@@ -1,9 +1,9 @@
-#include "static_splitter.h"
+#include "framework/static_splitter.h"
 
 #include <gtest/gtest.h>
 
-#include "test_frame.h"
-#include "ui_waits.h"
+#include "tests/framework_controls/test_frame.h"
+#include "tests/framework_controls/ui_waits.h"
 
 namespace vl::test {
 namespace {

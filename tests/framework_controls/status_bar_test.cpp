@@ -1,4 +1,4 @@
-#include "status_bar.h"
+#include "framework/status_bar.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "command_prompt.h"
-#include "controls_test_resources.h"
-#include "string_resource.h"
-#include "test_frame.h"
-#include "ui_waits.h"
+#include "framework/command_prompt.h"
+#include "tests/framework_controls/controls_test_resources.h"
+#include "framework/string_resource.h"
+#include "tests/framework_controls/test_frame.h"
+#include "tests/framework_controls/ui_waits.h"
 
 namespace vl::test {
 namespace {

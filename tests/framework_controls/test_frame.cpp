@@ -1,7 +1,7 @@
-#include "test_frame.h"
+#include "tests/framework_controls/test_frame.h"
 
-#include "frame_layout.h"
-#include "ui_waits.h"
+#include "framework/frame_layout.h"
+#include "tests/framework_controls/ui_waits.h"
 
 namespace vl::test {
 namespace {

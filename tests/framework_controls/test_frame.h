@@ -8,10 +8,10 @@
 #include <ostream>
 #include <vector>
 
-#include "docking_toolbar.h"
-#include "static_splitter.h"
-#include "status_bar.h"
-#include "window.h"
+#include "framework/docking_toolbar.h"
+#include "framework/static_splitter.h"
+#include "framework/status_bar.h"
+#include "framework/window.h"
 
 namespace vl::test {
 

@@ -1,4 +1,4 @@
-#include "ui_waits.h"
+#include "tests/framework_controls/ui_waits.h"
 
 namespace vl::test {
 namespace {

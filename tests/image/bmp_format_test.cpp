@@ -4,9 +4,9 @@
 #include <climits>
 #include <cstring>
 
-#include "bmp_format.h"
-#include "bmp_vectors.h"
-#include "sec_dib.h"
+#include "engine/image/bmp_format.h"
+#include "tests/image/bmp_vectors.h"
+#include "engine/image/sec_dib.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "bmp_vectors.h"
-#include "desktop_pictures.h"
-#include "desktop_rules.h"
-#include "scripted_prompt.h"
-#include "sec_jpeg.h"
+#include "tests/image/bmp_vectors.h"
+#include "engine/image/desktop_pictures.h"
+#include "engine/image/desktop_rules.h"
+#include "framework/scripted_prompt.h"
+#include "engine/image/sec_jpeg.h"
 #include "support/waits.h"
-#include "win_test_support.h"
+#include "tests/image/win_test_support.h"
 
 namespace {
 

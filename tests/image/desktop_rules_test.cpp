@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "desktop_rules.h"
+#include "engine/image/desktop_rules.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "bmp_vectors.h"
-#include "image_preparer.h"
-#include "image_runtime.h"
-#include "image_test_data.h"
+#include "tests/image/bmp_vectors.h"
+#include "engine/image/image_preparer.h"
+#include "engine/image/image_runtime.h"
+#include "tests/image/image_test_data.h"
 
 namespace {
 

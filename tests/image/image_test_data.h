@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "sec_file_system.h"
+#include "engine/image/sec_file_system.h"
 
 inline std::string TestDataPath(const std::string& name) {
     return std::string(VL_IMAGE_TEST_DATA) + "/" + name;

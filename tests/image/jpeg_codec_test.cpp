@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "image_test_data.h"
-#include "jpeg_codec.h"
+#include "tests/image/image_test_data.h"
+#include "engine/image/jpeg_codec.h"
 #include "scene/byte_block.h"
 #include "scene/portable_preparer.h"
-#include "sec_dib.h"
-#include "sec_jpeg.h"
+#include "engine/image/sec_dib.h"
+#include "engine/image/sec_jpeg.h"
 
 namespace {
 

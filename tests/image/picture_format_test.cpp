@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "image_test_data.h"
-#include "picture_format.h"
+#include "tests/image/image_test_data.h"
+#include "engine/image/picture_format.h"
 
 namespace {
 

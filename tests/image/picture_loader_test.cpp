@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "bmp_vectors.h"
-#include "image_test_data.h"
-#include "picture_loader.h"
+#include "tests/image/bmp_vectors.h"
+#include "tests/image/image_test_data.h"
+#include "engine/image/picture_loader.h"
 #include "scene/messages.h"
-#include "scripted_prompt.h"
-#include "sec_file_system.h"
-#include "win_test_support.h"
+#include "framework/scripted_prompt.h"
+#include "engine/image/sec_file_system.h"
+#include "tests/image/win_test_support.h"
 
 namespace {
 

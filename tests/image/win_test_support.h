@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "image_bitmap.h"
-#include "sec_dib.h"
+#include "engine/image/image_bitmap.h"
+#include "engine/image/sec_dib.h"
 #include "support/scratch_folder.h"
 
 using vl::test::ScratchFolder;

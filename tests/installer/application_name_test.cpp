@@ -1,4 +1,4 @@
-#include "application_name.h"
+#include "installer/application_name.h"
 
 #include <gtest/gtest.h>
 

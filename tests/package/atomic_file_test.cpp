@@ -1,10 +1,10 @@
-#include "atomic_file.h"
+#include "package/atomic_file.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "package_test_support.h"
+#include "tests/package/package_test_support.h"
 
 namespace vl {
 namespace {

@@ -2,7 +2,7 @@
 // a file beside itself, named like it with ".txt" appended, and ends.
 #include <windows.h>
 
-#include "handles.h"
+#include "framework/handles.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     char record[MAX_PATH + 8];

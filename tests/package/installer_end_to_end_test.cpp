@@ -12,12 +12,12 @@
 #include <string>
 #include <vector>
 
-#include "ferrule_resources.h"
-#include "handles.h"
+#include "installer/ferrule_resources.h"
+#include "framework/handles.h"
 #include "package/fixed_images.h"
-#include "package_test_support.h"
-#include "program_process.h"
-#include "run_cli.h"
+#include "tests/package/package_test_support.h"
+#include "tests/programs/program_process.h"
+#include "tests/cli/run_cli.h"
 #include "support/scratch_folder.h"
 #include "support/screen.h"
 #include "support/top_windows.h"

@@ -1,8 +1,8 @@
-#include "package_layout.h"
+#include "package/package_layout.h"
 
 #include <gtest/gtest.h>
 
-#include "package_test_support.h"
+#include "tests/package/package_test_support.h"
 
 namespace vl {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/scene_source.h"
-#include "package_test_support.h"
+#include "tests/package/package_test_support.h"
 #include "scene/entries.h"
 #include "scene/scene_file.h"
 

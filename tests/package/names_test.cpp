@@ -1,9 +1,9 @@
-#include "package_names.h"
+#include "package/package_names.h"
 
 #include <gtest/gtest.h>
 
-#include "package_messages.h"
-#include "scripted_prompt.h"
+#include "package/package_messages.h"
+#include "framework/scripted_prompt.h"
 
 namespace vl {
 namespace {

@@ -1,4 +1,4 @@
-#include "package_test_support.h"
+#include "tests/package/package_test_support.h"
 
 #include <algorithm>
 #include <atomic>
@@ -7,8 +7,8 @@
 #include <random>
 #include <stdexcept>
 
-#include "package_layout.h"
-#include "prompt.h"
+#include "package/package_layout.h"
+#include "framework/prompt.h"
 
 namespace vl::ptest {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "output_file.h"
-#include "packaging_seams.h"
+#include "package/output_file.h"
+#include "package/packaging_seams.h"
 
 namespace vl::ptest {
 

@@ -1,12 +1,12 @@
-#include "packager.h"
+#include "package/packager.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "package/fixed_images.h"
-#include "package_test_support.h"
-#include "scripted_prompt.h"
+#include "tests/package/package_test_support.h"
+#include "framework/scripted_prompt.h"
 
 namespace vl {
 namespace {

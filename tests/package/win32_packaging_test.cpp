@@ -1,7 +1,7 @@
 // The packaging commands on Windows: the images this test program carries as resources #271 and
 // #274 (the same finished images the builder carries), files, settings and folders, and the
 // screen savers they make compared with what vistaloom-cli makes of the same scene.
-#include "win32_packaging_system.h"
+#include "package/win32_packaging_system.h"
 
 #include <windows.h>
 
@@ -9,14 +9,14 @@
 
 #include <memory>
 
-#include "handles.h"
+#include "framework/handles.h"
 #include "package/fixed_images.h"
-#include "package_test_support.h"
-#include "packager.h"
-#include "run_cli.h"
+#include "tests/package/package_test_support.h"
+#include "package/packager.h"
+#include "tests/cli/run_cli.h"
 #include "scene/entries.h"
 #include "scene/scene_file.h"
-#include "scripted_prompt.h"
+#include "framework/scripted_prompt.h"
 
 namespace vl {
 namespace {

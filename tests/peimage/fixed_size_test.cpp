@@ -1,8 +1,8 @@
-#include "fixed_size.h"
+#include "tools/peimage/fixed_size.h"
 
 #include <gtest/gtest.h>
 
-#include "test_image.h"
+#include "tests/peimage/test_image.h"
 
 namespace vl::pe {
 namespace {

@@ -1,8 +1,8 @@
-#include "pe_image.h"
+#include "tools/peimage/pe_image.h"
 
 #include <gtest/gtest.h>
 
-#include "test_image.h"
+#include "tests/peimage/test_image.h"
 
 namespace vl::pe {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "engine/player/calibration.h"
-#include "profile_settings.h"
+#include "framework/profile_settings.h"
 
 namespace vl {
 namespace {

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "data_files.h"
-#include "handles.h"
-#include "player_support.h"
-#include "scripted_prompt.h"
+#include "framework/data_files.h"
+#include "framework/handles.h"
+#include "tests/player/player_support.h"
+#include "framework/scripted_prompt.h"
 
 namespace vl::testing {
 namespace {

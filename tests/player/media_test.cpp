@@ -9,13 +9,13 @@
 
 #include "engine/media/media_kind.h"
 #include "engine/media/media_playback.h"
-#include "engine/media/preview_avi_dialog.h"
+#include "editor/preview_avi_dialog.h"
 #include "engine/media/set_media.h"
 #include "engine/media/video_window.h"
 #include "engine/media/wait_video_window.h"
-#include "player_support.h"
-#include "scripted_prompt.h"
-#include "tiny_media.h"
+#include "tests/player/player_support.h"
+#include "framework/scripted_prompt.h"
+#include "tests/player/tiny_media.h"
 
 namespace vl::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "player_support.h"
+#include "tests/player/player_support.h"
 
 #include "scene/portable_preparer.h"
 

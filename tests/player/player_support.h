@@ -21,7 +21,7 @@
 #include "scene/entry_list.h"
 #include "support/scratch_folder.h"
 #include "support/waits.h"
-#include "window.h"
+#include "framework/window.h"
 
 namespace vl::testing {
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/player/scene_thread.h"
-#include "player_support.h"
+#include "tests/player/player_support.h"
 
 namespace vl::testing {
 namespace {

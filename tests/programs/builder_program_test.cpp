@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "program_paths.h"
-#include "program_process.h"
+#include "tests/programs/program_process.h"
 #include "scene/editor_options.h"
 #include "scene/entries.h"
 #include "scene/scene_file.h"

@@ -1,4 +1,4 @@
-#include "program_process.h"
+#include "tests/programs/program_process.h"
 
 #include <vector>
 

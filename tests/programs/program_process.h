@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "handles.h"
+#include "framework/handles.h"
 #include "support/waits.h"
 
 namespace vl {

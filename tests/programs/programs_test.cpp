@@ -5,10 +5,10 @@
 #include <cstring>
 #include <string>
 
-#include "ferrule_resources.h"
+#include "installer/ferrule_resources.h"
 #include "package/fixed_images.h"
 #include "program_paths.h"
-#include "program_process.h"
+#include "tests/programs/program_process.h"
 #include "runtime/glint_resources.h"
 #include "support/top_windows.h"
 

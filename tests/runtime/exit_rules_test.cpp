@@ -1,4 +1,4 @@
-#include "exit_rules.h"
+#include "runtime/exit_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -8,12 +8,12 @@
 #include <string>
 
 #include "glint_paths.h"
-#include "glint_resources.h"
-#include "glint_test_support.h"
+#include "runtime/glint_resources.h"
+#include "tests/runtime/glint_test_support.h"
 #include "package/fixed_images.h"
-#include "password_hash.h"
-#include "program_process.h"
-#include "registry_sandbox.h"
+#include "runtime/password_hash.h"
+#include "tests/programs/program_process.h"
+#include "tests/runtime/registry_sandbox.h"
 #include "scene/entries.h"
 #include "support/input.h"
 #include "support/screen.h"

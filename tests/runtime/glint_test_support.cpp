@@ -1,11 +1,11 @@
-#include "glint_test_support.h"
+#include "tests/runtime/glint_test_support.h"
 
 #include <fstream>
 #include <iterator>
 
 #include "glint_paths.h"
 #include "package/fixed_images.h"
-#include "program_process.h"
+#include "tests/programs/program_process.h"
 #include "scene/entries.h"
 #include "scene/scene_file.h"
 

@@ -1,4 +1,4 @@
-#include "preview_layout.h"
+#include "runtime/preview_layout.h"
 
 #include <gtest/gtest.h>
 

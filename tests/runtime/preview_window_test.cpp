@@ -7,8 +7,8 @@
 
 #include <vector>
 
-#include "glint_resources.h"
-#include "preview_window.h"
+#include "runtime/glint_resources.h"
+#include "runtime/preview_window.h"
 #include "support/screen.h"
 
 namespace vl {

@@ -1,4 +1,4 @@
-#include "registry_sandbox.h"
+#include "tests/runtime/registry_sandbox.h"
 
 #include <vector>
 

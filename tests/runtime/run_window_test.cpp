@@ -7,8 +7,8 @@
 #include <atomic>
 #include <thread>
 
-#include "registry_sandbox.h"
-#include "run_window.h"
+#include "tests/runtime/registry_sandbox.h"
+#include "runtime/run_window.h"
 #include "support/screen.h"
 
 namespace vl {

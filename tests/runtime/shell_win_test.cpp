@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "glint_settings.h"
-#include "password_hash.h"
-#include "password_record.h"
-#include "registry_sandbox.h"
+#include "runtime/glint_settings.h"
+#include "runtime/password_hash.h"
+#include "runtime/password_record.h"
+#include "tests/runtime/registry_sandbox.h"
 
 namespace vl {
 namespace {

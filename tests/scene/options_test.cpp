@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "hand_bytes.h"
+#include "tests/scene/hand_bytes.h"
 #include "scene/editor_options.h"
 #include "scene/scene_store.h"
 

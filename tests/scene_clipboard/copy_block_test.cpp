@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "hand_bytes.h"
+#include "tests/scene/hand_bytes.h"
 #include "scene/clipboard_blocks.h"
 #include "scene/entries.h"
 

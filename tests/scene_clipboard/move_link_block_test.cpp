@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "hand_bytes.h"
+#include "tests/scene/hand_bytes.h"
 #include "scene/clipboard_blocks.h"
 #include "scene/entries.h"
 

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "jpeg_codec.h"
-#include "sec_dib.h"
-#include "sec_file_system.h"
+#include "engine/image/jpeg_codec.h"
+#include "engine/image/sec_dib.h"
+#include "engine/image/sec_file_system.h"
 
 namespace {
 

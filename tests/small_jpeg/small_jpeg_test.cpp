@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "jpeg_codec.h"
-#include "sec_dib.h"
-#include "sec_file_system.h"
-#include "sec_jpeg.h"
+#include "engine/image/jpeg_codec.h"
+#include "engine/image/sec_dib.h"
+#include "engine/image/sec_file_system.h"
+#include "engine/image/sec_jpeg.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "support/dialog_script.h"
 #include "support/top_windows.h"
-#include "support_test_resources.h"
+#include "tests/support/support_test_resources.h"
 
 namespace vl::test {
 namespace {

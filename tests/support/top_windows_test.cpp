@@ -7,7 +7,7 @@
 #include <string>
 #include <thread>
 
-#include "handles.h"
+#include "framework/handles.h"
 #include "support/top_windows.h"
 
 namespace vl::test {

@@ -7,7 +7,7 @@
 #include <atomic>
 #include <thread>
 
-#include "handles.h"
+#include "framework/handles.h"
 #include "support/waits.h"
 
 namespace vl::test {

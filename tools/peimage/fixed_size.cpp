@@ -1,4 +1,4 @@
-#include "fixed_size.h"
+#include "tools/peimage/fixed_size.h"
 
 #include <algorithm>
 

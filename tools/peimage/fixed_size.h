@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "pe_image.h"
+#include "tools/peimage/pe_image.h"
 
 namespace vl::pe {
 

@@ -8,8 +8,8 @@
 #include <iterator>
 #include <string>
 
-#include "fixed_size.h"
-#include "pe_image.h"
+#include "tools/peimage/fixed_size.h"
+#include "tools/peimage/pe_image.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "pe_image.h"
+#include "tools/peimage/pe_image.h"
 
 #include <algorithm>
 

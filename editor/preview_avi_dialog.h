@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/media/video_window.h"
-#include "modal_dialog.h"
+#include "framework/modal_dialog.h"
 
 namespace vl {
 

@@ -1,6 +1,6 @@
-#include "engine/media/preview_avi_dialog.h"
+#include "editor/preview_avi_dialog.h"
 
-#include "engine/media/preview_avi_resources.h"
+#include "editor/preview_avi_resources.h"
 
 namespace vl {
 
