@@ -51,8 +51,8 @@ void CMainFrame::RegisterCommands() {
     ruled(frameCommands_, kCmdStartWindow, [this] { ShowStartWindow(); });
     ruled(frameCommands_, kCmdHelpTopics, [this] { ShowHelp(); });
     ruled(frameCommands_, kCmdAbout, [this] { AboutDialog().Run(Handle()); });
-    ruled(frameCommands_, kCmdNextPane, [this] { splitter_.ActivateOtherPane(); });
-    ruled(frameCommands_, kCmdPrevPane, [this] { splitter_.ActivateOtherPane(); });
+    ruled(frameCommands_, kCmdNextPane, [this] { SwitchPane(); });
+    ruled(frameCommands_, kCmdPrevPane, [this] { SwitchPane(); });
 }
 
 void CMainFrame::RegisterPackagingCommands() {

@@ -323,9 +323,7 @@ bool CMainFrame::PreTranslate(MSG& msg) {
         return false;
     if (msg.message == WM_KEYDOWN && (msg.hwnd == Handle() || IsChild(Handle(), msg.hwnd))) {
         if (msg.wParam == VK_TAB) {
-            splitter_.ActivateOtherPane();
-            router_.SetFocusedView(splitter_.ActivePane() == 0 ? &palette_.Commands()
-                                                               : &sceneList_.Commands());
+            SwitchPane();
             return true;
         }
         const bool repeat = (msg.lParam & (1 << 30)) != 0;
@@ -333,6 +331,12 @@ bool CMainFrame::PreTranslate(MSG& msg) {
             return true;  // the text export comes with the scene list's editing
     }
     return accelerators_ && accelerators_->PreTranslate(msg);
+}
+
+void CMainFrame::SwitchPane() {
+    splitter_.ActivateOtherPane();
+    router_.SetFocusedView(splitter_.ActivePane() == 0 ? &palette_.Commands()
+                                                       : &sceneList_.Commands());
 }
 
 void CMainFrame::OnIdle() {

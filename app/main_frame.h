@@ -85,6 +85,8 @@ class CMainFrame final : public Window, private IMessageFilter, private IIdleHan
     void RefreshViews();
     void FillRecentFiles(HMENU fileMenu);
     void SetAlwaysOnTop(bool on);
+    // Tab, F6 and Shift+F6: the other pane takes the focus and its commands come first.
+    void SwitchPane();
     void ShowStartWindow();
     void ShowHelp();
     void StoreOnClose();
