@@ -40,19 +40,16 @@ bool CaptionOnSomeMonitor(POINT topLeft) {
     return MonitorFromRect(&caption, MONITOR_DEFAULTTONULL) != nullptr;
 }
 
-HIMAGELIST MakeImageList(HBITMAP strip, SIZE imageSize, int needed) {
+ImageListHandle MakeImageList(HBITMAP strip, SIZE imageSize, int needed) {
     // ImageList_AddMasked blackens the masked pixels of what it is given: it gets a copy.
     BitmapHandle copy(static_cast<HBITMAP>(CopyImage(strip, IMAGE_BITMAP, 0, 0, 0)));
     if (!copy)
-        return nullptr;
-    HIMAGELIST list =
-        ImageList_Create(imageSize.cx, imageSize.cy, ILC_COLOR24 | ILC_MASK, needed, 0);
-    if (!list)
-        return nullptr;
-    if (ImageList_AddMasked(list, copy.Get(), DockingToolBar::kMaskColour) < 0 ||
-        ImageList_GetImageCount(list) < needed) {
-        ImageList_Destroy(list);
-        return nullptr;
+        return ImageListHandle();
+    ImageListHandle list(
+        ImageList_Create(imageSize.cx, imageSize.cy, ILC_COLOR24 | ILC_MASK, needed, 0));
+    if (!list || ImageList_AddMasked(list.Get(), copy.Get(), DockingToolBar::kMaskColour) < 0 ||
+        ImageList_GetImageCount(list.Get()) < needed) {
+        return ImageListHandle();
     }
     return list;
 }
@@ -127,13 +124,12 @@ bool DockingToolBar::CreateToolBar(const Definition& definition) {
         buttons.push_back(button);
     }
 
-    normalImages_.Reset(MakeImageList(definition.normalImages, definition.imageSize, images));
+    normalImages_ = MakeImageList(definition.normalImages, definition.imageSize, images);
     if (!normalImages_)
         return false;
     SendMessageA(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(normalImages_.Get()));
     if (definition.disabledImages) {
-        disabledImages_.Reset(
-            MakeImageList(definition.disabledImages, definition.imageSize, images));
+        disabledImages_ = MakeImageList(definition.disabledImages, definition.imageSize, images);
         if (!disabledImages_)
             return false;
         SendMessageA(toolbar_, TB_SETDISABLEDIMAGELIST, 0,

@@ -91,13 +91,6 @@ class DockingToolBar : public Window {
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    struct ImageListTraits {
-        using Handle = HIMAGELIST;
-        static HIMAGELIST Invalid() { return nullptr; }
-        static void Close(HIMAGELIST list) { ImageList_Destroy(list); }
-    };
-    using ImageList = UniqueHandle<ImageListTraits>;
-
     bool CreateToolBar(const Definition& definition);
     // Lays the buttons out in a row or, for the left and right edges, in a column.
     void Arrange(bool vertical);
@@ -121,8 +114,8 @@ class DockingToolBar : public Window {
 
     HWND frame_ = nullptr;    // not owned
     HWND toolbar_ = nullptr;  // owned: destroyed before the image lists it draws
-    ImageList normalImages_;
-    ImageList disabledImages_;
+    ImageListHandle normalImages_;
+    ImageListHandle disabledImages_;
     FloatingBarWindow floatingWindow_;
     StatusBar* status_ = nullptr;  // not owned
     std::function<void()> layoutRequest_;

@@ -61,12 +61,15 @@ struct NullHandleTraits {
 
 using WindowHandle = UniqueHandle<NullHandleTraits<HWND, &DestroyWindow>>;
 
-using FontHandle = UniqueHandle<NullHandleTraits<HFONT, &DeleteObject>>;
-using BitmapHandle = UniqueHandle<NullHandleTraits<HBITMAP, &DeleteObject>>;
-using BrushHandle = UniqueHandle<NullHandleTraits<HBRUSH, &DeleteObject>>;
-using PenHandle = UniqueHandle<NullHandleTraits<HPEN, &DeleteObject>>;
-using PaletteHandle = UniqueHandle<NullHandleTraits<HPALETTE, &DeleteObject>>;
-using RegionHandle = UniqueHandle<NullHandleTraits<HRGN, &DeleteObject>>;
+// GDI objects; none may still be selected into a device context when its owner goes.
+template <class T>
+using GdiObject = UniqueHandle<NullHandleTraits<T, &DeleteObject>>;
+using FontHandle = GdiObject<HFONT>;
+using BitmapHandle = GdiObject<HBITMAP>;
+using BrushHandle = GdiObject<HBRUSH>;
+using PenHandle = GdiObject<HPEN>;
+using PaletteHandle = GdiObject<HPALETTE>;
+using RegionHandle = GdiObject<HRGN>;
 
 // A device context made with CreateCompatibleDC or CreateDC.
 using MemoryDc = UniqueHandle<NullHandleTraits<HDC, &DeleteDC>>;
@@ -80,10 +83,11 @@ struct FileTraits {
 using FileHandle = UniqueHandle<FileTraits>;
 
 // Kernel objects that return nullptr on failure: events, threads, processes, mappings.
-using EventHandle = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;
-using ThreadHandle = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;
-using ProcessHandle = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;
-using MappingHandle = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;
+using KernelObject = UniqueHandle<NullHandleTraits<HANDLE, &CloseHandle>>;
+using EventHandle = KernelObject;
+using ThreadHandle = KernelObject;
+using ProcessHandle = KernelObject;
+using MappingHandle = KernelObject;
 
 // Keys opened or created below a root; the predefined roots are never owned.
 using RegistryKey = UniqueHandle<NullHandleTraits<HKEY, &RegCloseKey>>;
@@ -94,6 +98,7 @@ using IconHandle = UniqueHandle<NullHandleTraits<HICON, &DestroyIcon>>;
 using ImageListHandle = UniqueHandle<NullHandleTraits<HIMAGELIST, &ImageList_Destroy>>;
 // Tables made with CreateAcceleratorTable; loaded ones are freed with their module.
 using AcceleratorTable = UniqueHandle<NullHandleTraits<HACCEL, &DestroyAcceleratorTable>>;
+// Blocks from GlobalAlloc; a fixed block's handle is its address.
 using GlobalMemory = UniqueHandle<NullHandleTraits<HGLOBAL, &GlobalFree>>;
 
 // The key below root, opened with access; empty when that fails.
