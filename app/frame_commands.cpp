@@ -35,6 +35,7 @@ void CMainFrame::RegisterCommands() {
     }
     ruled(frameCommands_, kCmdExit, [this] { PostMessageA(Handle(), WM_CLOSE, 0, 0); });
     RegisterPackagingCommands();
+    RegisterListCommands();
 
     ruled(frameCommands_, kCmdReuse, [this] {
         reuse_ = !reuse_;
@@ -66,6 +67,29 @@ void CMainFrame::RegisterPackagingCommands() {
                                  [packager] { packager().SetDefaultScreenSaver(); });
     frameCommands_.RegisterRuled(kCmdMakeInstallForScr, context,
                                  [packager] { packager().MakeInstallerFromScr(); });
+}
+
+// The scene list's operations: the frame routes each to the list in the right pane, whichever
+// pane has the focus.
+void CMainFrame::RegisterListCommands() {
+    const auto context = [this] { return Context(); };
+    const auto ruled = [&](CommandId id, std::function<void()> execute) {
+        frameCommands_.RegisterRuled(id, context, std::move(execute));
+    };
+    const auto insert = [this](CSceneView::Place place) {
+        const int kind = palette_.SelectedKind();
+        if (kind >= 0)
+            sceneList_.InsertCommand(services_.document.Store().Prototypes().Take(kind), place);
+    };
+    ruled(kCmdAdd, [insert] { insert(CSceneView::Place::kAppend); });
+    ruled(kCmdInsert, [insert] { insert(CSceneView::Place::kBeforeCaret); });
+    ruled(kCmdDelete, [this] { sceneList_.DeleteSelection(true); });
+    ruled(kCmdDeactivate, [this] { sceneList_.SetDisabled(true); });
+    ruled(kCmdActivate, [this] { sceneList_.SetDisabled(false); });
+    ruled(kCmdActivateAll, [this] { sceneList_.ActivateAll(); });
+    ruled(kCmdSelectAll, [this] { sceneList_.SelectAll(); });
+    ruled(kCmdRefresh, [this] { sceneList_.Refresh(); });
+    ruled(kCmdPreview, [this] { sceneList_.Preview(); });
 }
 
 void CMainFrame::ShowStartWindow() {

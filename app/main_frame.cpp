@@ -71,7 +71,17 @@ bool KeyDown(int key) {
 
 CMainFrame::CMainFrame(Services services)
     : services_(std::move(services)),
-      sceneList_(services_.document.Entries(), tabSize_),
+      profile_(kBuilderSettingsKey),
+      calibration_(profile_),
+      sceneList_(CSceneView::Services{
+          services_.document.Entries(), [this] { services_.document.SetModified(); },
+          [this](CommandId id) { SendMessageA(Handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); },
+          [this] { return services_.document.Path(); },
+          [this] {
+              splitter_.ActivatePane(1);
+              router_.SetFocusedView(nullptr);
+          },
+          [this] { return services_.document.IsModified(); }, nullptr, &calibration_, nullptr}),
       statusBar_("Ready") {}
 
 CMainFrame::~CMainFrame() {
@@ -91,7 +101,6 @@ bool CMainFrame::Create(const WindowPlace& place, const BuilderSettings& setting
         return false;
     startDlg_ = settings.startDlg;
     reuse_ = settings.reuse;
-    tabSize_ = services_.document.Store().Options().tabSize;
     recent_.Load(services_.settings);
 
     HMENU menu = LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME));
@@ -123,7 +132,7 @@ bool CMainFrame::Create(const WindowPlace& place, const BuilderSettings& setting
     RegisterCommands();
     router_.SetFrame(&frameCommands_);
     router_.SetDocument(&documentCommands_);
-    router_.SetFocusedView(&sceneList_.Commands());
+    router_.SetFocusedView(nullptr);
     UpdateTitle();
     return true;
 }
@@ -261,7 +270,7 @@ void CMainFrame::OnPaneNotify(WPARAM wParam) {
     // Selection changes of the panes: the focused pane's commands are asked first.
     const int id = LOWORD(wParam);
     if (HIWORD(wParam) == LBN_SETFOCUS)
-        router_.SetFocusedView(id == kPaletteId ? &palette_.Commands() : &sceneList_.Commands());
+        router_.SetFocusedView(id == kPaletteId ? &palette_.Commands() : nullptr);
 }
 
 void CMainFrame::OnInitMenuPopup(HMENU menu) {
@@ -327,16 +336,17 @@ bool CMainFrame::PreTranslate(MSG& msg) {
             return true;
         }
         const bool repeat = (msg.lParam & (1 << 30)) != 0;
-        if (msg.wParam == VK_OEM_PLUS && KeyDown(VK_CONTROL) && KeyDown(VK_SHIFT) && !repeat)
-            return true;  // the text export comes with the scene list's editing
+        if (msg.wParam == VK_OEM_PLUS && KeyDown(VK_CONTROL) && KeyDown(VK_SHIFT) && !repeat) {
+            sceneList_.ExportText();
+            return true;
+        }
     }
     return accelerators_ && accelerators_->PreTranslate(msg);
 }
 
 void CMainFrame::SwitchPane() {
     splitter_.ActivateOtherPane();
-    router_.SetFocusedView(splitter_.ActivePane() == 0 ? &palette_.Commands()
-                                                       : &sceneList_.Commands());
+    router_.SetFocusedView(splitter_.ActivePane() == 0 ? &palette_.Commands() : nullptr);
 }
 
 void CMainFrame::OnIdle() {
@@ -367,9 +377,7 @@ void CMainFrame::OnAppendEntry(LPARAM entry) {
     std::unique_ptr<SceneEntry> owned(reinterpret_cast<SceneEntry*>(entry));
     if (!owned)
         return;
-    services_.document.Entries().Append(std::move(owned));
-    services_.document.SetModified();
-    sceneList_.Refresh();
+    sceneList_.InsertCommand(std::move(owned), CSceneView::Place::kAppend);
 }
 
 bool CMainFrame::OpenDocumentFile(const std::string& path) {
@@ -415,7 +423,7 @@ void CMainFrame::UpdateTitle() {
 }
 
 void CMainFrame::RefreshViews() {
-    sceneList_.Refresh();
+    sceneList_.Fill();
 }
 
 void CMainFrame::SetAlwaysOnTop(bool on) {
@@ -431,6 +439,7 @@ CommandContext CMainFrame::Context() const {
     context.listEmpty = services_.document.Entries().Empty();
     context.selection = sceneList_.SelectedCount() > 0;
     context.kindSelected = palette_.SelectedKind() >= 0;
+    context.caretSet = sceneList_.Caret() >= 0;
     context.reuse = reuse_;
     context.alwaysOnTop = alwaysOnTop_;
     context.toolbarVisible = toolbar_.IsVisible();

@@ -20,6 +20,8 @@
 #include "framework/docking_toolbar.h"
 #include "editor/comm_view.h"
 #include "editor/scene_view.h"
+#include "engine/player/calibration.h"
+#include "framework/profile_settings.h"
 #include "framework/handles.h"
 #include "framework/message_loop.h"
 #include "framework/static_splitter.h"
@@ -81,6 +83,7 @@ class CMainFrame final : public Window, private IMessageFilter, private IIdleHan
 
     void RegisterCommands();
     void RegisterPackagingCommands();
+    void RegisterListCommands();
     void UpdateTitle();
     void RefreshViews();
     void FillRecentFiles(HMENU fileMenu);
@@ -98,6 +101,8 @@ class CMainFrame final : public Window, private IMessageFilter, private IIdleHan
     CommandTarget documentCommands_;
     RecentFiles recent_;
     std::unique_ptr<AcceleratorFilter> accelerators_;
+    ProfileSettings profile_;
+    ProfileCalibrationStore calibration_;
     StaticSplitter splitter_;
     CCommView palette_;
     CSceneView sceneList_;
@@ -105,7 +110,6 @@ class CMainFrame final : public Window, private IMessageFilter, private IIdleHan
     StatusBar statusBar_;
     BitmapHandle toolbarImages_;
     BitmapHandle toolbarDisabledImages_;
-    int tabSize_ = 2;
     bool alwaysOnTop_ = false;
     bool startDlg_ = false;
     bool reuse_ = false;

@@ -1,33 +1,103 @@
-// CSceneView, the scene list: one line per entry with its description, indented by the nesting of
-// Repeat and Until. This is its first, plain form (a list box the user selects in); the
-// owner-drawn list and its editing come with the list view's own work.
+// CSceneView, the scene list: an owner-drawn list box with one line per entry, in scene order,
+// where the user edits the scene. Item i of the list is entry i of the document's list; every
+// change happens at the same index in both and marks the document modified. The list holds no
+// strings: each item's data is the entry it shows.
 #pragma once
 
 #include <windows.h>
 
-#include "app/core/command_router.h"
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/core/command_ids.h"
+#include "editor/entry_editor.h"
+#include "editor/scene_view_look.h"
+#include "engine/player/calibration.h"
+#include "framework/control.h"
+#include "framework/handles.h"
+#include "scene/editor_options.h"
 #include "scene/entry_list.h"
 
 namespace vl {
 
-class CSceneView {
+class CSceneView final : public Control {
   public:
-    // entries: the document's list (not owned). tabSize: the indentation step.
-    CSceneView(EntryList& entries, const int& tabSize) : entries_(entries), tabSize_(tabSize) {}
+    struct Services {
+        EntryList& entries;
+        std::function<void()> setModified;
+        // Sends a command to the main frame (Save before an export or a preview).
+        std::function<void(CommandId)> sendToFrame;
+        // The document's path; empty while it was never saved.
+        std::function<std::string()> documentPath;
+        // Makes the list the frame's active view (a failed check shows its line there).
+        std::function<void()> activate;
+        std::function<bool()> documentModified;
+        EntryEditor* editor = nullptr;  // property dialogs; none: Edit does nothing
+        // Where the speed calibration count is kept; none: no calibration (a count of 0).
+        ICalibrationStore* calibration = nullptr;
+        // Opens the preview window with the calibration count (after the check and the save).
+        std::function<void(std::uint32_t times)> startPreview;
+    };
 
+    explicit CSceneView(Services services);
+
+    // Creates the list box as a child of parent with the given id.
     bool Create(HWND parent, int id);
-    HWND Handle() const { return list_; }
-    // Shows the entries as they are now (after New, Open, or any change).
+    // New fonts, colours and tab size: lines are measured again.
+    void ApplyOptions(const EditorOptions& options);
+
+    // Empties the list and shows every entry of the document, nothing selected (New, Open).
+    void Fill();
+    // Rebuilds the list keeping the selection, the caret and the scroll position (the options
+    // changed).
+    void Rebuild();
+
+    enum class Place { kAppend, kBeforeCaret };
+    // Adds entry at the end or before the caret line and makes it the only selection.
+    void InsertCommand(std::unique_ptr<SceneEntry> entry, Place place);
+    // Removes the selected entries; when ask, only after the user said Yes.
+    void DeleteSelection(bool ask);
+    // Deactivate (true) or Activate (false) the selected entries.
+    void SetDisabled(bool disabled);
+    void ActivateAll();
+    void SelectAll();
     void Refresh();
+    // The scene check before a preview or packaging: on failure shows the message and selects
+    // the line to look at; true when the scene may be played.
+    bool CheckScene();
+    // Writes the scene as text beside the scene file ("<scene>.txt") and opens it.
+    void ExportText();
+    // Preview: the scene check, the save when the options ask for it, then the preview window.
+    void Preview();
+    // Opens the caret entry's dialog (Enter, double-click).
+    void EditCaret();
+
+    std::vector<int> Selection() const;
     int SelectedCount() const;
-    // Select All (57642) and Refresh (32792).
-    CommandTarget& Commands() { return commands_; }
+    int Caret() const;  // -1 in an empty list
+    bool Empty() const { return services_.entries.Empty(); }
+
+  protected:
+    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    bool OnReflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
-    EntryList& entries_;
-    const int& tabSize_;   // the editor option, read at each refresh
-    HWND list_ = nullptr;  // not owned: a child window, destroyed with its parent
-    CommandTarget commands_;
+    void MeasureItem(MEASUREITEMSTRUCT& item) const;
+    void DrawItem(const DRAWITEMSTRUCT& item);
+    void Renest();
+    void RepaintItem(int index);
+    void SelectOnly(int index);
+    bool OnKeyDown(WPARAM key);
+    void ShowContextMenu(LPARAM screenPoint);
+    void Edit(int index);
+
+    Services services_;
+    EditorOptions options_;
+    SceneViewFonts fonts_;
+    ImageListHandle icons_;
+    std::uint32_t times_ = 0;  // the speed calibration count, lent to every preview
 };
 
 }  // namespace vl

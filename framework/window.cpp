@@ -1,5 +1,7 @@
 #include "framework/window.h"
 
+#include "framework/control.h"
+
 #include <exception>
 #include <new>
 
@@ -102,6 +104,9 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM l
 
     LRESULT result = 0;
     try {
+        // What a child control tells about itself goes to the object that owns the control.
+        if (Control::Reflect(hwnd, msg, wParam, lParam, result))
+            return result;
         result = self->OnMessage(msg, wParam, lParam);
     } catch (...) {
         self->OnException();

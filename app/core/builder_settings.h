@@ -7,13 +7,13 @@
 
 #include "app/core/settings_store.h"
 #include "app/core/window_place.h"
+#include "engine/core/calibration_names.h"
 
 namespace vl {
 
 // The application's key below HKEY_CURRENT_USER ("Software\" + the profile name + the program's
 // name), which holds every section.
 inline constexpr char kBuilderSettingsKey[] = "Software\\Quillmark\\Screen Saver\\Vistaloom";
-inline constexpr char kSettingsSection[] = "Settings";
 
 // A number in the "Settings" section.
 struct IntSetting {
@@ -27,10 +27,8 @@ inline constexpr IntSetting kAlwaysOnTopSetting{"AlwaysOnTop", 0};
 inline constexpr IntSetting kStartDlgSetting{"StartDlg", 0};  // 1: no start window
 inline constexpr IntSetting kReuseSetting{"Reuse", 0};        // hand a second start to this one
 inline constexpr IntSetting kCustomImageSetting{"CustomImage", 0};
-// Texts in the "Settings" section and the calibration count.
+// A text in the "Settings" section.
 inline constexpr char kWindowPlaceName[] = "WindowPlace";  // "left,top,width,height"
-inline constexpr char kSysInfoName[] = "SysInfo";          // machine of the last calibration
-inline constexpr char kTimesName[] = "Times";              // unsigned calibration count, 0: none
 
 struct BuilderSettings {
     WindowPlace windowPlace;  // not yet fitted to the monitors (FitWindowPlace)

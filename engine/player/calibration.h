@@ -10,13 +10,10 @@
 #include <string>
 #include <utility>
 
+#include "engine/core/calibration_names.h"
 #include "framework/profile_settings.h"
 
 namespace vl {
-
-inline constexpr char kSysInfoName[] = "SysInfo";
-inline constexpr char kTimesName[] = "Times";
-inline constexpr char kSettingsSection[] = "Settings";
 
 class ICalibrationStore {
   public:

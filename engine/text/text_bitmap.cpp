@@ -5,22 +5,12 @@
 
 #include "engine/image/image_runtime.h"
 #include "engine/text/text_lines.h"
+#include "engine/text/windows_log_font.h"
 #include "framework/handles.h"
 
 namespace vl {
 
 namespace {
-
-static_assert(sizeof(LOGFONTA) == LogFont::kByteSize, "LOGFONT keeps the stored layout");
-
-LOGFONTA ToLogFontA(const LogFont& font) {
-    LOGFONTA result;
-    const auto bytes = font.ToBytes();
-    std::memcpy(&result, bytes.data(), sizeof result);
-    // A face name that fills all 32 bytes has no terminator of its own.
-    result.lfFaceName[LF_FACESIZE - 1] = '\0';
-    return result;
-}
 
 int ExtentWidth(HDC dc, const char* text, std::size_t length) {
     if (length == 0)

@@ -1,0 +1,103 @@
+// The scene list's keys, right button and context menu.
+#include "editor/scene_view.h"
+
+#include <windowsx.h>
+
+namespace vl {
+namespace {
+
+constexpr int kContextMenus = 243;
+constexpr int kListMenu = 1;  // "Right"
+
+bool CtrlDown() {
+    return (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+}
+
+}  // namespace
+
+LRESULT CSceneView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_KEYDOWN:
+            if (OnKeyDown(wParam))
+                return 0;
+            break;
+        case WM_RBUTTONDOWN: {
+            // A press outside the selection makes that line the selection; inside keeps it.
+            const LRESULT hit = SendMessageA(Handle(), LB_ITEMFROMPOINT, 0, lParam);
+            const int index = LOWORD(hit);
+            if (HIWORD(hit) == 0 && SendMessageA(Handle(), LB_GETSEL, index, 0) <= 0)
+                SelectOnly(index);
+            SetFocus(Handle());
+            return 0;
+        }
+        case WM_CONTEXTMENU:
+            ShowContextMenu(lParam);
+            return 0;
+        case WM_LBUTTONDBLCLK: {
+            const LRESULT result = CallDefault(msg, wParam, lParam);
+            const LRESULT hit = SendMessageA(Handle(), LB_ITEMFROMPOINT, 0, lParam);
+            if (HIWORD(hit) == 0)
+                Edit(LOWORD(hit));
+            return result;
+        }
+        default:
+            break;
+    }
+    return CallDefault(msg, wParam, lParam);
+}
+
+bool CSceneView::OnKeyDown(WPARAM key) {
+    const bool ctrl = CtrlDown();
+    int scroll = -1;
+    switch (key) {
+        case VK_RETURN:
+            EditCaret();
+            return true;
+        case VK_DELETE:
+            DeleteSelection(true);
+            return true;
+        case VK_LEFT:
+            scroll = SB_LINELEFT;
+            break;
+        case VK_RIGHT:
+            scroll = SB_LINERIGHT;
+            break;
+        case VK_PRIOR:
+            scroll = ctrl ? SB_PAGELEFT : -1;
+            break;
+        case VK_NEXT:
+            scroll = ctrl ? SB_PAGERIGHT : -1;
+            break;
+        case VK_HOME:
+            scroll = ctrl ? SB_LEFT : -1;
+            break;
+        case VK_END:
+            scroll = ctrl ? SB_RIGHT : -1;
+            break;
+        default:
+            break;
+    }
+    if (scroll < 0)
+        return false;
+    SendMessageA(Handle(), WM_HSCROLL, static_cast<WPARAM>(scroll), 0);
+    return true;
+}
+
+void CSceneView::ShowContextMenu(LPARAM screenPoint) {
+    POINT at{GET_X_LPARAM(screenPoint), GET_Y_LPARAM(screenPoint)};
+    if (screenPoint == -1) {
+        // From the keyboard: near the list's top left corner.
+        at = {5, 5};
+        ClientToScreen(Handle(), &at);
+    }
+    HMENU menus = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kContextMenus));
+    if (!menus)
+        return;
+    // Owned by the main frame, so that its commands take the menu bar's route and enablement.
+    if (HMENU menu = GetSubMenu(menus, kListMenu))
+        TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0,
+                       GetAncestor(Handle(), GA_ROOT), nullptr);
+    DestroyMenu(menus);
+}
+
+}  // namespace vl

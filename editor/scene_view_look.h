@@ -1,0 +1,38 @@
+// The fonts of the scene list's lines, made from the editor options, with the height of "W" in
+// each: a line is as high as its font, and at least as high as its icon.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/handles.h"
+#include "scene/editor_options.h"
+#include "scene/entry.h"
+
+namespace vl {
+
+inline constexpr int kIconSize = 16;
+
+enum class LineStyle { kNormal, kComment, kDisabled };
+
+// A deactivated entry looks deactivated whatever its kind; a Comment looks like a comment.
+LineStyle StyleOf(const SceneEntry& entry);
+
+class SceneViewFonts {
+  public:
+    // Creates the three fonts and measures them on dc; a font that cannot be made falls back to
+    // the default GUI font.
+    void Build(const EditorOptions& options, HDC dc);
+    HFONT Font(LineStyle style) const;
+    // The height of "W" in the style's font.
+    int Height(LineStyle style) const { return heights_[static_cast<int>(style)]; }
+    COLORREF Colour(LineStyle style) const { return colours_[static_cast<int>(style)]; }
+    COLORREF DragColour() const { return dragColour_; }
+
+  private:
+    FontHandle fonts_[3];
+    int heights_[3] = {kIconSize, kIconSize, kIconSize};
+    COLORREF colours_[3] = {};
+    COLORREF dragColour_ = RGB(255, 255, 0);
+};
+
+}  // namespace vl
