@@ -1,0 +1,279 @@
+// The scene list in this process, over its own entry list: the list and the entries in lockstep,
+// the questions and messages it shows, the check's selected line, the text export's file, and
+// the line heights of its fonts.
+#include "editor/scene_view.h"
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "framework/scripted_prompt.h"
+#include "framework/window.h"
+#include "scene/entries.h"
+#include "scene/kinds.h"
+#include "scene/nesting.h"
+#include "support/scratch_folder.h"
+#include "support/waits.h"
+
+namespace vl {
+namespace {
+
+class Parent final : public Window {};
+
+class RecordingEditor final : public EntryEditor {
+  public:
+    bool Edit(HWND, SceneEntry& entry) override {
+        edited.push_back(entry.Kind());
+        return confirm;
+    }
+    std::vector<std::int32_t> edited;
+    bool confirm = true;
+};
+
+class SceneViewTest : public ::testing::Test {
+  protected:
+    SceneViewTest()
+        : override_(prompt_),
+          view_(CSceneView::Services{entries_, [this] { ++modified_; },
+                                     [this](CommandId id) { sent_.push_back(id); },
+                                     [this] { return path_; }, [this] { ++activated_; },
+                                     [] { return true; }, &editor_, nullptr, nullptr}) {}
+
+    void SetUp() override {
+        ASSERT_TRUE(Window::Register({"VistaloomSceneViewTest"}));
+        ASSERT_TRUE(parent_.Create("VistaloomSceneViewTest", 0, "List", WS_OVERLAPPEDWINDOW, 0, 0,
+                                   500, 400, nullptr));
+        ASSERT_TRUE(view_.Create(parent_.Handle(), 100));
+        MoveWindow(view_.Handle(), 0, 0, 480, 360, TRUE);
+    }
+
+    void Add(std::int32_t kind, bool disabled = false) {
+        auto entry = CreateEntry(kind);
+        entry->SetDisabled(disabled ? 1 : 0);
+        view_.InsertCommand(std::move(entry), CSceneView::Place::kAppend);
+    }
+    int ListCount() const {
+        return static_cast<int>(SendMessageA(view_.Handle(), LB_GETCOUNT, 0, 0));
+    }
+    // The list's item i shows entry i.
+    void ExpectLockstep() const {
+        ASSERT_EQ(ListCount(), static_cast<int>(entries_.Count()));
+        for (std::size_t i = 0; i < entries_.Count(); ++i) {
+            const auto data = SendMessageA(view_.Handle(), LB_GETITEMDATA, i, 0);
+            EXPECT_EQ(reinterpret_cast<const SceneEntry*>(data), &entries_.At(i)) << i;
+        }
+    }
+    void Select(std::initializer_list<int> lines) {
+        SendMessageA(view_.Handle(), LB_SETSEL, FALSE, -1);
+        for (int line : lines)
+            SendMessageA(view_.Handle(), LB_SETSEL, TRUE, line);
+    }
+    std::vector<std::int32_t> Kinds() const {
+        std::vector<std::int32_t> kinds;
+        for (std::size_t i = 0; i < entries_.Count(); ++i)
+            kinds.push_back(entries_.At(i).Kind());
+        return kinds;
+    }
+
+    ScriptedPrompt prompt_;
+    ScopedPromptOverride override_;
+    EntryList entries_;
+    RecordingEditor editor_;
+    std::string path_;
+    int modified_ = 0;
+    int activated_ = 0;
+    std::vector<CommandId> sent_;
+    Parent parent_;
+    CSceneView view_;
+};
+
+TEST_F(SceneViewTest, AddAppendsAndInsertGoesBeforeTheCaretSelectingTheNewLine) {
+    Add(kWait);
+    EXPECT_EQ(view_.Selection(), std::vector<int>{0});
+    Add(kCls);
+    Add(kComment);
+    SendMessageA(view_.Handle(), LB_SETCARETINDEX, 1, FALSE);
+    view_.InsertCommand(CreateEntry(kLine), CSceneView::Place::kBeforeCaret);
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kLine, kCls, kComment}));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{1});
+    EXPECT_EQ(view_.Caret(), 1);
+    EXPECT_EQ(modified_, 4);
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewTest, InsertedLinesAreNestedAtOnce) {
+    for (std::int32_t kind : {kRepeat, kRepeat, kWait, kUntil, kUntil})
+        Add(kind);
+    std::vector<std::int32_t> indentation;
+    for (std::size_t i = 0; i < entries_.Count(); ++i)
+        indentation.push_back(entries_.At(i).indentation);
+    EXPECT_EQ(indentation, (std::vector<std::int32_t>{0, 2, 4, 2, 0}));
+}
+
+TEST_F(SceneViewTest, DeleteAsksWithThePluralOnlyForSeveralLines) {
+    for (std::int32_t kind : {kWait, kCls, kLine, kComment, kStop})
+        Add(kind);
+    Select({1});
+    prompt_.AnswerNo();
+    view_.DeleteSelection(true);
+    EXPECT_EQ(entries_.Count(), 5u) << "No keeps every line";
+
+    Select({0, 2, 4});
+    prompt_.AnswerYes();
+    const int modifiedBefore = modified_;
+    view_.DeleteSelection(true);
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kCls, kComment}));
+    EXPECT_EQ(view_.SelectedCount(), 0);
+    EXPECT_GT(modified_, modifiedBefore);
+    ExpectLockstep();
+
+    Select({1});
+    prompt_.AnswerYes();
+    view_.DeleteSelection(true);
+    EXPECT_EQ(prompt_.Texts(), (std::vector<std::string>{"Are you sure you want delete command?",
+                                                         "Are you sure you want delete commands?",
+                                                         "Are you sure you want delete command?"}));
+    EXPECT_EQ(Kinds(), std::vector<std::int32_t>{kCls});
+    EXPECT_TRUE(prompt_.Failures().empty());
+}
+
+TEST_F(SceneViewTest, CutDeletesWithoutAskingAndAnEmptySelectionDoesNothing) {
+    Add(kWait);
+    Add(kCls);
+    Select({});
+    view_.DeleteSelection(true);
+    Select({0});
+    view_.DeleteSelection(false);
+    EXPECT_TRUE(prompt_.Shown().empty());
+    EXPECT_EQ(Kinds(), std::vector<std::int32_t>{kCls});
+}
+
+TEST_F(SceneViewTest, DeactivateChangesOnlyTheSelectionAndAlwaysMarksTheDocument) {
+    Add(kWait);
+    Add(kCls, true);
+    Add(kLine);
+    Select({1, 2});
+    modified_ = 0;
+    view_.SetDisabled(true);
+    EXPECT_EQ(entries_.At(0).IsDisabled(), 0);
+    EXPECT_NE(entries_.At(1).IsDisabled(), 0);
+    EXPECT_NE(entries_.At(2).IsDisabled(), 0);
+    view_.SetDisabled(true);  // nothing left to change
+    EXPECT_EQ(modified_, 2);
+    view_.ActivateAll();
+    for (std::size_t i = 0; i < entries_.Count(); ++i)
+        EXPECT_EQ(entries_.At(i).IsDisabled(), 0) << i;
+}
+
+TEST_F(SceneViewTest, TheCheckSelectsTheLineToLookAt) {
+    // A lone Until at the top: that Until.
+    Add(kUntil);
+    Add(kWait);
+    Add(kCls);
+    Select({2});
+    EXPECT_FALSE(view_.CheckScene());
+    EXPECT_EQ(view_.Selection(), std::vector<int>{0});
+    EXPECT_EQ(view_.Caret(), 0);
+
+    // A lone Repeat: the last line.
+    entries_.Clear();
+    view_.Fill();
+    Add(kRepeat);
+    Add(kWait);
+    Add(kCls);
+    Select({0});
+    EXPECT_FALSE(view_.CheckScene());
+    EXPECT_EQ(view_.Selection(), std::vector<int>{2});
+    EXPECT_EQ(activated_, 2);
+    ASSERT_EQ(prompt_.Shown().size(), 2u);
+    EXPECT_EQ(prompt_.Shown()[0].text, "Missing repeat command.");
+    EXPECT_EQ(prompt_.Shown()[1].text, "Missing until command.");
+    EXPECT_EQ(prompt_.Shown()[1].icon, MessageIcon::Stop);
+}
+
+TEST_F(SceneViewTest, ABalancedSceneOfValidCommandsPasses) {
+    Add(kRepeat);
+    Add(kCls);
+    Add(kWait);
+    Add(kUntil);
+    EXPECT_TRUE(view_.CheckScene());
+    EXPECT_TRUE(prompt_.Shown().empty());
+}
+
+TEST_F(SceneViewTest, ExportWritesTheIndentedDescriptionsBesideTheScene) {
+    test::ScratchFolder folder;
+    path_ = folder.Path("demo.ssd");
+    Add(kRepeat);
+    Add(kComment);
+    Add(kUntil);
+    EntryAs<CommentEntry>(&entries_.At(1))->text = "hello";
+    view_.ExportText();
+    std::ifstream in(path_ + ".txt", std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, DescribeEntry(entries_.At(0)) + "\r\n  " + DescribeEntry(entries_.At(1)) +
+                        "\r\n" + DescribeEntry(entries_.At(2)) + "\r\n");
+    EXPECT_NE(text.find("hello"), std::string::npos);
+    EXPECT_TRUE(prompt_.Shown().empty());
+}
+
+TEST_F(SceneViewTest, ExportOfAnUnsavedSceneAsksForTheSaveFirst) {
+    Add(kWait);
+    view_.ExportText();
+    EXPECT_EQ(sent_, std::vector<CommandId>{kCmdSave});
+    EXPECT_EQ(prompt_.Texts(), std::vector<std::string>{"You have to save the scene."});
+
+    entries_.Clear();
+    view_.Fill();
+    sent_.clear();
+    view_.ExportText();  // an empty list: nothing at all
+    EXPECT_TRUE(sent_.empty());
+}
+
+TEST_F(SceneViewTest, EditRepaintsAndMarksOnlyWhenConfirmed) {
+    Add(kWait);
+    Add(kCls);
+    SendMessageA(view_.Handle(), LB_SETCARETINDEX, 1, FALSE);
+    modified_ = 0;
+    editor_.confirm = false;
+    view_.EditCaret();
+    EXPECT_EQ(modified_, 0);
+    editor_.confirm = true;
+    view_.EditCaret();
+    EXPECT_EQ(modified_, 1);
+    EXPECT_EQ(editor_.edited, (std::vector<std::int32_t>{kCls, kCls}));
+}
+
+TEST_F(SceneViewTest, RebuildKeepsSelectionCaretAndScrollAndUsesTheNewTabSize) {
+    for (int i = 0; i < 60; ++i)
+        Add(i % 10 == 0 ? kRepeat : (i % 10 == 9 ? kUntil : kWait));
+    SendMessageA(view_.Handle(), LB_SETTOPINDEX, 20, 0);
+    Select({25, 27});
+    SendMessageA(view_.Handle(), LB_SETCARETINDEX, 27, FALSE);
+    EditorOptions options;
+    options.tabSize = 5;
+    view_.ApplyOptions(options);
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{25, 27}));
+    EXPECT_EQ(view_.Caret(), 27);
+    EXPECT_EQ(SendMessageA(view_.Handle(), LB_GETTOPINDEX, 0, 0), 20);
+    EXPECT_EQ(entries_.At(21).indentation, 5);
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewTest, LinesAreAsHighAsTheirFontAndAtLeastAsTheIcon) {
+    Add(kWait);
+    Add(kComment);
+    EXPECT_EQ(SendMessageA(view_.Handle(), LB_GETITEMHEIGHT, 0, 0), 16);
+    EditorOptions options;
+    options.commentFont.height = -40;
+    view_.ApplyOptions(options);
+    EXPECT_EQ(SendMessageA(view_.Handle(), LB_GETITEMHEIGHT, 0, 0), 16);
+    EXPECT_GE(SendMessageA(view_.Handle(), LB_GETITEMHEIGHT, 1, 0), 40);
+}
+
+}  // namespace
+}  // namespace vl
