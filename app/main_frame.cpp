@@ -125,6 +125,8 @@ bool CMainFrame::Create(const WindowPlace& place, const BuilderSettings& setting
     CSceneDoc& document = services_.document;
     document.onTitleChanged = [this] { UpdateTitle(); };
     document.onContentsChanged = [this] { RefreshViews(); };
+    // Before packaging too, a failed check shows its line in the list.
+    document.checkScene = [this] { return sceneList_.CheckScene(); };
     document.onFileUsed = [this](const std::string& path) {
         recent_.Add(path);
         recent_.Save(services_.settings);

@@ -193,6 +193,32 @@ TEST_F(BuilderProgramTest, CleanUpRemovesExactlyTheBuildersTracesAndShowsNothing
     }
 }
 
+// The builder is the tool's twin: the screen saver it makes of a scene (here through the message
+// the wizard sends, which makes it beside the scene) has the bytes of the tool's.
+TEST_F(BuilderProgramTest, TheScreenSaverItMakesHasTheToolsBytes) {
+    ProgramProcess program(WindowsPath(VL_VISTALOOM_PATH), "\"" + scene_ + "\"");
+    ASSERT_TRUE(program.Started());
+    HWND frame = program.WaitForWindow("Vistaloom2.2", "Night.ssd - Vistaloom");
+    ASSERT_NE(frame, nullptr);
+    PostMessageA(frame, 0x8029, 0, 0);
+    // "... created" in an information box, which the user closes.
+    HWND box = program.WaitForWindow("#32770", nullptr);
+    ASSERT_NE(box, nullptr);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    Close(program, frame);
+
+    const std::string byTool = folder_ + "\\ByTool.scr";
+    ProgramProcess tool(WindowsPath(VL_CLI_PATH),
+                        "make-scr --arch x64 \"" + scene_ + "\" \"" + byTool + "\"");
+    ASSERT_TRUE(tool.Started());
+    DWORD code = 99;
+    ASSERT_TRUE(tool.WaitForExit(kExitTimeoutMs, &code));
+    ASSERT_EQ(code, 0u);
+    const std::vector<char> made = FileBytes(folder_ + "\\Night.scr");
+    ASSERT_FALSE(made.empty());
+    EXPECT_TRUE(made == FileBytes(byTool)) << "the builder's screen saver differs from the tool's";
+}
+
 TEST_F(BuilderProgramTest, StartingRegistersTheSceneTypeForTheUser) {
     ProgramProcess program(WindowsPath(VL_VISTALOOM_PATH), "\"" + scene_ + "\"");
     HWND frame = program.WaitForWindow("Vistaloom2.2", "Night.ssd - Vistaloom");
