@@ -31,11 +31,14 @@ class Control {
     virtual bool OnReflected(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR data);
+    static LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static Control* ControlOf(HWND hwnd);
     void Detach();
 
     HWND hwnd_ = nullptr;  // not owned
+    WNDPROC original_ = nullptr;
+    HWND parent_ = nullptr;  // at attaching: WM_MEASUREITEM names the control by parent and id
+    int id_ = 0;
 };
 
 }  // namespace vl

@@ -1,0 +1,254 @@
+// The builder's start: from CreateProcess("Vistaloom.exe scene") until its window shows the scene
+// with nothing left to paint, for a generated scene of 10,000 entries (every kind, loops nested
+// five deep) and for a scene with 200 MB of pictures; and, as the baseline of the second, the run
+// of "vistaloom-cli info" on the same file. The first start stores the speed calibration and is
+// not counted. Prints every time and the medians.
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "bench_paths.h"
+#include "scene/editor_options.h"
+#include "scene/entries.h"
+#include "scene/scene_file.h"
+
+namespace {
+
+constexpr int kRuns = 5;
+constexpr char kSettingsKey[] = "Software\\Quillmark\\Screen Saver\\Vistaloom\\Settings";
+
+std::string WindowsPath(std::string path) {
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return "Z:" + path;
+}
+
+double Now() {
+    LARGE_INTEGER frequency, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+bool WriteScene(const std::string& path, vl::EntryList& entries) {
+    const std::vector<std::uint8_t> bytes = vl::SaveSceneFile(entries);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+// 10,000 entries and a few: blocks of five nested loops around one entry of every other kind.
+// Returns the number of entries, 0 when the file could not be written.
+LRESULT WriteLongScene(const std::string& path) {
+    vl::EntryList entries;
+    while (entries.Count() < 10000) {
+        for (int depth = 0; depth < 5; ++depth)
+            entries.Append(vl::CreateEntry(vl::kRepeat));
+        for (std::int32_t kind = 0; kind < vl::kKindCount; ++kind) {
+            if (kind != vl::kRepeat && kind != vl::kUntil)
+                entries.Append(vl::CreateEntry(kind));
+        }
+        for (int depth = 0; depth < 5; ++depth)
+            entries.Append(vl::CreateEntry(vl::kUntil));
+    }
+    return WriteScene(path, entries) ? static_cast<LRESULT>(entries.Count()) : 0;
+}
+
+// Twenty pictures of 10 MB each (their bytes are only carried, never decoded, when opening).
+bool WriteLargeScene(const std::string& path) {
+    vl::EntryList entries;
+    std::vector<std::uint8_t> bytes(10u << 20);
+    unsigned noise = 7;
+    for (int i = 0; i < 20; ++i) {
+        for (auto& byte : bytes) {
+            noise = noise * 1103515245u + 12345u;
+            byte = static_cast<std::uint8_t>(noise >> 24);
+        }
+        auto image = std::make_unique<vl::ImageEntry>();
+        image->fileName = "picture" + std::to_string(i) + ".bmp";
+        image->data = vl::ByteBlock::Copy(bytes.data(), bytes.size());
+        entries.Append(std::move(image));
+    }
+    return WriteScene(path, entries);
+}
+
+// No splash and no start window, as for a user who turned them off.
+void QuietStart() {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                        &key, nullptr) == ERROR_SUCCESS) {
+        const DWORD one = 1;
+        RegSetValueExA(key, "StartDlg", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one),
+                       sizeof one);
+        RegCloseKey(key);
+    }
+    char appData[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+    const std::string folder = std::string(appData) + "\\Quillmark\\Screen Saver\\Vistaloom";
+    SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
+    vl::EditorOptions options;
+    options.splash = 0;
+    const auto bytes = options.ToBytes();
+    std::ofstream out(folder + "\\vlo.opt", std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+}
+
+struct Found {
+    DWORD process;
+    const char* title;
+    HWND window = nullptr;
+};
+
+BOOL CALLBACK FindFrame(HWND window, LPARAM data) {
+    auto* found = reinterpret_cast<Found*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    char title[256] = "";
+    GetWindowTextA(window, title, sizeof title);
+    if (process == found->process && IsWindowVisible(window) &&
+        std::string(title) == found->title) {
+        found->window = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct ListSearch {
+    LRESULT lines;
+    HWND list = nullptr;
+};
+
+// The scene list: the list box holding as many lines as the scene has entries.
+BOOL CALLBACK FindSceneList(HWND child, LPARAM data) {
+    auto* search = reinterpret_cast<ListSearch*>(data);
+    char name[16] = "";
+    GetClassNameA(child, name, sizeof name);
+    DWORD_PTR count = 0;
+    if (lstrcmpiA(name, "ListBox") == 0 &&
+        SendMessageTimeoutA(child, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 1000, &count) &&
+        static_cast<LRESULT>(count) == search->lines) {
+        search->list = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The frame is up when its list holds the scene and nothing is left to paint.
+bool Painted(HWND frame, LRESULT lines) {
+    ListSearch search{lines};
+    EnumChildWindows(frame, FindSceneList, reinterpret_cast<LPARAM>(&search));
+    return search.list && !GetUpdateRect(search.list, nullptr, FALSE) &&
+           !GetUpdateRect(frame, nullptr, FALSE);
+}
+
+// One start of the builder on the scene; -1 when its window did not come within 60 s.
+double TimeBuilderStart(const std::string& scene, const char* title, LRESULT lines) {
+    std::string commandLine = "\"" + WindowsPath(VL_VISTALOOM_PATH) + "\" \"" + scene + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    const double begin = Now();
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info)) {
+        return -1;
+    }
+    double seconds = -1;
+    Found found{info.dwProcessId, title};
+    while (Now() - begin < 60) {
+        if (!found.window)
+            EnumWindows(FindFrame, reinterpret_cast<LPARAM>(&found));
+        if (found.window && Painted(found.window, lines)) {
+            seconds = Now() - begin;
+            break;
+        }
+        if (WaitForSingleObject(info.hProcess, 1) == WAIT_OBJECT_0)
+            break;
+    }
+    if (found.window)
+        PostMessageA(found.window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(info.hProcess, 20000) != WAIT_OBJECT_0)
+        TerminateProcess(info.hProcess, 1);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return seconds;
+}
+
+double TimeToolInfo(const std::string& scene) {
+    std::string commandLine = "\"" + WindowsPath(VL_CLI_PATH) + "\" info \"" + scene + "\"";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    HANDLE nul =
+        CreateFileA("NUL", GENERIC_WRITE, FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = startup.hStdError = nul;
+    const double begin = Now();
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                        &startup, &info)) {
+        CloseHandle(nul);
+        return -1;
+    }
+    WaitForSingleObject(info.hProcess, INFINITE);
+    const double seconds = Now() - begin;
+    DWORD code = 1;
+    GetExitCodeProcess(info.hProcess, &code);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    CloseHandle(nul);
+    return code == 0 ? seconds : -1;
+}
+
+double Median(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return times.empty() ? -1 : times[times.size() / 2];
+}
+
+template <typename Run>
+double Report(const char* what, Run run) {
+    std::vector<double> times;
+    std::printf("%-44s", what);
+    for (int i = 0; i < kRuns; ++i) {
+        const double seconds = run();
+        std::printf(" %.3f", seconds);
+        if (seconds >= 0)
+            times.push_back(seconds);
+    }
+    const double median = Median(times);
+    std::printf("  median %.3f s\n", median);
+    return median;
+}
+
+}  // namespace
+
+int main() {
+    const std::string folder = WindowsPath(VL_BENCH_DIR);
+    const std::string longScene = folder + "\\Long.ssd";
+    const std::string largeScene = folder + "\\Large.ssd";
+    const LRESULT lines = WriteLongScene(longScene);
+    if (lines == 0 || !WriteLargeScene(largeScene)) {
+        std::fprintf(stderr, "cannot write the scenes in %s\n", folder.c_str());
+        return 1;
+    }
+    QuietStart();
+    // The first start measures and stores the calibration.
+    if (TimeBuilderStart(longScene, "Long.ssd - Vistaloom", lines) < 0) {
+        std::fprintf(stderr, "the builder did not show the scene\n");
+        return 1;
+    }
+    Report("builder start, 10,000 entries (goal < 1 s):",
+           [&] { return TimeBuilderStart(longScene, "Long.ssd - Vistaloom", lines); });
+    const double open = Report("builder start, 200 MB of pictures:", [&] {
+        return TimeBuilderStart(largeScene, "Large.ssd - Vistaloom", 20);
+    });
+    const double info =
+        Report("vistaloom-cli info, same file:", [&] { return TimeToolInfo(largeScene); });
+    if (open > 0 && info > 0)
+        std::printf("ratio builder / tool: %.2f (goal < 1.5)\n", open / info);
+    return 0;
+}
