@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "package/c_files.h"
-#include "cli/file_source.h"
+#include "package/file_source.h"
 #include "scene/messages.h"
 #include "scene/scene_file.h"
 

@@ -16,7 +16,7 @@
 
 #include "package/c_files.h"
 #include "package/scene_saving.h"
-#include "cli/file_source.h"
+#include "package/file_source.h"
 #include "cli/scene_source.h"
 #include "tests/cli/run_cli.h"
 #include "scene/messages.h"

@@ -11,7 +11,7 @@
 #include "package/c_files.h"
 #include "scene/byte_stream.h"
 
-namespace vl::cli {
+namespace vl {
 
 // The first half of a large file is read here as the reader asks for it, so its bytes are still
 // in the processor's cache when the reader restores them; a helper thread reads the second half
@@ -47,4 +47,4 @@ class FileSource : public ByteSource {
     std::thread helper_;
 };
 
-}  // namespace vl::cli
+}  // namespace vl

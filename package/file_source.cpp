@@ -1,9 +1,9 @@
-#include "cli/file_source.h"
+#include "package/file_source.h"
 
 #include <algorithm>
 #include <system_error>
 
-namespace vl::cli {
+namespace vl {
 
 namespace {
 
@@ -76,4 +76,4 @@ std::size_t FileSource::Reach(std::size_t end) {
     return middle_ + helperFilled_;
 }
 
-}  // namespace vl::cli
+}  // namespace vl
