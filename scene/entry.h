@@ -2,6 +2,7 @@
 // commands and the object definitions they use.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -81,6 +82,11 @@ class SceneEntry {
     bool AddUser(SceneEntry& command);
     // Object definitions: unlinks command when it uses this object.
     void RemoveUser(SceneEntry& command);
+    // Object definitions: unlinks, in one pass over the users, every user for which
+    // unlink(const SceneEntry&) holds; the others keep their order. RemoveUser for many commands
+    // at once, without a pass per command.
+    template <class Predicate>
+    void RemoveUsersIf(Predicate unlink);
     const std::vector<SceneEntry*>& Users() const { return users_; }
     // Commands with a link: leaves the previous object's users, then joins object's users. Refused
     // (false, nothing changed) when this kind has no link or object is not of the kind it uses.
@@ -113,6 +119,19 @@ class SceneEntry {
     SceneEntry* object_ = nullptr;    // the object this command uses; owned by the list
     std::vector<SceneEntry*> users_;  // commands using this object; owned by the list
 };
+
+template <class Predicate>
+void SceneEntry::RemoveUsersIf(Predicate unlink) {
+    std::size_t kept = 0;
+    for (SceneEntry* user : users_) {
+        if (unlink(static_cast<const SceneEntry&>(*user))) {
+            user->object_ = nullptr;
+        } else {
+            users_[kept++] = user;
+        }
+    }
+    users_.resize(kept);
+}
 
 // The entry as its concrete class when it has that kind, else nullptr.
 template <class T>

@@ -1,6 +1,7 @@
 // Object links: both sides stay consistent through relinking and destruction.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 
 #include "scene/entries.h"
@@ -105,6 +106,29 @@ TEST(Links, ClearingTheListInEitherOrderIsSafe) {
     ASSERT_TRUE(list.At(1).AddUser(list.At(2)));
     list.Clear();
     EXPECT_TRUE(list.Empty());
+}
+
+TEST(Links, RemoveUsersIfUnlinksInOnePassAndKeepsTheOthersInOrder) {
+    ImageEntry image;
+    ShowEntry show;
+    MoveEntry move;
+    HideEntry hide;
+    ShowEntry again;
+    for (SceneEntry* user : std::initializer_list<SceneEntry*>{&show, &move, &hide, &again})
+        ASSERT_TRUE(image.AddUser(*user));
+    image.RemoveUsersIf([](const SceneEntry& user) { return user.Kind() != kHide; });
+    ASSERT_EQ(image.Users().size(), 1u);
+    EXPECT_EQ(image.Users()[0], &hide);
+    EXPECT_EQ(show.GetLinkedObject(), nullptr);
+    EXPECT_EQ(again.GetLinkedObject(), nullptr);
+    EXPECT_EQ(hide.GetLinkedObject(), &image);
+    // The unlinked commands link again as any unlinked command does.
+    ASSERT_TRUE(image.AddUser(move));
+    ASSERT_TRUE(image.AddUser(show));
+    image.RemoveUsersIf([&](const SceneEntry& user) { return &user == &move; });
+    ASSERT_EQ(image.Users().size(), 2u);
+    EXPECT_EQ(image.Users()[0], &hide);
+    EXPECT_EQ(image.Users()[1], &show);
 }
 
 TEST(Links, DetachKeepsLinksAndInsertPutsBack) {
