@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "editor/core/delete_entries.h"
 #include "engine/text/engine_preparer.h"
 #include "framework/prompt.h"
 #include "package/atomic_file.h"
@@ -135,10 +136,7 @@ void CSceneView::DeleteSelection(bool ask) {
         if (!CurrentPrompt().AskYesNo(question))
             return;
     }
-    EntryList& entries = services_.entries;
-    for (auto it = selection.rbegin(); it != selection.rend(); ++it)
-        entries.Destroy(static_cast<std::size_t>(*it));
-    Renest();
+    DeleteEntries(services_.entries, selection);
     Fill();
     services_.setModified();
 }
@@ -292,8 +290,8 @@ bool CSceneView::OnReflected(UINT msg, WPARAM, LPARAM lParam, LRESULT& result) {
 
 void CSceneView::MeasureItem(MEASUREITEMSTRUCT& item) const {
     const SceneEntry* entry = EntryOfItem(item.itemData);
-    const LineStyle style = entry ? StyleOf(*entry) : LineStyle::kNormal;
-    item.itemHeight = static_cast<UINT>(std::max(kIconSize, fonts_.Height(style)));
+    const LineState state = entry ? StateOf(*entry) : LineState::kNormal;
+    item.itemHeight = static_cast<UINT>(std::max(kIconSize, fonts_.Height(state)));
 }
 
 }  // namespace vl

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/core/command_ids.h"
+#include "editor/core/mouse_selection.h"
 #include "editor/entry_editor.h"
 #include "editor/scene_view_look.h"
 #include "engine/player/calibration.h"
@@ -92,11 +93,25 @@ class CSceneView final : public Control {
     bool OnKeyDown(WPARAM key);
     void ShowContextMenu(LPARAM screenPoint);
     void Edit(int index);
+    // Left-button messages under the selection rules that keep a selection draggable; true when
+    // the message was handled (not for the list box).
+    bool OnLeftButton(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Dragging the selection starts here; the drag itself comes with the clipboard's work.
+    void StartDrag() {}
 
     Services services_;
     EditorOptions options_;
     SceneViewFonts fonts_;
     ImageListHandle icons_;
+    MouseSelection mouse_;
+    // While a drag is over the list: how the marked target line is drawn. Kept by the drop
+    // target; the look of a marked line is the list's own.
+    struct DragMark {
+        bool over = false;
+        bool fromThisList = false;
+        std::vector<int> savedSelection;  // sorted: the selection when the drag entered
+        int pointerLine = -1;
+    } drag_;
     std::uint32_t times_ = 0;  // the speed calibration count, lent to every preview
 };
 

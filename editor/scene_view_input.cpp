@@ -17,6 +17,12 @@ bool CtrlDown() {
 
 LRESULT CSceneView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+        case WM_LBUTTONDOWN:
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONUP:
+            if (OnLeftButton(msg, wParam, lParam))
+                return 0;
+            break;
         case WM_KEYDOWN:
             if (OnKeyDown(wParam))
                 return 0;
@@ -44,6 +50,42 @@ LRESULT CSceneView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return CallDefault(msg, wParam, lParam);
+}
+
+bool CSceneView::OnLeftButton(UINT msg, WPARAM wParam, LPARAM lParam) {
+    const ListPoint point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    const bool shiftOrCtrl = (wParam & (MK_SHIFT | MK_CONTROL)) != 0;
+    MouseAction action = MouseAction::kListBox;
+    if (msg == WM_LBUTTONDOWN) {
+        const LRESULT hit = SendMessageA(Handle(), LB_ITEMFROMPOINT, 0, lParam);
+        const int item = HIWORD(hit) == 0 ? static_cast<int>(LOWORD(hit)) : -1;
+        const bool selected = item >= 0 && SendMessageA(Handle(), LB_GETSEL, item, 0) > 0;
+        action = mouse_.Press(point, shiftOrCtrl, item, selected);
+        if (action == MouseAction::kKeepSelection) {
+            SetFocus(Handle());
+            SendMessageA(Handle(), LB_SETCARETINDEX, item, FALSE);
+            return true;
+        }
+        return false;
+    }
+    if (msg == WM_MOUSEMOVE) {
+        if (!(wParam & MK_LBUTTON) || mouse_.Move(point, shiftOrCtrl) != MouseAction::kStartDrag)
+            return false;
+        // The list box may hold the mouse from a press it handled; the drag takes over.
+        ReleaseCapture();
+        StartDrag();
+        mouse_.DragEnded();
+        return true;
+    }
+    const ListPoint press = mouse_.PressPoint();
+    if (mouse_.Release(point, shiftOrCtrl) != MouseAction::kReplayClick)
+        return false;
+    // The pending press as an ordinary click: a click on one line of a selection selects it
+    // alone.
+    const LPARAM at = MAKELPARAM(press.x, press.y);
+    CallDefault(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    CallDefault(WM_LBUTTONUP, 0, at);
+    return true;
 }
 
 bool CSceneView::OnKeyDown(WPARAM key) {

@@ -1,14 +1,11 @@
 #include "editor/scene_view_look.h"
 
 #include "engine/text/windows_log_font.h"
-#include "scene/kinds.h"
 
 namespace vl {
 
-LineStyle StyleOf(const SceneEntry& entry) {
-    if (entry.IsDisabled())
-        return LineStyle::kDisabled;
-    return entry.Kind() == kComment ? LineStyle::kComment : LineStyle::kNormal;
+LineState StateOf(const SceneEntry& entry) {
+    return LineStateOf(entry.Kind(), entry.IsDisabled() != 0);
 }
 
 void SceneViewFonts::Build(const EditorOptions& options, HDC dc) {
@@ -19,7 +16,7 @@ void SceneViewFonts::Build(const EditorOptions& options, HDC dc) {
         const LOGFONTA logFont = ToLogFontA(*logFonts[i]);
         fonts_[i].Reset(CreateFontIndirectA(&logFont));
         colours_[i] = static_cast<COLORREF>(colours[i]);
-        const HGDIOBJ old = SelectObject(dc, Font(static_cast<LineStyle>(i)));
+        const HGDIOBJ old = SelectObject(dc, Font(static_cast<LineState>(i)));
         SIZE size{};
         heights_[i] = GetTextExtentPoint32A(dc, "W", 1, &size) ? static_cast<int>(size.cy) : 0;
         SelectObject(dc, old);
@@ -27,8 +24,8 @@ void SceneViewFonts::Build(const EditorOptions& options, HDC dc) {
     dragColour_ = static_cast<COLORREF>(options.dragColour);
 }
 
-HFONT SceneViewFonts::Font(LineStyle style) const {
-    const HFONT font = fonts_[static_cast<int>(style)].Get();
+HFONT SceneViewFonts::Font(LineState state) const {
+    const HFONT font = fonts_[static_cast<int>(state)].Get();
     return font ? font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 

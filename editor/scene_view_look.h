@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "editor/core/line_look.h"
 #include "framework/handles.h"
 #include "scene/editor_options.h"
 #include "scene/entry.h"
@@ -12,20 +13,18 @@ namespace vl {
 
 inline constexpr int kIconSize = 16;
 
-enum class LineStyle { kNormal, kComment, kDisabled };
-
-// A deactivated entry looks deactivated whatever its kind; a Comment looks like a comment.
-LineStyle StyleOf(const SceneEntry& entry);
+// The state that picks the line's font and colour.
+LineState StateOf(const SceneEntry& entry);
 
 class SceneViewFonts {
   public:
     // Creates the three fonts and measures them on dc; a font that cannot be made falls back to
     // the default GUI font.
     void Build(const EditorOptions& options, HDC dc);
-    HFONT Font(LineStyle style) const;
-    // The height of "W" in the style's font.
-    int Height(LineStyle style) const { return heights_[static_cast<int>(style)]; }
-    COLORREF Colour(LineStyle style) const { return colours_[static_cast<int>(style)]; }
+    HFONT Font(LineState state) const;
+    // The height of "W" in the state's font.
+    int Height(LineState state) const { return heights_[static_cast<int>(state)]; }
+    COLORREF Colour(LineState state) const { return colours_[static_cast<int>(state)]; }
     COLORREF DragColour() const { return dragColour_; }
 
   private:

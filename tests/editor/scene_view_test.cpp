@@ -275,5 +275,44 @@ TEST_F(SceneViewTest, LinesAreAsHighAsTheirFontAndAtLeastAsTheIcon) {
     EXPECT_GE(SendMessageA(view_.Handle(), LB_GETITEMHEIGHT, 1, 0), 40);
 }
 
+// The left button keeps a selection draggable: a press inside it changes nothing, a click without
+// movement selects only the clicked line, any movement keeps all of them for the drag.
+TEST_F(SceneViewTest, APressKeepsTheSelectionAndAClickWithoutMovementSelectsOneLine) {
+    for (int i = 0; i < 5; ++i)
+        Add(kWait);
+    RECT line;
+    SendMessageA(view_.Handle(), LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&line));
+    const LPARAM at = MAKELPARAM(line.left + 40, (line.top + line.bottom) / 2);
+    const LPARAM beside = MAKELPARAM(line.left + 41, (line.top + line.bottom) / 2);
+
+    Select({1, 2, 3});
+    SendMessageA(view_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(view_.Caret(), 2);
+    SendMessageA(view_.Handle(), WM_MOUSEMOVE, MK_LBUTTON, beside);
+    SendMessageA(view_.Handle(), WM_LBUTTONUP, 0, beside);
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{1, 2, 3})) << "a drag keeps the selection";
+
+    SendMessageA(view_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(view_.Handle(), WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(view_.Selection(), std::vector<int>{2});
+
+    // A press on a line outside the selection selects it alone, as the list box does.
+    SendMessageA(view_.Handle(), LB_GETITEMRECT, 4, reinterpret_cast<LPARAM>(&line));
+    const LPARAM onFour = MAKELPARAM(line.left + 40, (line.top + line.bottom) / 2);
+    SendMessageA(view_.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, onFour);
+    SendMessageA(view_.Handle(), WM_LBUTTONUP, 0, onFour);
+    EXPECT_EQ(view_.Selection(), std::vector<int>{4});
+}
+
+TEST_F(SceneViewTest, DeletingTheWholeSelectionOfALongSceneKeepsListAndEntriesTogether) {
+    for (int i = 0; i < 500; ++i)
+        Add(i % 2 ? kWait : kComment);
+    view_.SelectAll();
+    view_.DeleteSelection(false);
+    EXPECT_TRUE(entries_.Empty());
+    EXPECT_EQ(ListCount(), 0);
+}
+
 }  // namespace
 }  // namespace vl
