@@ -218,6 +218,10 @@ void DockingToolBar::SaveState(BarStateStore& store) const {
     store.SetInt(kVisibleValue, visible_ ? 1 : 0);
 }
 
+bool DockingToolBar::HasSavedState(const BarStateStore& store) {
+    return store.GetInt(kFloatingValue, -1) >= 0;
+}
+
 void DockingToolBar::RestoreState(const BarStateStore& store) {
     const int edge = store.GetInt(kEdgeValue, static_cast<int>(DockEdge::Top));
     edge_ = edge >= 0 && edge <= 3 ? static_cast<DockEdge>(edge) : DockEdge::Top;

@@ -420,9 +420,11 @@ TEST_F(ToolBarTest, ClosingTheFloatingWindowHidesTheBar) {
 
 TEST_F(ToolBarTest, StateIsSavedAndRestored) {
     MemoryStore store;
+    EXPECT_FALSE(DockingToolBar::HasSavedState(store));
     toolbar.Dock(DockEdge::Right);
     toolbar.Float({300, 200});
     toolbar.SaveState(store);
+    EXPECT_TRUE(DockingToolBar::HasSavedState(store));
     EXPECT_EQ(store.ints["Floating"], 1);
     EXPECT_EQ(store.ints["Edge"], static_cast<int>(DockEdge::Right));
     EXPECT_EQ(store.ints["Visible"], 1);
