@@ -254,6 +254,16 @@ TEST_F(ToolBarTest, RestingOnAButtonShowsTheTooltipAfterTheLineBreak) {
     })) << (tip ? TextOf(tip) : "no tooltip");
 }
 
+TEST_F(ToolBarTest, AFloatingBarShowsItsTooltipsThoughItsWindowIsNeverActive) {
+    toolbar.Float({300, 200});
+    ASSERT_TRUE(MovePointerTo(ItemCentre(1)));
+    HWND tip = nullptr;
+    EXPECT_TRUE(PumpUntil([&] {
+        tip = ShownTooltip();
+        return tip && TextOf(tip) == "Open thing";
+    })) << (tip ? TextOf(tip) : "no tooltip");
+}
+
 TEST_F(ToolBarTest, TooltipsAreTheTextAfterTheLineBreakOrNothing) {
     // The host answers for the toolbar control, which passes its tooltip's questions on.
     NMTTDISPINFOA info = {};
