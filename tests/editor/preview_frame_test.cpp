@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "support/input.h"
 #include "support/scratch_folder.h"
 #include "support/screen.h"
+#include "support/top_windows.h"
 #include "support/waits.h"
 #include "tests/app_core/fake_settings_store.h"
 
@@ -156,6 +158,12 @@ class PreviewTest : public ::testing::Test {
         return !Loop([&] { return !condition(); }, test::kReactionTimeMs);
     }
 
+    // Keeps the preview on the display, working, for VL_PREVIEW_HOLD_MS; nothing without it.
+    void HoldForScreenshot() {
+        if (const char* hold = std::getenv("VL_PREVIEW_HOLD_MS"))
+            Loop([] { return false; }, static_cast<DWORD>(std::atoi(hold)));
+    }
+
     bool Playing() const { return IsWindow(window_) && preview_->Thread(); }
     bool Ended() const { return IsWindow(window_) && !preview_->Thread(); }
     HWND ToolBarControl() const { return preview_->ToolBar().ToolBar(); }
@@ -209,6 +217,7 @@ TEST_F(PreviewTest, AutoStartPlaysTheSceneOverTheWholeScreenUntilExit) {
     ASSERT_TRUE(Loop([&] { return Ended(); }));
     EXPECT_TRUE(LoopShows(PictureOnScreen()));
     EXPECT_FALSE(IsWindowEnabled(main_.Get()));
+    HoldForScreenshot();
 
     // Exit, clicked on the floating toolbar.
     RECT button;
@@ -281,6 +290,7 @@ TEST_F(PreviewTest, EscClosesThePreviewWhileTheScenePlaysAndStopsTheSceneFirst) 
     ASSERT_TRUE(Open());
     ASSERT_TRUE(LoopShows(PictureOnScreen()));
     ASSERT_TRUE(Playing());
+    HoldForScreenshot();
     HANDLE player = nullptr;
     ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), preview_->Thread()->NativeHandle(),
                                 GetCurrentProcess(), &player, SYNCHRONIZE, FALSE, 0));
@@ -326,6 +336,20 @@ TEST_F(PreviewTest, TheToolbarFirstFloatsNearTheTopRightCornerThenWhereItWasLeft
     GetWindowRect(again, &restored);
     EXPECT_EQ(restored.left, 300);
     EXPECT_EQ(restored.top, 200);
+}
+
+TEST_F(PreviewTest, RestingOnAButtonOfTheFloatingToolbarShowsItsTooltip) {
+    MakeScene(0);
+    ASSERT_TRUE(Open());
+    ASSERT_TRUE(Loop([&] { return ToolBarShown(); }));
+    RECT button;
+    SendMessageA(ToolBarControl(), TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&button));
+    POINT centre = {(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    ClientToScreen(ToolBarControl(), &centre);
+    ASSERT_TRUE(test::MovePointerTo(centre.x, centre.y));
+    const auto tip = reinterpret_cast<HWND>(SendMessageA(ToolBarControl(), TB_GETTOOLTIPS, 0, 0));
+    EXPECT_TRUE(Loop([&] { return IsWindowVisible(tip) && test::TextOf(tip) == "Go (Ctrl+G)"; }))
+        << test::TextOf(tip);
 }
 
 TEST(PreviewResources, EveryCommandHasItsTooltipAndItsKey) {
