@@ -60,7 +60,6 @@ class PreviewFrame final : public Window, private IMessageFilter, private IIdleH
     const CSceneThread* Thread() const { return thread_.get(); }
     bool KeepVisible() const { return keepVisible_ != 0; }
     const DockingToolBar& ToolBar() const { return toolbar_; }
-    const CClientTestWnd& View() const { return view_; }
 
   protected:
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -94,7 +93,6 @@ class PreviewFrame final : public Window, private IMessageFilter, private IIdleH
     WaitOptions waitOptions_;
     CClientTestWnd view_;
     DockingToolBar toolbar_;
-    BitmapHandle images_;
     AcceleratorTable accelerators_;
     // Declared after the view it draws on, so it goes first.
     std::unique_ptr<CSceneThread> thread_;
