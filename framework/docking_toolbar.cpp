@@ -104,6 +104,9 @@ bool DockingToolBar::CreateToolBar(const Definition& definition) {
                                0, 0, 0, 0, Handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!toolbar_)
         return false;
+    // Tooltips also for a bar whose window is not the active one: a floating bar never is.
+    if (HWND tips = reinterpret_cast<HWND>(SendMessageA(toolbar_, TB_GETTOOLTIPS, 0, 0)))
+        SetWindowLongPtrA(tips, GWL_STYLE, GetWindowLongPtrA(tips, GWL_STYLE) | TTS_ALWAYSTIP);
     SendMessageA(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(toolbar_, TB_SETBITMAPSIZE, 0,
                  MAKELPARAM(definition.imageSize.cx, definition.imageSize.cy));
@@ -216,6 +219,10 @@ void DockingToolBar::SaveState(BarStateStore& store) const {
     store.SetInt(kFloatingValue, floating_ ? 1 : 0);
     store.SetText(kFloatingPositionValue, text);
     store.SetInt(kVisibleValue, visible_ ? 1 : 0);
+}
+
+bool DockingToolBar::HasSavedState(const BarStateStore& store) {
+    return store.GetInt(kFloatingValue, -1) >= 0;
 }
 
 void DockingToolBar::RestoreState(const BarStateStore& store) {

@@ -78,6 +78,9 @@ class DockingToolBar : public Window {
 
     // Edge, floating or not, the floating position and visibility.
     void SaveState(BarStateStore& store) const;
+    // Whether store holds a state SaveState wrote: a bar placed for the first time is placed by
+    // its frame.
+    static bool HasSavedState(const BarStateStore& store);
     // A floating position that lies on no monitor any more docks the bar instead. Restore once
     // the frame is on the screen: a floating window shown before its owner appears beneath it
     // under Wine's X11 driver without a window manager (the system's order is right, the

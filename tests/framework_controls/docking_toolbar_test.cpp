@@ -254,6 +254,16 @@ TEST_F(ToolBarTest, RestingOnAButtonShowsTheTooltipAfterTheLineBreak) {
     })) << (tip ? TextOf(tip) : "no tooltip");
 }
 
+TEST_F(ToolBarTest, AFloatingBarShowsItsTooltipsThoughItsWindowIsNeverActive) {
+    toolbar.Float({300, 200});
+    ASSERT_TRUE(MovePointerTo(ItemCentre(1)));
+    HWND tip = nullptr;
+    EXPECT_TRUE(PumpUntil([&] {
+        tip = ShownTooltip();
+        return tip && TextOf(tip) == "Open thing";
+    })) << (tip ? TextOf(tip) : "no tooltip");
+}
+
 TEST_F(ToolBarTest, TooltipsAreTheTextAfterTheLineBreakOrNothing) {
     // The host answers for the toolbar control, which passes its tooltip's questions on.
     NMTTDISPINFOA info = {};
@@ -420,9 +430,11 @@ TEST_F(ToolBarTest, ClosingTheFloatingWindowHidesTheBar) {
 
 TEST_F(ToolBarTest, StateIsSavedAndRestored) {
     MemoryStore store;
+    EXPECT_FALSE(DockingToolBar::HasSavedState(store));
     toolbar.Dock(DockEdge::Right);
     toolbar.Float({300, 200});
     toolbar.SaveState(store);
+    EXPECT_TRUE(DockingToolBar::HasSavedState(store));
     EXPECT_EQ(store.ints["Floating"], 1);
     EXPECT_EQ(store.ints["Edge"], static_cast<int>(DockEdge::Right));
     EXPECT_EQ(store.ints["Visible"], 1);

@@ -1,5 +1,7 @@
 #include "support/input.h"
 
+#include <vector>
+
 #include "support/waits.h"
 
 namespace vl::test {
@@ -34,6 +36,24 @@ void PressKey(WORD virtualKey) {
     keys[0].ki.wVk = keys[1].ki.wVk = virtualKey;
     keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, keys, sizeof(INPUT));
+}
+
+void PressKeys(std::initializer_list<WORD> chord) {
+    std::vector<INPUT> keys;
+    for (WORD key : chord) {
+        INPUT down = {};
+        down.type = INPUT_KEYBOARD;
+        down.ki.wVk = key;
+        keys.push_back(down);
+    }
+    for (auto key = chord.end(); key != chord.begin();) {
+        INPUT up = {};
+        up.type = INPUT_KEYBOARD;
+        up.ki.wVk = *--key;
+        up.ki.dwFlags = KEYEVENTF_KEYUP;
+        keys.push_back(up);
+    }
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
 }
 
 void ClickLeft() {

@@ -4,12 +4,16 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 namespace vl::test {
 
 // Moves the pointer to (x, y) on the primary screen and waits until the system reports it there;
 // false when it never does.
 bool MovePointerTo(int x, int y);
 void PressKey(WORD virtualKey);
+// Presses the keys in order and releases them in reverse, as a chord: {VK_CONTROL, 'G'}.
+void PressKeys(std::initializer_list<WORD> chord);
 void ClickLeft();
 void ClickRight();
 
