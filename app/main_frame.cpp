@@ -6,6 +6,7 @@
 #include "app/single_instance.h"
 #include "app/splash_window.h"
 #include "app/start_window.h"
+#include "editor/preview_frame.h"
 #include "framework/bar_state_store.h"
 #include "framework/frame_layout.h"
 #include "package/packager.h"
@@ -81,7 +82,12 @@ CMainFrame::CMainFrame(Services services)
               splitter_.ActivatePane(1);
               router_.SetFocusedView(nullptr);
           },
-          [this] { return services_.document.IsModified(); }, nullptr, &calibration_, nullptr}),
+          [this] { return services_.document.IsModified(); }, nullptr, &calibration_,
+          [this](std::uint32_t times) {
+              StartPreview({Handle(), services_.document.Entries(),
+                            services_.document.Store().Options(), times, services_.loop,
+                            services_.settings});
+          }}),
       statusBar_("Ready") {}
 
 CMainFrame::~CMainFrame() {
