@@ -87,7 +87,8 @@ CMainFrame::CMainFrame(Services services)
               StartPreview({Handle(), services_.document.Entries(),
                             services_.document.Store().Options(), times, services_.loop,
                             services_.settings});
-          }}),
+          },
+          services_.openFile}),
       statusBar_("Ready") {}
 
 CMainFrame::~CMainFrame() {

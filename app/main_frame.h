@@ -8,6 +8,7 @@
 
 #include <shellapi.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -47,6 +48,8 @@ class CMainFrame final : public Window, private IMessageFilter, private IIdleHan
         MessageLoop& loop;
         BuilderFolders folders;
         std::string optionsPath;  // where the options file is written on close
+        // Shows an exported text file; none: the shell's default action.
+        std::function<void(const std::string& path)> openFile;
     };
     explicit CMainFrame(Services services);
     ~CMainFrame() override;

@@ -210,8 +210,11 @@ void CSceneView::ExportText() {
         CurrentPrompt().Message(path + "\ncannot be written.", MessageIcon::Stop);
         return;
     }
-    ShellExecuteA(GetAncestor(Handle(), GA_ROOT), "open", path.c_str(), nullptr, nullptr,
-                  SW_SHOWMAXIMIZED);
+    if (services_.openFile)
+        services_.openFile(path);
+    else
+        ShellExecuteA(GetAncestor(Handle(), GA_ROOT), "open", path.c_str(), nullptr, nullptr,
+                      SW_SHOWMAXIMIZED);
 }
 
 void CSceneView::Preview() {

@@ -40,6 +40,8 @@ class CSceneView final : public Control {
         ICalibrationStore* calibration = nullptr;
         // Opens the preview window with the calibration count (after the check and the save).
         std::function<void(std::uint32_t times)> startPreview;
+        // Shows an exported text file; none: the shell's default action, maximised.
+        std::function<void(const std::string& path)> openFile;
     };
 
     explicit CSceneView(Services services);

@@ -15,6 +15,10 @@
 #include "app/registry_key_tree.h"
 #include "app/resource.h"
 #include "scene/entries.h"
+#include "scene/scene_file.h"
+#include "support/input.h"
+#include "support/scratch_folder.h"
+#include "support/waits.h"
 #include "framework/scripted_prompt.h"
 
 namespace vl {
@@ -48,7 +52,8 @@ class MainFrameTest : public ::testing::Test {
         : override_(prompt_),
           settings_(kTestSettings),
           packaging_(settings_, folders_),
-          frame_({document_, settings_, packaging_, loop_, folders_, std::string()}) {}
+          frame_({document_, settings_, packaging_, loop_, folders_, std::string(),
+                  [this](const std::string& path) { opened_.push_back(path); }}) {}
     void SetUp() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettings);
         ASSERT_TRUE(frame_.Create({0, 0, 640, 480}, BuilderSettings{}));
@@ -63,6 +68,7 @@ class MainFrameTest : public ::testing::Test {
     BuilderFolders folders_;
     BuilderPackagingSystem packaging_;
     MessageLoop loop_;
+    std::vector<std::string> opened_;
     CMainFrame frame_;
 };
 
@@ -107,6 +113,65 @@ TEST_F(MainFrameTest, TheTitleFollowsTheDocument) {
     EXPECT_STREQ(title, "Aurora.ssd - Vistaloom");
     EXPECT_EQ(frame_.Recent().Entries().front(), path);
     std::filesystem::remove_all(folder);
+}
+
+// The scene list of the frame: the list box that shows as many lines as the scene has.
+HWND SceneList(HWND frame, LRESULT lines) {
+    struct Search {
+        LRESULT lines;
+        HWND found = nullptr;
+    } search{lines};
+    EnumChildWindows(
+        frame,
+        [](HWND child, LPARAM data) {
+            auto* search = reinterpret_cast<Search*>(data);
+            char name[16] = "";
+            GetClassNameA(child, name, sizeof name);
+            if (lstrcmpiA(name, "ListBox") == 0 &&
+                SendMessageA(child, LB_GETCOUNT, 0, 0) == search->lines) {
+                search->found = child;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Ctrl+Shift+"=" is a key the frame takes before translation: typed in the open scene's list, it
+// writes the scene as text beside the scene file and shows it.
+TEST_F(MainFrameTest, CtrlShiftEqualsExportsTheOpenSceneAsText) {
+    test::ScratchFolder folder;
+    const std::string path = folder.Path("Night.ssd");
+    {
+        EntryList entries;
+        entries.Append(std::make_unique<RepeatEntry>());
+        auto comment = std::make_unique<CommentEntry>();
+        comment->text = "hello";
+        entries.Append(std::move(comment));
+        entries.Append(std::make_unique<UntilEntry>());
+        folder.Write("Night.ssd", SaveSceneFile(entries));
+    }
+    ASSERT_TRUE(document_.OpenPath(path));
+    HWND frame = frame_.Handle();
+    ShowWindow(frame, SW_SHOW);
+    SetForegroundWindow(frame);
+    HWND list = SceneList(frame, 3);
+    ASSERT_NE(list, nullptr);
+    SetFocus(list);
+    test::PressKeys({VK_CONTROL, VK_SHIFT, VK_OEM_PLUS});
+    ASSERT_TRUE(test::PumpUntil([&] {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message != WM_QUIT)
+                loop_.Dispatch(msg);
+        }
+        return !opened_.empty();
+    })) << "no export";
+    EXPECT_EQ(opened_, std::vector<std::string>{path + ".txt"});
+    std::ifstream in(path + ".txt", std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(text, "Repeat\r\n  hello\r\nUntil [1 time]\r\n");
 }
 
 }  // namespace

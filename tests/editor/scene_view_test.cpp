@@ -39,10 +39,10 @@ class SceneViewTest : public ::testing::Test {
   protected:
     SceneViewTest()
         : override_(prompt_),
-          view_(CSceneView::Services{entries_, [this] { ++modified_; },
-                                     [this](CommandId id) { sent_.push_back(id); },
-                                     [this] { return path_; }, [this] { ++activated_; },
-                                     [] { return true; }, &editor_, nullptr, nullptr}) {}
+          view_(CSceneView::Services{
+              entries_, [this] { ++modified_; }, [this](CommandId id) { sent_.push_back(id); },
+              [this] { return path_; }, [this] { ++activated_; }, [] { return true; }, &editor_,
+              nullptr, nullptr, [this](const std::string& path) { opened_.push_back(path); }}) {}
 
     void SetUp() override {
         ASSERT_TRUE(Window::Register({"VistaloomSceneViewTest"}));
@@ -88,6 +88,7 @@ class SceneViewTest : public ::testing::Test {
     int modified_ = 0;
     int activated_ = 0;
     std::vector<CommandId> sent_;
+    std::vector<std::string> opened_;
     Parent parent_;
     CSceneView view_;
 };
@@ -219,6 +220,7 @@ TEST_F(SceneViewTest, ExportWritesTheIndentedDescriptionsBesideTheScene) {
                         "\r\n" + DescribeEntry(entries_.At(2)) + "\r\n");
     EXPECT_NE(text.find("hello"), std::string::npos);
     EXPECT_TRUE(prompt_.Shown().empty());
+    EXPECT_EQ(opened_, std::vector<std::string>{path_ + ".txt"}) << "the export is shown";
 }
 
 TEST_F(SceneViewTest, ExportOfAnUnsavedSceneAsksForTheSaveFirst) {
