@@ -71,6 +71,7 @@ bool KeyDown(int key) {
 
 CMainFrame::CMainFrame(Services services)
     : services_(std::move(services)),
+      palette_(services_.document.Store().Prototypes()),
       sceneList_(services_.document.Entries(), tabSize_),
       statusBar_("Ready") {}
 
@@ -202,6 +203,9 @@ LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             OnCommand(LOWORD(wParam));
             return 0;
+        case WM_NOTIFY:
+            OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+            return 0;
         case WM_INITMENUPOPUP:
             if (!HIWORD(lParam))
                 OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
@@ -262,6 +266,12 @@ void CMainFrame::OnPaneNotify(WPARAM wParam) {
     const int id = LOWORD(wParam);
     if (HIWORD(wParam) == LBN_SETFOCUS)
         router_.SetFocusedView(id == kPaletteId ? &palette_.Commands() : &sceneList_.Commands());
+}
+
+void CMainFrame::OnNotify(const NMHDR& header) {
+    // The palette's tree says when it takes the focus as a tree does.
+    if (header.code == static_cast<UINT>(NM_SETFOCUS) && header.idFrom == kPaletteId)
+        router_.SetFocusedView(&palette_.Commands());
 }
 
 void CMainFrame::OnInitMenuPopup(HMENU menu) {
@@ -430,7 +440,7 @@ CommandContext CMainFrame::Context() const {
     CommandContext context;
     context.listEmpty = services_.document.Entries().Empty();
     context.selection = sceneList_.SelectedCount() > 0;
-    context.kindSelected = palette_.SelectedKind() >= 0;
+    context.kindSelected = palette_.HasKindSelected();
     context.reuse = reuse_;
     context.alwaysOnTop = alwaysOnTop_;
     context.toolbarVisible = toolbar_.IsVisible();
