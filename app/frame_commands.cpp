@@ -77,9 +77,8 @@ void CMainFrame::RegisterListCommands() {
         frameCommands_.RegisterRuled(id, context, std::move(execute));
     };
     const auto insert = [this](CSceneView::Place place) {
-        const int kind = palette_.SelectedKind();
-        if (kind >= 0)
-            sceneList_.InsertCommand(services_.document.Store().Prototypes().Take(kind), place);
+        if (std::unique_ptr<SceneEntry> entry = palette_.TakeSelectedPrototype())
+            sceneList_.InsertCommand(std::move(entry), place);
     };
     ruled(kCmdAdd, [insert] { insert(CSceneView::Place::kAppend); });
     ruled(kCmdInsert, [insert] { insert(CSceneView::Place::kBeforeCaret); });
@@ -89,6 +88,7 @@ void CMainFrame::RegisterListCommands() {
     ruled(kCmdActivateAll, [this] { sceneList_.ActivateAll(); });
     ruled(kCmdSelectAll, [this] { sceneList_.SelectAll(); });
     ruled(kCmdRefresh, [this] { sceneList_.Refresh(); });
+    ruled(kCmdAddAndEdit, [this] { palette_.EditSelectedPrototype(); });
     ruled(kCmdPreview, [this] { sceneList_.Preview(); });
 }
 

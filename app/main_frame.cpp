@@ -74,6 +74,7 @@ CMainFrame::CMainFrame(Services services)
     : services_(std::move(services)),
       profile_(kBuilderSettingsKey),
       calibration_(profile_),
+      palette_(services_.document.Store().Prototypes()),
       sceneList_(CSceneView::Services{
           services_.document.Entries(), [this] { services_.document.SetModified(); },
           [this](CommandId id) { SendMessageA(Handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); },
@@ -220,6 +221,9 @@ LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             OnCommand(LOWORD(wParam));
             return 0;
+        case WM_NOTIFY:
+            OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
+            return 0;
         case WM_INITMENUPOPUP:
             if (!HIWORD(lParam))
                 OnInitMenuPopup(reinterpret_cast<HMENU>(wParam));
@@ -280,6 +284,12 @@ void CMainFrame::OnPaneNotify(WPARAM wParam) {
     const int id = LOWORD(wParam);
     if (HIWORD(wParam) == LBN_SETFOCUS)
         router_.SetFocusedView(id == kPaletteId ? &palette_.Commands() : nullptr);
+}
+
+void CMainFrame::OnNotify(const NMHDR& header) {
+    // The palette's tree says when it takes the focus as a tree does.
+    if (header.code == static_cast<UINT>(NM_SETFOCUS) && header.idFrom == kPaletteId)
+        router_.SetFocusedView(&palette_.Commands());
 }
 
 void CMainFrame::OnInitMenuPopup(HMENU menu) {
@@ -447,7 +457,7 @@ CommandContext CMainFrame::Context() const {
     CommandContext context;
     context.listEmpty = services_.document.Entries().Empty();
     context.selection = sceneList_.SelectedCount() > 0;
-    context.kindSelected = palette_.SelectedKind() >= 0;
+    context.kindSelected = palette_.HasKindSelected();
     context.caretSet = sceneList_.Caret() >= 0;
     context.reuse = reuse_;
     context.alwaysOnTop = alwaysOnTop_;

@@ -83,6 +83,7 @@ class CMainFrame final : public Window, private IMessageFilter, private IIdleHan
     void OnHandoff();
     void OnAppendEntry(LPARAM entry);
     void OnPaneNotify(WPARAM wParam);
+    void OnNotify(const NMHDR& header);
 
     void RegisterCommands();
     void RegisterPackagingCommands();

@@ -1,25 +1,271 @@
 #include "editor/comm_view.h"
 
+#include <windowsx.h>
+
+#include "app/core/command_ids.h"
+#include "editor/editor_resources.h"
+#include "framework/string_resource.h"
 #include "scene/kinds.h"
 
 namespace vl {
+namespace {
+
+constexpr char kClassName[] = "VlCommView";
+constexpr int kIconSize = 16;
+constexpr int kIconCount = kKindCount + 2;
+constexpr COLORREF kMaskColour = RGB(0, 128, 128);
+constexpr int kClosedFolder = 0;
+constexpr int kOpenFolder = 1;
+constexpr int kLeftMenu = 0;  // the palette's popup in IDR_VIEW_MENUS
+constexpr POINT kKeyboardMenuPoint = {5, 5};
+
+int KindImage(int kind) {
+    return kind + 2;
+}
+
+}  // namespace
+
+CCommView::CCommView(PrototypeTable& prototypes, EntryEditor* editor)
+    : prototypes_(prototypes), editor_(editor) {}
+
+CCommView::~CCommView() {
+    Destroy();
+}
 
 bool CCommView::Create(HWND parent, int id) {
-    list_ = CreateWindowExA(0, "LISTBOX", "",
-                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                            0, 0, 10, 10, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                            GetModuleHandleA(nullptr), nullptr);
-    if (!list_)
+    WindowClass windowClass = {};
+    windowClass.name = kClassName;
+    windowClass.background = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    if (!Window::Register(windowClass))
         return false;
-    SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
-    for (std::int32_t kind = 0; kind < kKindCount; ++kind)
-        SendMessageA(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(KindName(kind)));
+    id_ = id;
+    if (!Window::Create(kClassName, 0, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 10, 10,
+                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)))) {
+        return false;
+    }
+    if (!CreateTree())
+        return false;
+    FillTree();
     return true;
 }
 
+bool CCommView::CreateTree() {
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_TREEVIEW_CLASSES};
+    InitCommonControlsEx(&classes);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    HWND tree = CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, "",
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES |
+                                    TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+                                0, 0, client.right, client.bottom, Handle(),
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id_)),
+                                GetModuleHandleA(nullptr), nullptr);
+    if (!tree)
+        return false;
+    tree_.Attach(tree);
+    SendMessageA(tree, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+    // Enter arrives only as a key: the tree tells its parent nothing that shows an auto-repeat.
+    SetWindowSubclass(tree, &CCommView::TreeProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    return true;
+}
+
+void CCommView::FillTree() {
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    images_.Reset(ImageList_Create(kIconSize, kIconSize, ILC_COLOR24 | ILC_MASK, kIconCount, 0));
+    BitmapHandle strip(static_cast<HBITMAP>(LoadImageA(instance, MAKEINTRESOURCEA(IDB_KIND_ICONS),
+                                                       IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (images_ && strip)
+        ImageList_AddMasked(images_.Get(), strip.Get(), kMaskColour);
+    tree_.SetImageList(images_.Get());
+
+    root_ = tree_.InsertItem(TVI_ROOT, LoadStringResource(instance, IDS_COMMANDS), kClosedFolder,
+                             kClosedFolder, 0);
+    for (int kind = 0; kind < kKindCount; ++kind) {
+        tree_.InsertItem(root_, LoadStringResource(instance, IDS_KIND_FIRST + kind),
+                         KindImage(kind), KindImage(kind),
+                         reinterpret_cast<LPARAM>(&prototypes_.Prototype(kind)));
+    }
+    tree_.Select(tree_.FirstChild(root_));
+    tree_.Expand(root_, TVE_EXPAND);
+    // Expanding by message tells nobody; the images follow here.
+    UpdateRootImages();
+}
+
+LRESULT CCommView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_SIZE:
+            if (tree_.Handle())
+                MoveWindow(tree_.Handle(), 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
+            return 0;
+        case WM_SETFOCUS:
+            if (tree_.Handle())
+                SetFocus(tree_.Handle());
+            return 0;
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header && header->hwndFrom == tree_.Handle() && tree_.Handle())
+                return OnNotify(*header);
+            return 0;
+        }
+        case WM_CONTEXTMENU:
+            OnContextMenu(lParam);
+            return 0;
+        default:
+            return DefaultProc(msg, wParam, lParam);
+    }
+}
+
+LRESULT CCommView::OnNotify(const NMHDR& header) {
+    switch (header.code) {
+        case TVN_ITEMEXPANDEDA:
+        case TVN_ITEMEXPANDEDW:
+            UpdateRootImages();
+            return 0;
+        case NM_DBLCLK:
+            // Nonzero keeps the tree from expanding or collapsing what was edited.
+            return OnDoubleClick() ? 1 : 0;
+        case NM_RCLICK:
+            OnRightClick();
+            return 1;
+        case NM_SETFOCUS: {
+            // The frame puts the focused pane's commands first.
+            NMHDR focus = {Handle(), static_cast<UINT_PTR>(id_), static_cast<UINT>(NM_SETFOCUS)};
+            if (HWND parent = GetParent(Handle()))
+                SendMessageA(parent, WM_NOTIFY, static_cast<WPARAM>(id_),
+                             reinterpret_cast<LPARAM>(&focus));
+            return 0;
+        }
+        default:
+            return 0;
+    }
+}
+
+LRESULT CALLBACK CCommView::TreeProc(HWND tree, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                     DWORD_PTR self) {
+    auto* view = reinterpret_cast<CCommView*>(self);
+    switch (msg) {
+        case WM_KEYDOWN: {
+            const bool repeat = (lParam & (1 << 30)) != 0;
+            if (wParam == VK_RETURN && !repeat && view->HasKindSelected()) {
+                try {
+                    view->EditSelectedPrototype();
+                } catch (...) {
+                    ReportCurrentException();
+                }
+                return 0;
+            }
+            break;
+        }
+        case WM_SYSKEYDOWN:
+        case WM_SYSKEYUP:
+            // Shift+F10 asks for the context menu; not every system's DefWindowProc says so, so
+            // the palette answers the key itself, once, and the system never sees it.
+            if (wParam == VK_F10 && (GetKeyState(VK_SHIFT) & 0x8000) != 0) {
+                if (msg == WM_SYSKEYDOWN)
+                    view->OnContextMenu(-1);
+                return 0;
+            }
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(tree, &CCommView::TreeProc, id);
+            break;
+        default:
+            break;
+    }
+    return DefSubclassProc(tree, msg, wParam, lParam);
+}
+
+bool CCommView::OnDoubleClick() {
+    HTREEITEM selected = tree_.Selection();
+    if (!selected || selected == root_)
+        return false;
+    const DWORD position = GetMessagePos();
+    POINT point = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    ScreenToClient(tree_.Handle(), &point);
+    RECT item;
+    if (!tree_.ItemRect(selected, true, item) || !PtInRect(&item, point))
+        return false;
+    EditSelectedPrototype();
+    return true;
+}
+
+void CCommView::OnRightClick() {
+    const DWORD position = GetMessagePos();
+    POINT screen = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    POINT client = screen;
+    ScreenToClient(tree_.Handle(), &client);
+    if (HTREEITEM item = tree_.HitTest(client))
+        tree_.Select(item);
+    ShowContextMenu(screen);
+}
+
+void CCommView::OnContextMenu(LPARAM position) {
+    POINT screen = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    if (position == -1) {
+        screen = kKeyboardMenuPoint;
+        ClientToScreen(tree_.Handle(), &screen);
+    }
+    ShowContextMenu(screen);
+}
+
+void CCommView::ShowContextMenu(POINT screen) {
+    MenuHandle menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_VIEW_MENUS)));
+    HMENU popup = menu ? GetSubMenu(menu.Get(), kLeftMenu) : nullptr;
+    if (!popup)
+        return;
+    // Owned by the main frame, its items take the route and the rules of the main menu's.
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, MainFrame(),
+                   nullptr);
+}
+
+void CCommView::UpdateRootImages() {
+    if (!root_)
+        return;
+    const int image = tree_.IsExpanded(root_) ? kOpenFolder : kClosedFolder;
+    tree_.SetImages(root_, image, image);
+}
+
+HWND CCommView::MainFrame() const {
+    return GetAncestor(Handle(), GA_ROOT);
+}
+
+SceneEntry* CCommView::SelectedPrototype() const {
+    HTREEITEM selected = tree_.Selection();
+    if (!selected || selected == root_)
+        return nullptr;
+    return reinterpret_cast<SceneEntry*>(tree_.Data(selected));
+}
+
+bool CCommView::HasKindSelected() const {
+    return SelectedPrototype() != nullptr;
+}
+
 int CCommView::SelectedKind() const {
-    const LRESULT selected = SendMessageA(list_, LB_GETCURSEL, 0, 0);
-    return selected == LB_ERR ? -1 : static_cast<int>(selected);
+    const SceneEntry* prototype = SelectedPrototype();
+    return prototype ? prototype->Kind() : -1;
+}
+
+std::unique_ptr<SceneEntry> CCommView::TakeSelectedPrototype() {
+    const SceneEntry* prototype = SelectedPrototype();
+    if (!prototype)
+        return nullptr;
+    const std::int32_t kind = prototype->Kind();
+    std::unique_ptr<SceneEntry> taken = prototypes_.Take(kind);
+    tree_.SetData(tree_.Selection(), reinterpret_cast<LPARAM>(&prototypes_.Prototype(kind)));
+    return taken;
+}
+
+bool CCommView::EditSelectedPrototype() {
+    SceneEntry* prototype = SelectedPrototype();
+    if (!prototype || !editor_)
+        return false;
+    HWND frame = MainFrame();
+    if (!editor_->Edit(frame, *prototype))
+        return false;
+    // Add takes what is selected when it runs: the dialog was modal over the frame, so that is
+    // still this prototype.
+    SendMessageA(frame, WM_COMMAND, MAKEWPARAM(kCmdAdd, 0), 0);
+    return true;
 }
 
 }  // namespace vl

@@ -1,26 +1,77 @@
-// CCommView, the command palette: the kinds of entries a scene can hold, one per line, from which
-// the user picks what to add. This is its first, plain form: the list of kinds and the current
-// choice; adding entries comes with the scene list's editing.
+// CCommView, the command palette: a tree with the root "Commands" and one item per entry kind,
+// whose data is that kind's current prototype in the scene store's table. The selected kind is
+// what Add, Insert and "Add && edit command" use; editing a kind's prototype first and confirming
+// adds it.
 #pragma once
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <memory>
+
 #include "app/core/command_router.h"
+#include "editor/entry_editor.h"
+#include "framework/handles.h"
+#include "framework/tree_control.h"
+#include "framework/window.h"
+#include "scene/entry.h"
+#include "scene/prototypes.h"
 
 namespace vl {
 
-class CCommView {
+class CCommView final : public Window {
   public:
-    // A child list of parent (the splitter, which passes its notifications on to the frame).
+    // prototypes: the scene store's table (not owned), which outlives the palette. editor opens
+    // property dialogs (not owned); without one, editing offers nothing.
+    explicit CCommView(PrototypeTable& prototypes, EntryEditor* editor = nullptr);
+    ~CCommView() override;
+
+    // A child window of parent with the given id, holding the filled tree: the root expanded and
+    // "Image" selected. The tree's focus reaches parent as an NM_SETFOCUS notification from id.
     bool Create(HWND parent, int id);
-    HWND Handle() const { return list_; }
-    // The kind chosen in the palette, or -1.
+    HWND Tree() const { return tree_.Handle(); }
+    void SetEditor(EntryEditor* editor) { editor_ = editor; }
+
+    // True when a kind is selected, not the root.
+    bool HasKindSelected() const;
+    // The selected kind, or -1.
     int SelectedKind() const;
-    // The palette's own commands (none yet).
+    // Hands out the selected kind's prototype, with whatever settings editing gave it, and puts a
+    // fresh default one in its place (in the table and as the item's data); nullptr when the root
+    // is selected.
+    std::unique_ptr<SceneEntry> TakeSelectedPrototype();
+    // Opens the selected prototype's property dialog over the main frame; when the user confirms,
+    // sends Add to the main frame, which appends that prototype. False when nothing was confirmed
+    // (or the root is selected).
+    bool EditSelectedPrototype();
+
+    // The palette's own commands (none yet: the frame owns Add, Insert and their rules).
     CommandTarget& Commands() { return commands_; }
 
+  protected:
+    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
   private:
-    HWND list_ = nullptr;  // not owned: a child window, destroyed with its parent
+    static LRESULT CALLBACK TreeProc(HWND tree, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                     DWORD_PTR self);
+    bool CreateTree();
+    void FillTree();
+    LRESULT OnNotify(const NMHDR& header);
+    bool OnDoubleClick();
+    void OnRightClick();
+    void OnContextMenu(LPARAM position);
+    void ShowContextMenu(POINT screen);
+    void UpdateRootImages();
+    HWND MainFrame() const;
+    SceneEntry* SelectedPrototype() const;
+
+    PrototypeTable& prototypes_;
+    EntryEditor* editor_;     // not owned
+    TreeControl tree_;        // a child of this window, destroyed with it
+    ImageListHandle images_;  // outlives the tree, which only refers to it
+    HTREEITEM root_ = nullptr;
+    int id_ = 0;
     CommandTarget commands_;
 };
 
