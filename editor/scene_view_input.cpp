@@ -39,6 +39,16 @@ LRESULT CSceneView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CONTEXTMENU:
             ShowContextMenu(lParam);
             return 0;
+        case WM_SYSKEYDOWN:
+        case WM_SYSKEYUP:
+            // Shift+F10 asks for the context menu; not every system's DefWindowProc turns it
+            // into WM_CONTEXTMENU, so the list answers it itself, once.
+            if (wParam == VK_F10 && (GetKeyState(VK_SHIFT) & 0x8000) != 0) {
+                if (msg == WM_SYSKEYDOWN)
+                    ShowContextMenu(-1);
+                return 0;
+            }
+            break;
         case WM_LBUTTONDBLCLK: {
             const LRESULT result = CallDefault(msg, wParam, lParam);
             const LRESULT hit = SendMessageA(Handle(), LB_ITEMFROMPOINT, 0, lParam);
