@@ -307,6 +307,27 @@ TEST_F(SceneViewTest, APressKeepsTheSelectionAndAClickWithoutMovementSelectsOneL
     EXPECT_EQ(view_.Selection(), std::vector<int>{4});
 }
 
+// The right button selects what the context menu acts on: a line outside the selection alone,
+// while a press inside the selection keeps all of it.
+TEST_F(SceneViewTest, TheRightButtonSelectsTheLineUnlessItIsSelectedAlready) {
+    for (int i = 0; i < 5; ++i)
+        Add(kWait);
+    const auto on = [&](int index) {
+        RECT line;
+        SendMessageA(view_.Handle(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&line));
+        return MAKELPARAM(line.left + 40, (line.top + line.bottom) / 2);
+    };
+    Select({1, 2});
+    SendMessageA(view_.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, on(2));
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{1, 2}));
+    SendMessageA(view_.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, on(4));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{4});
+    EXPECT_EQ(view_.Caret(), 4);
+    Select({});
+    SendMessageA(view_.Handle(), WM_RBUTTONDOWN, MK_RBUTTON, on(0));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{0});
+}
+
 TEST_F(SceneViewTest, DeletingTheWholeSelectionOfALongSceneKeepsListAndEntriesTogether) {
     for (int i = 0; i < 500; ++i)
         Add(i % 2 ? kWait : kComment);
