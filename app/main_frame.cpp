@@ -174,6 +174,8 @@ bool CMainFrame::CreateBars(const BuilderSettings& settings) {
         !sceneList_.Create(splitter_.Handle(), kSceneListId)) {
         return false;
     }
+    // The loaded options' fonts, colours and tab size.
+    sceneList_.ApplyOptions(services_.document.Store().Options());
     splitter_.SetPane(0, palette_.Handle());
     splitter_.SetPane(1, sceneList_.Handle());
     splitter_.SetLeftWidth(settings.splitter);

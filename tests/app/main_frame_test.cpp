@@ -140,6 +140,31 @@ HWND SceneList(HWND frame, LRESULT lines) {
     return search.found;
 }
 
+// The list is indented with the tab size of the options the builder loaded.
+TEST(MainFrameOptionsTest, TheListUsesTheLoadedTabSize) {
+    ScriptedPrompt prompt;
+    ScopedPromptOverride override(prompt);
+    DiskSceneStorage storage;
+    CSceneDoc document{storage};
+    document.Store().Options().tabSize = 7;
+    RegistrySettingsStore settings(kTestSettings);
+    BuilderFolders folders;
+    BuilderPackagingSystem packaging(settings, folders);
+    MessageLoop loop;
+    CMainFrame frame({document, settings, packaging, loop, folders, std::string(), nullptr});
+    ASSERT_TRUE(frame.Create({0, 0, 640, 480}, BuilderSettings{}));
+    document.Entries().Append(std::make_unique<RepeatEntry>());
+    document.Entries().Append(std::make_unique<CommentEntry>());
+    document.Entries().Append(std::make_unique<UntilEntry>());
+    // Any change renests the list: here an entry the wizard appends.
+    PostMessageA(frame.Handle(), 0x8028, 0, reinterpret_cast<LPARAM>(new CommentEntry()));
+    test::PumpPending();
+    ASSERT_EQ(document.Entries().Count(), 4u);
+    EXPECT_EQ(document.Entries().At(1).indentation, 7);
+    document.SetModified(false);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettings);
+}
+
 // Ctrl+Shift+"=" is a key the frame takes before translation: typed in the open scene's list, it
 // writes the scene as text beside the scene file and shows it.
 TEST_F(MainFrameTest, CtrlShiftEqualsExportsTheOpenSceneAsText) {
