@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -138,6 +140,65 @@ HWND SceneList(HWND frame, LRESULT lines) {
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND SceneList(HWND frame, LRESULT lines);
+
+// The frame's child of the given class.
+HWND ChildOfClass(HWND frame, const char* className) {
+    struct Search {
+        const char* className;
+        HWND found = nullptr;
+    } search{className};
+    EnumChildWindows(
+        frame,
+        [](HWND child, LPARAM data) {
+            auto* search = reinterpret_cast<Search*>(data);
+            char name[64] = "";
+            GetClassNameA(child, name, sizeof name);
+            if (lstrcmpiA(name, search->className) != 0)
+                return TRUE;
+            search->found = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Add appends the kind chosen in the palette, Insert puts it before the list's caret line.
+TEST_F(MainFrameTest, AddAndInsertTakeThePalettesKindIntoTheList) {
+    HWND frame = frame_.Handle();
+    HWND tree = ChildOfClass(frame, WC_TREEVIEWA);
+    ASSERT_NE(tree, nullptr);
+    HTREEITEM root = TreeView_GetRoot(tree);
+    std::vector<HTREEITEM> kinds;
+    for (HTREEITEM item = TreeView_GetChild(tree, root); item;
+         item = TreeView_GetNextSibling(tree, item))
+        kinds.push_back(item);
+    ASSERT_EQ(kinds.size(), 13u);
+    for (HTREEITEM kind : kinds) {
+        TreeView_SelectItem(tree, kind);
+        SendMessageA(frame, WM_COMMAND, ID_ADD, 0);
+    }
+    ASSERT_EQ(document_.Entries().Count(), 13u);
+    for (std::size_t i = 0; i < 13; ++i)
+        EXPECT_EQ(document_.Entries().At(i).Kind(), static_cast<std::int32_t>(i));
+
+    HWND list = SceneList(frame, 13);
+    ASSERT_NE(list, nullptr);
+    SendMessageA(list, LB_SETCARETINDEX, 3, FALSE);
+    TreeView_SelectItem(tree, kinds[kComment]);
+    SendMessageA(frame, WM_COMMAND, ID_INSERT, 0);
+    ASSERT_EQ(document_.Entries().Count(), 14u);
+    EXPECT_EQ(document_.Entries().At(3).Kind(), kComment);
+    EXPECT_EQ(document_.Entries().At(4).Kind(), kHide);
+    EXPECT_TRUE(document_.IsModified());
+
+    // With the root chosen nothing is taken.
+    TreeView_SelectItem(tree, root);
+    SendMessageA(frame, WM_COMMAND, ID_ADD, 0);
+    EXPECT_EQ(document_.Entries().Count(), 14u);
+    document_.SetModified(false);
 }
 
 // The list is indented with the tab size of the options the builder loaded.
