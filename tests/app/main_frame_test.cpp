@@ -1,5 +1,6 @@
 // The main frame in this process: which commands its menus offer on an empty and on a filled
-// scene, and the wizard's messages that make files without asking.
+// scene, the title, the palette's kinds reaching the list, the loaded options, and the text
+// export on its key.
 #include "app/main_frame.h"
 
 #include <windows.h>
