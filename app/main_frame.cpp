@@ -1,5 +1,6 @@
 #include "app/main_frame.h"
 
+#include "app/core/section_bar_state.h"
 #include "app/core/title_text.h"
 #include "app/core/window_place.h"
 #include "app/resource.h"
@@ -41,28 +42,6 @@ const std::vector<UINT> kToolbarCommands = {ID_FILE_NEW,
                                             0,
                                             ID_WIZARD,
                                             ID_START_WINDOW};
-
-// The toolbar's place, kept in its own section of the builder's settings.
-class ToolbarState final : public BarStateStore {
-  public:
-    explicit ToolbarState(ISettingsStore& settings) : settings_(settings) {}
-    int GetInt(const char* name, int fallback) const override {
-        const auto value = settings_.GetInt(kToolbarSection, name);
-        return value ? static_cast<int>(*value) : fallback;
-    }
-    void SetInt(const char* name, int value) override {
-        settings_.SetInt(kToolbarSection, name, static_cast<std::uint32_t>(value));
-    }
-    std::string GetText(const char* name, const std::string& fallback) const override {
-        return settings_.GetText(kToolbarSection, name).value_or(fallback);
-    }
-    void SetText(const char* name, const std::string& value) override {
-        settings_.SetText(kToolbarSection, name, value);
-    }
-
-  private:
-    ISettingsStore& settings_;
-};
 
 bool KeyDown(int key) {
     return (GetKeyState(key) & 0x8000) != 0;
@@ -184,7 +163,7 @@ bool CMainFrame::CreateBars(const BuilderSettings& settings) {
 }
 
 void CMainFrame::AfterShown(const StartupArgs& args) {
-    ToolbarState state(services_.settings);
+    SectionBarState state(services_.settings, kToolbarSection);
     toolbar_.RestoreState(state);
     splitter_.ActivatePane(1);
     switch (ChooseFirstWindow(services_.document.Store().Options().splash != 0, startDlg_, args)) {
@@ -430,7 +409,7 @@ void CMainFrame::StoreOnClose() {
     window.paletteClientWidth = splitter_.LeftWidth();
     StoreWindowAtClose(services_.settings, window);
     if (!window.minimised) {
-        ToolbarState state(services_.settings);
+        SectionBarState state(services_.settings, kToolbarSection);
         toolbar_.SaveState(state);
     }
     if (!services_.optionsPath.empty()) {

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/core/section_bar_state.h"
 #include "editor/preview_frame_resources.h"
 #include "engine/media/media_playback.h"
 #include "framework/bar_state_store.h"
@@ -27,30 +28,6 @@ const std::vector<UINT> kToolBarCommands = {ID_PREVIEW_GO,
                                             ID_PREVIEW_EXIT,
                                             0,
                                             ID_PREVIEW_KEEP_VISIBLE};
-
-// The toolbar's place, kept in its own section of the builder's settings.
-class SectionBarState final : public BarStateStore {
-  public:
-    SectionBarState(ISettingsStore& settings, const char* section)
-        : settings_(settings), section_(section) {}
-    int GetInt(const char* name, int fallback) const override {
-        const auto value = settings_.GetInt(section_, name);
-        return value ? static_cast<int>(*value) : fallback;
-    }
-    void SetInt(const char* name, int value) override {
-        settings_.SetInt(section_, name, static_cast<std::uint32_t>(value));
-    }
-    std::string GetText(const char* name, const std::string& fallback) const override {
-        return settings_.GetText(section_, name).value_or(fallback);
-    }
-    void SetText(const char* name, const std::string& value) override {
-        settings_.SetText(section_, name, value);
-    }
-
-  private:
-    ISettingsStore& settings_;
-    const char* section_;
-};
 
 BitmapHandle LoadBitmapResource(int id) {
     return BitmapHandle(static_cast<HBITMAP>(LoadImageA(

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/long_scene.h"
 #include "bench_paths.h"
 #include "scene/editor_options.h"
 #include "scene/entries.h"
@@ -47,16 +48,7 @@ bool WriteScene(const std::string& path, vl::EntryList& entries) {
 // Returns the number of entries, 0 when the file could not be written.
 LRESULT WriteLongScene(const std::string& path) {
     vl::EntryList entries;
-    while (entries.Count() < 10000) {
-        for (int depth = 0; depth < 5; ++depth)
-            entries.Append(vl::CreateEntry(vl::kRepeat));
-        for (std::int32_t kind = 0; kind < vl::kKindCount; ++kind) {
-            if (kind != vl::kRepeat && kind != vl::kUntil)
-                entries.Append(vl::CreateEntry(kind));
-        }
-        for (int depth = 0; depth < 5; ++depth)
-            entries.Append(vl::CreateEntry(vl::kUntil));
-    }
+    vl::bench::MakeLongScene(entries, 10000);
     return WriteScene(path, entries) ? static_cast<LRESULT>(entries.Count()) : 0;
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/long_scene.h"
 #include "editor/scene_view.h"
 #include "framework/window.h"
 #include "scene/entries.h"
@@ -29,17 +30,7 @@ double Now() {
 }
 
 void Generate(vl::EntryList& entries) {
-    entries.Clear();
-    while (entries.Count() < 10000) {
-        for (int depth = 0; depth < 5; ++depth)
-            entries.Append(vl::CreateEntry(vl::kRepeat));
-        for (std::int32_t kind = 0; kind < vl::kKindCount; ++kind) {
-            if (kind != vl::kRepeat && kind != vl::kUntil)
-                entries.Append(vl::CreateEntry(kind));
-        }
-        for (int depth = 0; depth < 5; ++depth)
-            entries.Append(vl::CreateEntry(vl::kUntil));
-    }
+    vl::bench::MakeLongScene(entries, 10000);
 }
 
 // Times `step` after `prepare` (not timed) kRuns times; prints every time and the median.
