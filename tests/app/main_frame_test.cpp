@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "app/builder_packaging.h"
@@ -120,44 +121,22 @@ TEST_F(MainFrameTest, TheTitleFollowsTheDocument) {
     std::filesystem::remove_all(folder);
 }
 
-// The scene list of the frame: the list box that shows as many lines as the scene has.
-HWND SceneList(HWND frame, LRESULT lines) {
-    struct Search {
-        LRESULT lines;
-        HWND found = nullptr;
-    } search{lines};
-    EnumChildWindows(
-        frame,
-        [](HWND child, LPARAM data) {
-            auto* search = reinterpret_cast<Search*>(data);
-            char name[16] = "";
-            GetClassNameA(child, name, sizeof name);
-            if (lstrcmpiA(name, "ListBox") == 0 &&
-                SendMessageA(child, LB_GETCOUNT, 0, 0) == search->lines) {
-                search->found = child;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-HWND SceneList(HWND frame, LRESULT lines);
-
-// The frame's child of the given class.
-HWND ChildOfClass(HWND frame, const char* className) {
+// The first child of the frame, at any depth, of the class and for which `also` holds.
+HWND FindChild(
+    HWND frame, const char* className,
+    const std::function<bool(HWND)>& also = [](HWND) { return true; }) {
     struct Search {
         const char* className;
+        const std::function<bool(HWND)>& also;
         HWND found = nullptr;
-    } search{className};
+    } search{className, also};
     EnumChildWindows(
         frame,
         [](HWND child, LPARAM data) {
             auto* search = reinterpret_cast<Search*>(data);
             char name[64] = "";
             GetClassNameA(child, name, sizeof name);
-            if (lstrcmpiA(name, search->className) != 0)
+            if (lstrcmpiA(name, search->className) != 0 || !search->also(child))
                 return TRUE;
             search->found = child;
             return FALSE;
@@ -166,10 +145,16 @@ HWND ChildOfClass(HWND frame, const char* className) {
     return search.found;
 }
 
+// The scene list: the list box that shows as many lines as the scene has.
+HWND SceneList(HWND frame, LRESULT lines) {
+    return FindChild(frame, "ListBox",
+                     [lines](HWND list) { return SendMessageA(list, LB_GETCOUNT, 0, 0) == lines; });
+}
+
 // Add appends the kind chosen in the palette, Insert puts it before the list's caret line.
 TEST_F(MainFrameTest, AddAndInsertTakeThePalettesKindIntoTheList) {
     HWND frame = frame_.Handle();
-    HWND tree = ChildOfClass(frame, WC_TREEVIEWA);
+    HWND tree = FindChild(frame, WC_TREEVIEWA);
     ASSERT_NE(tree, nullptr);
     HTREEITEM root = TreeView_GetRoot(tree);
     std::vector<HTREEITEM> kinds;
