@@ -41,6 +41,11 @@ bool CSceneView::Create(HWND parent, int id) {
     }
     icons_.Reset(ImageList_LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kIconBitmap),
                                       kIconSize, 0, kIconMask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
+    if (icons_) {
+        HDC dc = GetDC(list);
+        iconCache_.Build(icons_.Get(), dc);
+        ReleaseDC(list, dc);
+    }
     SendMessageA(list, LB_SETHORIZONTALEXTENT, kHorizontalExtent, 0);
     if (services_.calibration)
         times_ = CalibrateTimes(list, *services_.calibration);

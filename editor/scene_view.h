@@ -105,6 +105,7 @@ class CSceneView final : public Control {
     EditorOptions options_;
     SceneViewFonts fonts_;
     ImageListHandle icons_;
+    IconCache iconCache_;
     MouseSelection mouse_;
     // While a drag is over the list: how the marked target line is drawn. Kept by the drop
     // target; the look of a marked line is the list's own.

@@ -2,8 +2,6 @@
 // its state, the selection or the mark of a drop target, and the focus.
 #include "editor/scene_view.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
 #include <string>
 
@@ -44,10 +42,8 @@ void CSceneView::DrawItem(const DRAWITEMSTRUCT& item) {
                                                                             : COLOR_WINDOW));
 
     const int height = item.rcItem.bottom - item.rcItem.top;
-    if (icons_)
-        ImageList_Draw(icons_.Get(), entry->Kind() + 2, dc, icon.left,
-                       icon.top + (height - kIconSize) / 2,
-                       look.iconSelected ? ILD_TRANSPARENT | ILD_SELECTED : ILD_TRANSPARENT);
+    iconCache_.Draw(dc, entry->Kind() + 2, icon.left, icon.top + (height - kIconSize) / 2,
+                    look.iconSelected);
 
     COLORREF colour = fonts_.Colour(look.state);
     if (look.text == LineTextColour::kDrag)
