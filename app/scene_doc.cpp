@@ -1,19 +1,13 @@
 #include "app/scene_doc.h"
 
+#include "app/core/title_text.h"
 #include "framework/prompt.h"
+#include "package/package_messages.h"
 #include "scene/portable_preparer.h"
 #include "scene/scene_check.h"
 
 namespace vl {
 namespace {
-
-std::string WithName(const char* text, const std::string& name) {
-    std::string result = text;
-    const std::string::size_type at = result.find("%1");
-    if (at != std::string::npos)
-        result.replace(at, 2, name);
-    return result;
-}
 
 FileDialogRequest SceneDialog(const std::string& proposedName, unsigned flags) {
     FileDialogRequest request;
@@ -25,10 +19,6 @@ FileDialogRequest SceneDialog(const std::string& proposedName, unsigned flags) {
 }
 
 }  // namespace
-
-std::string CSceneDoc::DisplayName() const {
-    return path_.empty() ? std::string(kUntitled) : FileNamePart(path_);
-}
 
 void CSceneDoc::SetModified(bool modified) {
     if (modified_ == modified)
@@ -133,8 +123,8 @@ bool CSceneDoc::SaveAs() {
 bool CSceneDoc::SaveModified() {
     if (!modified_)
         return true;
-    const std::string name = path_.empty() ? std::string(kUntitled) : path_;
-    switch (CurrentPrompt().AskYesNoCancel(WithName(kAskToSave, name),
+    const std::string name = path_.empty() ? std::string(kUntitledName) : path_;
+    switch (CurrentPrompt().AskYesNoCancel(FillIn(kAskToSave, name),
                                            {MessageIcon::Exclamation, false})) {
         case YesNoCancel::Yes:
             return Save();

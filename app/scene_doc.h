@@ -34,8 +34,7 @@ class SceneStorage {
 inline constexpr char kFailedToSave[] = "Failed to save document.";
 inline constexpr char kUnexpectedFileFormat[] = "Unexpected file format.";
 inline constexpr char kCannotBeOpenedSuffix[] = "\n\ncannot be opened.";
-inline constexpr char kAskToSave[] = "Save changes to %1?";
-inline constexpr char kUntitled[] = "Untitled";
+inline constexpr char kAskToSave[] = "Save changes to %s?";
 inline constexpr char kSceneFilter[] = "Scene (.ssd)|*.ssd||";
 inline constexpr char kSceneExtension[] = "ssd";
 
@@ -51,8 +50,6 @@ class CSceneDoc : public PackagingDocument {
 
     // The file of the scene; empty for a scene never saved.
     const std::string& Path() const { return path_; }
-    // The name the title bar and the questions use: the file's name, or "Untitled".
-    std::string DisplayName() const;
     bool IsModified() const { return modified_; }
     void SetModified(bool modified = true);
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "package/c_files.h"
+#include "package/package_messages.h"
 #include "package/file_source.h"
 #include "scene/messages.h"
 #include "scene/scene_file.h"
@@ -98,10 +99,7 @@ std::string CannotBeRead(const std::string& path) {
 }
 
 std::string ErrorWhileWriting(const std::string& path) {
-    std::string text = kErrorWhileWriting;
-    const std::size_t at = text.find("%1");
-    text.replace(at, 2, path);
-    return text;
+    return FillIn(kErrorWhileWriting, path);
 }
 
 std::string VersionText(float version) {

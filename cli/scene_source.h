@@ -51,8 +51,8 @@ LoadedScene LoadScene(const std::string& path, EntryList& entries);
 
 // Framework texts the tool shows.
 inline constexpr char kFailedToOpen[] = "Failed to open document.";
-// "%1" stands for the file's path.
-inline constexpr char kErrorWhileWriting[] = "An unexpected error occurred while writing %1.";
+// "%s" stands for the file's path.
+inline constexpr char kErrorWhileWriting[] = "An unexpected error occurred while writing %s.";
 std::string CannotBeRead(const std::string& path);
 std::string ErrorWhileWriting(const std::string& path);
 

@@ -85,7 +85,7 @@ std::vector<std::string> SplitFileDialogSelection(const std::string& buffer) {
 }
 
 std::string FileNamePart(const std::string& path) {
-    const auto slash = path.find_last_of("\\/");
+    const auto slash = path.find_last_of("\\/:");
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 

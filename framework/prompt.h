@@ -100,7 +100,7 @@ bool ExtensionDiffers(const std::string& path, const std::string& defaultExtensi
 // the folder followed by the names chosen in it, each ended by a NUL, the list by a second NUL.
 std::vector<std::string> SplitFileDialogSelection(const std::string& buffer);
 
-// The file part of a path: everything after the last backslash or slash.
+// The file part of a path: everything after the last backslash, slash or drive colon.
 std::string FileNamePart(const std::string& path);
 
 }  // namespace vl

@@ -1,14 +1,11 @@
 #include "app/core/title_text.h"
 
+#include "framework/prompt.h"
+
 namespace vl {
 
-std::string FileNameOf(const std::string& path) {
-    const std::size_t cut = path.find_last_of("\\/:");
-    return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
 std::string TitleBarText(const std::string& documentPath) {
-    std::string name = FileNameOf(documentPath);
+    std::string name = FileNamePart(documentPath);
     if (name.empty())
         name = kUntitledName;
     return name + " - " + kProgramTitle;

@@ -9,9 +9,6 @@ inline constexpr char kProgramTitle[] = "Vistaloom";
 // The name of a scene that has never been saved.
 inline constexpr char kUntitledName[] = "Untitled";
 
-// The part of `path` after its last '\', '/' or drive colon.
-std::string FileNameOf(const std::string& path);
-
 // "Aurora.ssd - Vistaloom"; "Untitled - Vistaloom" when the scene has no file yet.
 std::string TitleBarText(const std::string& documentPath);
 

@@ -1,5 +1,7 @@
 #include "app/scene_doc.h"
 
+#include "app/core/title_text.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -88,10 +90,10 @@ class SceneDocTest : public ::testing::Test {
 };
 
 TEST_F(SceneDocTest, OpensAFileAndNamesItInTheTitle) {
-    EXPECT_EQ(document.DisplayName(), "Untitled");
+    EXPECT_EQ(TitleBarText(document.Path()), "Untitled - Vistaloom");
     ASSERT_TRUE(document.OpenPath("C:\\scenes\\a.ssd"));
     EXPECT_THAT(CommentsOf(document.Entries()), ElementsAre("first", "second"));
-    EXPECT_EQ(document.DisplayName(), "a.ssd");
+    EXPECT_EQ(TitleBarText(document.Path()), "a.ssd - Vistaloom");
     EXPECT_FALSE(document.IsModified());
     EXPECT_GE(titleChanges, 1);
     EXPECT_THAT(used, ElementsAre("C:\\scenes\\a.ssd"));
@@ -133,7 +135,7 @@ TEST_F(SceneDocTest, AnEmptyFileIsAnEmptySceneNotModified) {
     ASSERT_TRUE(document.OpenPath("C:\\scenes\\empty.ssd"));
     EXPECT_EQ(document.Entries().Count(), 0u);
     EXPECT_FALSE(document.IsModified());
-    EXPECT_EQ(document.DisplayName(), "empty.ssd");
+    EXPECT_EQ(TitleBarText(document.Path()), "empty.ssd - Vistaloom");
 }
 
 TEST_F(SceneDocTest, SavingAnUntitledSceneAsksForTheNameWithTheSceneFilter) {
@@ -185,7 +187,7 @@ TEST_F(SceneDocTest, ChangesAreOfferedForSavingBeforeTheyAreReplaced) {
     prompt.AnswerNo();
     EXPECT_TRUE(document.New());
     EXPECT_EQ(document.Entries().Count(), 0u);
-    EXPECT_EQ(document.DisplayName(), "Untitled");
+    EXPECT_EQ(TitleBarText(document.Path()), "Untitled - Vistaloom");
     EXPECT_THAT(CommentsInFile(storage, "C:\\scenes\\a.ssd"), ElementsAre("first", "second"));
 
     // Yes on an untitled scene: Save As first; a cancelled Save As stops the Open.

@@ -208,10 +208,11 @@ TEST(FileDialogText, SelectionBufferGivesFullPaths) {
     EXPECT_THAT(SplitFileDialogSelection("C:\\p\0a.bmp"s), ElementsAre("C:\\p\\a.bmp"));
 }
 
-TEST(FileDialogText, FileNamePartAfterEitherSlash) {
+TEST(FileDialogText, FileNamePartAfterEitherSlashOrADriveColon) {
     EXPECT_EQ(FileNamePart("C:\\a\\b.scr"), "b.scr");
     EXPECT_EQ(FileNamePart("/tmp/b.scr"), "b.scr");
     EXPECT_EQ(FileNamePart("b.scr"), "b.scr");
+    EXPECT_EQ(FileNamePart("D:b.scr"), "b.scr");
     EXPECT_EQ(FileNamePart("C:\\a\\"), "");
 }
 
