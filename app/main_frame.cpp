@@ -252,8 +252,16 @@ void CMainFrame::OnSize() {
     RECT client;
     GetClientRect(Handle(), &client);
     const RECT view = LayoutFrameBars(client, &toolbar_, &statusBar_);
+    RECT before;
+    GetWindowRect(splitter_.Handle(), &before);
+    MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&before), 2);
     MoveWindow(splitter_.Handle(), view.left, view.top, view.right - view.left,
                view.bottom - view.top, TRUE);
+    // When a bar appears, goes or changes its edge, the panes move: the bits the system copies
+    // along leave the list partly unpainted under Wine, so the panes paint afresh.
+    if (before.left != view.left || before.top != view.top)
+        RedrawWindow(splitter_.Handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 void CMainFrame::OnCommand(int id) {
