@@ -89,7 +89,18 @@ void CMainFrame::RegisterListCommands() {
     ruled(kCmdSelectAll, [this] { sceneList_.SelectAll(); });
     ruled(kCmdRefresh, [this] { sceneList_.Refresh(); });
     ruled(kCmdAddAndEdit, [this] { palette_.EditSelectedPrototype(); });
+    ruled(kCmdOptions, [this] { ChangeOptions(); });
     ruled(kCmdPreview, [this] { sceneList_.Preview(); });
+}
+
+void CMainFrame::ChangeOptions() {
+    if (!services_.optionsEditor)
+        return;
+    EditorOptions options = services_.document.Store().Options();
+    if (!services_.optionsEditor->Edit(Handle(), options))
+        return;
+    services_.document.Store().Options() = options;
+    sceneList_.ApplyOptions(options);
 }
 
 void CMainFrame::ShowStartWindow() {

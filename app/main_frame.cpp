@@ -53,7 +53,7 @@ CMainFrame::CMainFrame(Services services)
     : services_(std::move(services)),
       profile_(kBuilderSettingsKey),
       calibration_(profile_),
-      palette_(services_.document.Store().Prototypes()),
+      palette_(services_.document.Store().Prototypes(), services_.entryEditor),
       sceneList_(CSceneView::Services{
           services_.document.Entries(), [this] { services_.document.SetModified(); },
           [this](CommandId id) { SendMessageA(Handle(), WM_COMMAND, static_cast<WPARAM>(id), 0); },
@@ -62,7 +62,7 @@ CMainFrame::CMainFrame(Services services)
               splitter_.ActivatePane(1);
               router_.SetFocusedView(nullptr);
           },
-          [this] { return services_.document.IsModified(); }, nullptr, &calibration_,
+          [this] { return services_.document.IsModified(); }, services_.entryEditor, &calibration_,
           [this](std::uint32_t times) {
               StartPreview({Handle(), services_.document.Entries(),
                             services_.document.Store().Options(), times, services_.loop,

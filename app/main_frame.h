@@ -20,6 +20,7 @@
 #include "app/scene_doc.h"
 #include "framework/docking_toolbar.h"
 #include "editor/comm_view.h"
+#include "editor/options_editor.h"
 #include "editor/scene_view.h"
 #include "engine/player/calibration.h"
 #include "framework/profile_settings.h"
@@ -50,6 +51,10 @@ class CMainFrame final : public Window, private IMessageFilter, private IIdleHan
         std::string optionsPath;  // where the options file is written on close
         // Shows an exported text file; none: the shell's default action.
         std::function<void(const std::string& path)> openFile;
+        // The property dialogs and the Options dialog (not owned); none: their commands do
+        // nothing.
+        EntryEditor* entryEditor = nullptr;
+        OptionsEditor* optionsEditor = nullptr;
     };
     explicit CMainFrame(Services services);
     ~CMainFrame() override;
@@ -88,6 +93,9 @@ class CMainFrame final : public Window, private IMessageFilter, private IIdleHan
     void RegisterCommands();
     void RegisterPackagingCommands();
     void RegisterListCommands();
+    // Change options: the Options dialog on a copy; confirmed, the copy replaces the options and
+    // the list is rebuilt with them.
+    void ChangeOptions();
     void UpdateTitle();
     void RefreshViews();
     void FillRecentFiles(HMENU fileMenu);

@@ -143,8 +143,8 @@ int Run(int show) {
 
     BuilderPackagingSystem packaging(settings, folders);
     MessageLoop loop;
-    CMainFrame frame(
-        {document, settings, packaging, loop, folders, options.paths.writePath, nullptr});
+    CMainFrame frame({document, settings, packaging, loop, folders, options.paths.writePath,
+                      nullptr, nullptr, nullptr});
     const WindowPlace place = FitWindowPlace(stored.windowPlace, WorkAreas(), screen);
     if (!frame.Create(place, stored))
         return 1;

@@ -50,6 +50,19 @@ MenuItemState StateAsShown(HWND frame, UINT command) {
     return {false, false};
 }
 
+// The Options dialog as a test answers it: a new tab size, confirmed or not.
+class ScriptedOptionsEditor final : public OptionsEditor {
+  public:
+    bool Edit(HWND, EditorOptions& options) override {
+        ++opened;
+        options.tabSize = tabSize;
+        return confirm;
+    }
+    int opened = 0;
+    int tabSize = 5;
+    bool confirm = true;
+};
+
 class MainFrameTest : public ::testing::Test {
   protected:
     MainFrameTest()
@@ -57,7 +70,8 @@ class MainFrameTest : public ::testing::Test {
           settings_(kTestSettings),
           packaging_(settings_, folders_),
           frame_({document_, settings_, packaging_, loop_, folders_, std::string(),
-                  [this](const std::string& path) { opened_.push_back(path); }}) {}
+                  [this](const std::string& path) { opened_.push_back(path); }, nullptr,
+                  &optionsEditor_}) {}
     void SetUp() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettings);
         ASSERT_TRUE(frame_.Create({0, 0, 640, 480}, BuilderSettings{}));
@@ -73,6 +87,7 @@ class MainFrameTest : public ::testing::Test {
     BuilderPackagingSystem packaging_;
     MessageLoop loop_;
     std::vector<std::string> opened_;
+    ScriptedOptionsEditor optionsEditor_;
     CMainFrame frame_;
 };
 
@@ -187,6 +202,24 @@ TEST_F(MainFrameTest, AddAndInsertTakeThePalettesKindIntoTheList) {
     document_.SetModified(false);
 }
 
+// Change options edits a copy: confirmed, it replaces the options and the list is nested anew.
+TEST_F(MainFrameTest, ChangedOptionsReplaceTheOldOnesOnlyWhenConfirmed) {
+    for (auto kind : {kRepeat, kComment, kUntil})
+        document_.Entries().Append(CreateEntry(kind));
+    document_.Store().Options().tabSize = 2;
+    optionsEditor_.confirm = false;
+    SendMessageA(frame_.Handle(), WM_COMMAND, ID_OPTIONS, 0);
+    EXPECT_EQ(optionsEditor_.opened, 1);
+    EXPECT_EQ(document_.Store().Options().tabSize, 2);
+
+    optionsEditor_.confirm = true;
+    SendMessageA(frame_.Handle(), WM_COMMAND, ID_OPTIONS, 0);
+    EXPECT_EQ(document_.Store().Options().tabSize, 5);
+    EXPECT_EQ(document_.Entries().At(1).indentation, 5);
+    EXPECT_NE(SceneList(frame_.Handle(), 3), nullptr)
+        << "the list shows the scene after the rebuild";
+}
+
 // The list is indented with the tab size of the options the builder loaded.
 TEST(MainFrameOptionsTest, TheListUsesTheLoadedTabSize) {
     ScriptedPrompt prompt;
@@ -198,7 +231,8 @@ TEST(MainFrameOptionsTest, TheListUsesTheLoadedTabSize) {
     BuilderFolders folders;
     BuilderPackagingSystem packaging(settings, folders);
     MessageLoop loop;
-    CMainFrame frame({document, settings, packaging, loop, folders, std::string(), nullptr});
+    CMainFrame frame(
+        {document, settings, packaging, loop, folders, std::string(), nullptr, nullptr, nullptr});
     ASSERT_TRUE(frame.Create({0, 0, 640, 480}, BuilderSettings{}));
     document.Entries().Append(std::make_unique<RepeatEntry>());
     document.Entries().Append(std::make_unique<CommentEntry>());
