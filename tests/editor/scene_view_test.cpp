@@ -328,6 +328,44 @@ TEST_F(SceneViewTest, TheRightButtonSelectsTheLineUnlessItIsSelectedAlready) {
     EXPECT_EQ(view_.Selection(), std::vector<int>{0});
 }
 
+// The list's own keys: Enter edits the caret line, Delete asks before deleting, the arrows and
+// Ctrl with Home, End, Page Up and Page Down scroll sideways.
+TEST_F(SceneViewTest, TheKeysEditDeleteAndScrollSideways) {
+    Add(kWait);
+    Add(kCls);
+    SendMessageA(view_.Handle(), LB_SETCARETINDEX, 1, FALSE);
+    SendMessageA(view_.Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(editor_.edited, std::vector<std::int32_t>{kCls});
+
+    Select({0});
+    prompt_.AnswerNo();
+    SendMessageA(view_.Handle(), WM_KEYDOWN, VK_DELETE, 0);
+    EXPECT_EQ(prompt_.Texts(), std::vector<std::string>{"Are you sure you want delete command?"});
+    EXPECT_EQ(entries_.Count(), 2u);
+
+    SendMessageA(view_.Handle(), LB_SETCARETINDEX, 1, FALSE);
+    const auto position = [&] { return GetScrollPos(view_.Handle(), SB_HORZ); };
+    SendMessageA(view_.Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+    const int oneStep = position();
+    EXPECT_GT(oneStep, 0);
+    SendMessageA(view_.Handle(), WM_KEYDOWN, VK_LEFT, 0);
+    EXPECT_EQ(position(), 0);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageA(view_.Handle(), WM_KEYDOWN, VK_NEXT, 0);
+    EXPECT_GT(position(), oneStep) << "Ctrl+Page Down scrolls a page";
+    SendMessageA(view_.Handle(), WM_KEYDOWN, VK_END, 0);
+    const int end = position();
+    SendMessageA(view_.Handle(), WM_KEYDOWN, VK_HOME, 0);
+    EXPECT_EQ(position(), 0);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_GT(end, 20000) << "Ctrl+End reaches the far end of the 30000-pixel extent";
+    EXPECT_EQ(view_.Caret(), 1) << "sideways scrolling leaves the caret";
+}
+
 TEST_F(SceneViewTest, DeletingTheWholeSelectionOfALongSceneKeepsListAndEntriesTogether) {
     for (int i = 0; i < 500; ++i)
         Add(i % 2 ? kWait : kComment);
