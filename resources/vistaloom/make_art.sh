@@ -6,16 +6,7 @@
 #
 # Buttons and icons are drawn in MVG on a 48-unit grid at four times their size and reduced with a
 # box filter, so edges on whole units stay sharp; "ink" is the outline colour. Needs ImageMagick 6.
-set -euo pipefail
-
-here=$(cd "$(dirname "$0")" && pwd)
-preview=""
-if [ "${1:-}" = --preview ]; then
-  preview=${2:?"--preview needs a folder"}
-  mkdir -p "$preview"
-fi
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+source "$(dirname "$0")/art_common.sh"
 
 font_bold=DejaVu-Sans-Bold
 font_plain=DejaVu-Sans
@@ -408,20 +399,7 @@ render() {
     -filter box -resize "${size}x${size}" "$out"
 }
 
-# on_magenta IN OUT: every pixel at least half covered keeps its colour (edges blended over the
-# light face colour of a toolbar), every other pixel becomes exactly magenta, so the transparent
-# colour never bleeds into the picture.
-on_magenta() {
-  convert "$1" -background '#F0F0F0' -alpha remove -alpha off "$tmp/rgb.png"
-  convert "$1" -alpha extract -threshold 50% "$tmp/mask.png"
-  convert "$tmp/rgb.png" -fill "$magenta" -colorize 100 "$tmp/mag.png"
-  convert "$tmp/mag.png" "$tmp/rgb.png" "$tmp/mask.png" -composite "$2"
-}
 
-# bmp24 IN OUT: a 24-bit uncompressed BMP without alpha.
-bmp24() {
-  convert "$1" -alpha off -type TrueColor "BMP3:$2"
-}
 
 # stars W H N SEED: N small stars as MVG, from a fixed seed so every run draws the same sky.
 stars() {

@@ -9,16 +9,7 @@
 # Pixels at least half covered keep their colour (edges blended over white, the tree's and the
 # list's background); every other pixel becomes exactly the mask colour RGB(0,128,128), which the
 # image list makes transparent. Needs ImageMagick 6.
-set -euo pipefail
-
-here=$(cd "$(dirname "$0")" && pwd)
-preview=""
-if [ "${1:-}" = --preview ]; then
-  preview=${2:?"--preview needs a folder"}
-  mkdir -p "$preview"
-fi
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+source "$(dirname "$0")/art_common.sh"
 
 ink='#2B3A55'
 paper='#FFFFFF'

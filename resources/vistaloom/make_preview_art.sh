@@ -7,16 +7,7 @@
 # Each button is drawn in MVG in pixel units at four times its size and reduced with a box filter:
 # outlines run through pixel centres (x.5), so straight edges stay one sharp pixel wide. Magenta
 # marks what is not part of a button. Needs ImageMagick 6.
-set -euo pipefail
-
-here=$(cd "$(dirname "$0")" && pwd)
-preview=""
-if [ "${1:-}" = --preview ]; then
-  preview=${2:?"--preview needs a folder"}
-  mkdir -p "$preview"
-fi
-tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+source "$(dirname "$0")/art_common.sh"
 
 # The builder's palette (make_art.sh).
 ink='#2B3A55'
@@ -130,19 +121,7 @@ render() {
     -filter box -resize "${width}x${height}!" "$2"
 }
 
-# on_magenta IN OUT: every pixel at least half covered keeps its colour (edges blended over the
-# light face colour of a toolbar), every other pixel becomes exactly magenta.
-on_magenta() {
-  convert "$1" -background '#F0F0F0' -alpha remove -alpha off "$tmp/rgb.png"
-  convert "$1" -alpha extract -threshold 50% "$tmp/mask.png"
-  convert "$tmp/rgb.png" -fill "$magenta" -colorize 100 "$tmp/mag.png"
-  convert "$tmp/mag.png" "$tmp/rgb.png" "$tmp/mask.png" -composite "$2"
-}
 
-# bmp24 IN OUT: a 24-bit uncompressed BMP without alpha.
-bmp24() {
-  convert "$1" -alpha off -type TrueColor "BMP3:$2"
-}
 
 strip=()
 for name in go step pause stop sound exit keep_off; do
