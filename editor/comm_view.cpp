@@ -64,9 +64,7 @@ bool CCommView::CreateTree() {
         return false;
     tree_.Attach(tree);
     SendMessageA(tree, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
-    // Enter arrives only as a key: the tree tells its parent nothing that shows an auto-repeat.
-    SetWindowSubclass(tree, &CCommView::TreeProc, 0, reinterpret_cast<DWORD_PTR>(this));
-    return true;
+    return treeKeys_.Attach(tree);
 }
 
 void CCommView::FillTree() {
@@ -140,39 +138,30 @@ LRESULT CCommView::OnNotify(const NMHDR& header) {
     }
 }
 
-LRESULT CALLBACK CCommView::TreeProc(HWND tree, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR self) {
-    auto* view = reinterpret_cast<CCommView*>(self);
+LRESULT PaletteTreeKeys::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_KEYDOWN: {
             const bool repeat = (lParam & (1 << 30)) != 0;
-            if (wParam == VK_RETURN && !repeat && view->HasKindSelected()) {
-                try {
-                    view->EditSelectedPrototype();
-                } catch (...) {
-                    ReportCurrentException();
-                }
+            if (wParam == VK_RETURN && !repeat && view_.HasKindSelected()) {
+                view_.EditSelectedPrototype();
                 return 0;
             }
             break;
         }
         case WM_SYSKEYDOWN:
         case WM_SYSKEYUP:
-            // Shift+F10 asks for the context menu; not every system's DefWindowProc says so, so
-            // the palette answers the key itself, once, and the system never sees it.
+            // Not every system's DefWindowProc turns Shift+F10 into WM_CONTEXTMENU, so the palette
+            // answers the key itself, once, and the system never sees it.
             if (wParam == VK_F10 && (GetKeyState(VK_SHIFT) & 0x8000) != 0) {
                 if (msg == WM_SYSKEYDOWN)
-                    view->OnContextMenu(-1);
+                    view_.OnContextMenu(-1);
                 return 0;
             }
-            break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(tree, &CCommView::TreeProc, id);
             break;
         default:
             break;
     }
-    return DefSubclassProc(tree, msg, wParam, lParam);
+    return CallDefault(msg, wParam, lParam);
 }
 
 bool CCommView::OnDoubleClick() {

@@ -12,6 +12,7 @@
 
 #include "app/core/command_router.h"
 #include "editor/entry_editor.h"
+#include "framework/control.h"
 #include "framework/handles.h"
 #include "framework/tree_control.h"
 #include "framework/window.h"
@@ -19,6 +20,21 @@
 #include "scene/prototypes.h"
 
 namespace vl {
+
+class CCommView;
+
+// The tree's own keys: Enter without auto-repeat edits the chosen kind (the tree tells its parent
+// nothing that shows an auto-repeat), Shift+F10 opens the context menu.
+class PaletteTreeKeys final : public Control {
+  public:
+    explicit PaletteTreeKeys(CCommView& view) : view_(view) {}
+
+  protected:
+    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    CCommView& view_;
+};
 
 class CCommView final : public Window {
   public:
@@ -53,8 +69,7 @@ class CCommView final : public Window {
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    static LRESULT CALLBACK TreeProc(HWND tree, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR self);
+    friend class PaletteTreeKeys;
     bool CreateTree();
     void FillTree();
     LRESULT OnNotify(const NMHDR& header);
@@ -67,8 +82,9 @@ class CCommView final : public Window {
     SceneEntry* SelectedPrototype() const;
 
     PrototypeTable& prototypes_;
-    EntryEditor* editor_;     // not owned
-    TreeControl tree_;        // a child of this window, destroyed with it
+    EntryEditor* editor_;  // not owned
+    TreeControl tree_;     // a child of this window, destroyed with it
+    PaletteTreeKeys treeKeys_{*this};
     ImageListHandle images_;  // outlives the tree, which only refers to it
     HTREEITEM root_ = nullptr;
     int id_ = 0;
