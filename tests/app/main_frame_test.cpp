@@ -220,6 +220,27 @@ TEST_F(MainFrameTest, ChangedOptionsReplaceTheOldOnesOnlyWhenConfirmed) {
         << "the list shows the scene after the rebuild";
 }
 
+// Preview runs the check first: a scene that fails it opens nothing and shows its line; one that
+// passes opens the full-screen preview, which disables the frame until it closes.
+TEST_F(MainFrameTest, PreviewChecksTheSceneThenOpensThePreviewOverADisabledFrame) {
+    HWND frame = frame_.Handle();
+    document_.Entries().Append(CreateEntry(kRepeat));
+    document_.Entries().Append(CreateEntry(kWait));
+    SendMessageA(frame, WM_COMMAND, ID_PREVIEW, 0);
+    EXPECT_EQ(prompt_.Texts(), std::vector<std::string>{"Missing until command."});
+    EXPECT_EQ(FindWindowA("SSTESTWND1.0", nullptr), nullptr);
+
+    document_.Entries().Append(CreateEntry(kUntil));
+    SendMessageA(frame, WM_COMMAND, ID_PREVIEW, 0);
+    HWND preview = FindWindowA("SSTESTWND1.0", "Preview");
+    ASSERT_NE(preview, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(frame));
+    PostMessageA(preview, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(test::PumpUntil([&] { return !IsWindow(preview); }));
+    EXPECT_TRUE(IsWindowEnabled(frame));
+    document_.SetModified(false);
+}
+
 // The list is indented with the tab size of the options the builder loaded.
 TEST(MainFrameOptionsTest, TheListUsesTheLoadedTabSize) {
     ScriptedPrompt prompt;
