@@ -355,6 +355,31 @@ TEST(GenerateScene, CentredCoordinatesArePlannedAtHalfTheScreenRoundedDown) {
     EXPECT_EQ(MoveMotion(sequence).endY, -9999);
 }
 
+// Stands for the main window: takes each entry as it comes and notes what it looked like then.
+class RecordingTarget : public WizardSceneTarget {
+  public:
+    EntryList& Scene() override { return entries; }
+    void Append(std::unique_ptr<SceneEntry> entry) override {
+        if (LinkedObjectKind(entry->Kind()) >= 0) {
+            linkedOnArrival.push_back(entry->GetLinkedObject() != nullptr &&
+                                      entries.Find(entry->GetLinkedObject()) >= 0);
+        }
+        entries.Append(std::move(entry));
+    }
+
+    EntryList entries;
+    std::vector<bool> linkedOnArrival;
+};
+
+TEST(GenerateScene, HandsOverEveryCommandAlreadyLinkedToADefinitionInTheScene) {
+    WizardSequence moving = PictureSequence("a.bmp");
+    moving.move = 1;
+    RecordingTarget target;
+    GenerateScene({PictureSequence("a.bmp"), moving, MediaSequence("b.wav"), TextSequence("c")},
+                  true, GeneratedForm::kFinal, kScreen, target);
+    EXPECT_EQ(target.linkedOnArrival, std::vector<bool>(7, true));
+}
+
 TEST(FindSceneObject, FindsTheFirstDefinitionOfTheSequencesKind) {
     EntryList entries;
     EXPECT_EQ(FindSceneObject(entries, PictureSequence("a.bmp")), nullptr);
