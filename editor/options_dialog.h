@@ -1,0 +1,41 @@
+// The "Options" dialog (213): edits a copy of the editor's options, which the caller takes only
+// when the dialog ends with OK.
+#pragma once
+
+#include "editor/options_editor.h"
+#include "editor/style_chooser.h"
+#include "framework/modal_dialog.h"
+#include "scene/editor_options.h"
+
+namespace vl {
+
+class COptionsDialog : public ModalDialog, public OptionsEditor {
+  public:
+    explicit COptionsDialog(StyleChooser& chooser = SystemStyleChooser());
+
+    // In: shown when the dialog opens. Out: the edited values after OK; after Cancel, whatever the
+    // fonts and colours chosen meanwhile left in it.
+    EditorOptions options;
+
+    bool Edit(HWND owner, EditorOptions& edited) override;
+
+  protected:
+    INT_PTR OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int notifyCode, HWND control) override;
+
+  private:
+    // "Drag colour" is a row of the list, and its check box usable, only without soft dragging.
+    void ApplySoftDragging();
+    void UpdateStyleButton();
+    void ChooseStyle();
+    void SpinBeep(int direction);
+    void RoundBeep();
+    void ShowBeep(int milliseconds);
+    // Reads every field into options; false when a number was refused (the dialog stays open).
+    bool Store();
+
+    StyleChooser& chooser_;
+};
+
+}  // namespace vl
