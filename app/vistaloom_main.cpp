@@ -145,6 +145,13 @@ int Run(int show) {
     BuilderPackagingSystem packaging(settings, folders);
     MessageLoop loop;
     COptionsDialog optionsDialog;
+    optionsDialog.customImageOn = [&packaging] { return packaging.CustomImageEnabled(); };
+    optionsDialog.customImagePath = [&packaging] {
+        std::string folder = packaging.CustomImageFolder();
+        if (!folder.empty() && folder.back() != '\\')
+            folder += '\\';
+        return folder + kCustomImageFileName;
+    };
     CMainFrame frame({document, settings, packaging, loop, folders, options.paths.writePath,
                       nullptr, nullptr, &optionsDialog});
     const WindowPlace place = FitWindowPlace(stored.windowPlace, WorkAreas(), screen);

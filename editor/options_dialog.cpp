@@ -77,7 +77,15 @@ BOOL COptionsDialog::OnInitDialog() {
     ApplySoftDragging();
     UpdateStyleButton();
 
-    // The custom installer picture is chosen elsewhere for now: its controls stay visible, unused.
+    preview_.Attach(Handle(), IDC_OPTIONS_PICTURE, IDC_OPTIONS_PICTURE_SIZE);
+    if (customImageOn && customImageOn()) {
+        SetCheckField(Handle(), IDC_OPTIONS_USE_CUSTOM, BST_CHECKED);
+        // A picture that cannot be loaded leaves "No Image" and the box checked.
+        if (customImagePath)
+            preview_.ShowFile(customImagePath());
+    }
+    // Choosing the picture and switching it on or off are not offered here yet: the box only
+    // shows the setting.
     EnableWindow(Item(IDC_OPTIONS_SS_IMAGE), FALSE);
     EnableWindow(Item(IDC_OPTIONS_USE_CUSTOM), FALSE);
     return TRUE;

@@ -2,6 +2,10 @@
 // when the dialog ends with OK.
 #pragma once
 
+#include <functional>
+#include <string>
+
+#include "editor/image_preview.h"
 #include "editor/options_editor.h"
 #include "editor/style_chooser.h"
 #include "framework/modal_dialog.h"
@@ -16,6 +20,10 @@ class COptionsDialog : public ModalDialog, public OptionsEditor {
     // In: shown when the dialog opens. Out: the edited values after OK; after Cancel, whatever the
     // fonts and colours chosen meanwhile left in it.
     EditorOptions options;
+    // The custom installer picture: whether the setting "CustomImage" asks for it, and its file.
+    // Unset, the preview shows "No Image" and "Use custom image" stays unchecked.
+    std::function<bool()> customImageOn;
+    std::function<std::string()> customImagePath;
 
     bool Edit(HWND owner, EditorOptions& edited) override;
 
@@ -36,6 +44,7 @@ class COptionsDialog : public ModalDialog, public OptionsEditor {
     bool Store();
 
     StyleChooser& chooser_;
+    ImagePreview preview_;
 };
 
 }  // namespace vl

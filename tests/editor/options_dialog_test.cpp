@@ -7,12 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "editor/options_dialog_resources.h"
 #include "framework/scripted_prompt.h"
 #include "support/dialog_script.h"
+#include "support/scratch_folder.h"
 
 namespace vl {
 namespace {
@@ -318,6 +320,50 @@ TEST(OptionsDialog, BeepFieldSpinsAndRoundsInStepsOfTheWaitSlice) {
               (std::vector<std::string>{"200", "100", "No", "No", "100", "5000", "5000", "No"}));
     ASSERT_TRUE(run.confirmed);
     EXPECT_EQ(options.beepOnWait, 300);
+}
+
+void PutLe(std::vector<std::uint8_t>& bytes, std::size_t at, std::uint32_t value, int size) {
+    for (int i = 0; i < size; ++i)
+        bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+
+// A black 24-bit bitmap file; width x 3 must be a multiple of 4 (no row padding).
+std::vector<std::uint8_t> BlackBitmapFile(int width, int height) {
+    const std::uint32_t pixels = static_cast<std::uint32_t>(width * 3 * height);
+    std::vector<std::uint8_t> bytes(54 + pixels, 0);
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    PutLe(bytes, 2, 54 + pixels, 4);
+    PutLe(bytes, 10, 54, 4);
+    PutLe(bytes, 14, 40, 4);
+    PutLe(bytes, 18, static_cast<std::uint32_t>(width), 4);
+    PutLe(bytes, 22, static_cast<std::uint32_t>(height), 4);
+    PutLe(bytes, 26, 1, 2);
+    PutLe(bytes, 28, 24, 2);
+    PutLe(bytes, 34, pixels, 4);
+    return bytes;
+}
+
+TEST(OptionsDialog, ShowsTheCustomPictureWhenTheSettingAsksForIt) {
+    test::ScratchFolder folder;
+    const std::string path = folder.Write("Custom.BMP", BlackBitmapFile(208, 52));
+    EditorOptions options;
+    FakeChooser chooser;
+    std::string size;
+    UINT useCustom = 0;
+    for (bool on : {true, false}) {
+        COptionsDialog dialog(chooser);
+        dialog.customImageOn = [on] { return on; };
+        dialog.customImagePath = [&] { return path; };
+        DialogScript script;
+        script.ReadText(IDC_OPTIONS_PICTURE_SIZE, size)
+            .ReadCheck(IDC_OPTIONS_USE_CUSTOM, useCustom)
+            .Click(IDCANCEL);
+        script.Play([&] { return dialog.Edit(nullptr, options) ? IDOK : IDCANCEL; });
+        EXPECT_TRUE(script.Failures().empty());
+        EXPECT_EQ(size, on ? "208 x 52" : "");
+        EXPECT_EQ(useCustom, on ? BST_CHECKED : BST_UNCHECKED);
+    }
 }
 
 }  // namespace
