@@ -152,6 +152,9 @@ int Run(int show) {
             folder += '\\';
         return folder + kCustomImageFileName;
     };
+    optionsDialog.storeCustomImage = [&settings](bool on) {
+        WriteIntSetting(settings, kCustomImageSetting, on ? 1 : 0);
+    };
     CMainFrame frame({document, settings, packaging, loop, folders, options.paths.writePath,
                       nullptr, nullptr, &optionsDialog});
     const WindowPlace place = FitWindowPlace(stored.windowPlace, WorkAreas(), screen);

@@ -84,10 +84,10 @@ BOOL COptionsDialog::OnInitDialog() {
         if (customImagePath)
             preview_.ShowFile(customImagePath());
     }
-    // Choosing the picture and switching it on or off are not offered here yet: the box only
-    // shows the setting.
+    // Choosing a new picture is not offered yet; the box can switch the picture in use off and on.
     EnableWindow(Item(IDC_OPTIONS_SS_IMAGE), FALSE);
-    EnableWindow(Item(IDC_OPTIONS_USE_CUSTOM), FALSE);
+    const bool canSwitch = storeCustomImage && CheckField(Handle(), IDC_OPTIONS_USE_CUSTOM);
+    EnableWindow(Item(IDC_OPTIONS_USE_CUSTOM), canSwitch);
     return TRUE;
 }
 
@@ -106,6 +106,10 @@ bool COptionsDialog::OnCommand(int id, int notifyCode, HWND control) {
         case IDC_OPTIONS_FONT:
             if (notifyCode == BN_CLICKED)
                 ChooseStyle();
+            return true;
+        case IDC_OPTIONS_USE_CUSTOM:
+            if (notifyCode == BN_CLICKED && storeCustomImage)
+                storeCustomImage(CheckField(Handle(), IDC_OPTIONS_USE_CUSTOM) == BST_CHECKED);
             return true;
         case IDC_OPTIONS_BEEP:
             if (notifyCode == EN_KILLFOCUS)

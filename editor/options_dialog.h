@@ -24,6 +24,9 @@ class COptionsDialog : public ModalDialog, public OptionsEditor {
     // Unset, the preview shows "No Image" and "Use custom image" stays unchecked.
     std::function<bool()> customImageOn;
     std::function<std::string()> customImagePath;
+    // Writes "CustomImage" at once when the user switches the picture off or on again, whether
+    // the dialog then ends with OK or Cancel. Unset, the box only shows the setting.
+    std::function<void(bool on)> storeCustomImage;
 
     bool Edit(HWND owner, EditorOptions& edited) override;
 

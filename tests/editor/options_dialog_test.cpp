@@ -366,5 +366,22 @@ TEST(OptionsDialog, ShowsTheCustomPictureWhenTheSettingAsksForIt) {
     }
 }
 
+TEST(OptionsDialog, UseCustomImageWritesTheSettingAtOnceEvenOnCancel) {
+    EditorOptions options;
+    FakeChooser chooser;
+    COptionsDialog dialog(chooser);
+    dialog.customImageOn = [] { return true; };
+    std::vector<bool> stored;
+    dialog.storeCustomImage = [&](bool on) { stored.push_back(on); };
+    DialogScript script;
+    script.Check(IDC_OPTIONS_USE_CUSTOM, BST_UNCHECKED)
+        .Check(IDC_OPTIONS_USE_CUSTOM, BST_CHECKED)
+        .Check(IDC_OPTIONS_USE_CUSTOM, BST_UNCHECKED)
+        .Click(IDCANCEL);
+    script.Play([&] { return dialog.Edit(nullptr, options) ? IDOK : IDCANCEL; });
+    EXPECT_TRUE(script.Failures().empty());
+    EXPECT_EQ(stored, (std::vector<bool>{false, true, false}));
+}
+
 }  // namespace
 }  // namespace vl
