@@ -18,6 +18,7 @@
 #include "app/main_frame.h"
 #include "app/registry_key_tree.h"
 #include "app/single_instance.h"
+#include "editor/options_dialog.h"
 #include "framework/message_loop.h"
 #include "framework/prompt.h"
 #include "framework/win32_prompt.h"
@@ -143,8 +144,19 @@ int Run(int show) {
 
     BuilderPackagingSystem packaging(settings, folders);
     MessageLoop loop;
+    COptionsDialog optionsDialog;
+    optionsDialog.customImageOn = [&packaging] { return packaging.CustomImageEnabled(); };
+    optionsDialog.customImagePath = [&packaging] {
+        std::string folder = packaging.CustomImageFolder();
+        if (!folder.empty() && folder.back() != '\\')
+            folder += '\\';
+        return folder + kCustomImageFileName;
+    };
+    optionsDialog.storeCustomImage = [&settings](bool on) {
+        WriteIntSetting(settings, kCustomImageSetting, on ? 1 : 0);
+    };
     CMainFrame frame({document, settings, packaging, loop, folders, options.paths.writePath,
-                      nullptr, nullptr, nullptr});
+                      nullptr, nullptr, &optionsDialog});
     const WindowPlace place = FitWindowPlace(stored.windowPlace, WorkAreas(), screen);
     if (!frame.Create(place, stored))
         return 1;

@@ -1,0 +1,37 @@
+// ImagePreview: turns a dialog's picture control into a preview of a picture, scaled down to fit
+// and centred, with its size in a sibling text control; or the embossed words "No Image".
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace vl {
+
+class ImagePreview {
+  public:
+    ImagePreview() = default;
+    ~ImagePreview();
+    ImagePreview(const ImagePreview&) = delete;
+    ImagePreview& operator=(const ImagePreview&) = delete;
+
+    // Once per dialog, at its initialisation; shows "No Image".
+    void Attach(HWND dialog, int pictureId, int sizeTextId);
+    // A bitmap file; false when it cannot be loaded, and "No Image" stays.
+    bool ShowFile(const std::string& path);
+    void ShowNoImage();
+
+  private:
+    void Release();
+    void Present();
+
+    HWND dialog_ = nullptr;      // not owned
+    HWND picture_ = nullptr;     // not owned
+    HWND sizeText_ = nullptr;    // not owned
+    HBITMAP canvas_ = nullptr;   // owned: the picture control only shows it
+    HFONT smallFont_ = nullptr;  // owned: the size text's font
+    int width_ = 0;
+    int height_ = 0;
+};
+
+}  // namespace vl
