@@ -68,7 +68,7 @@ CMainFrame::CMainFrame(Services services)
                             services_.document.Store().Options(), times, services_.loop,
                             services_.settings});
           },
-          services_.openFile}),
+          services_.openFile, [this] { router_.SetFocusedView(nullptr); }}),
       statusBar_("Ready") {}
 
 CMainFrame::~CMainFrame() {
@@ -150,11 +150,10 @@ bool CMainFrame::CreateBars(const BuilderSettings& settings) {
     GetClientRect(Handle(), &client);
     if (!splitter_.Create(Handle(), kSplitterId, client) ||
         !palette_.Create(splitter_.Handle(), kPaletteId) ||
-        !sceneList_.Create(splitter_.Handle(), kSceneListId)) {
+        !sceneList_.Create(splitter_.Handle(), kSceneListId,
+                           &services_.document.Store().Options())) {
         return false;
     }
-    // The loaded options' fonts, colours and tab size.
-    sceneList_.ApplyOptions(services_.document.Store().Options());
     splitter_.SetPane(0, palette_.Handle());
     splitter_.SetPane(1, sceneList_.Handle());
     splitter_.SetLeftWidth(settings.splitter);
@@ -196,10 +195,9 @@ LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             splitter_.ActivatePane(splitter_.ActivePane() == 0 ? 0 : 1);
             return 0;
         case WM_COMMAND:
-            if (lParam != 0 && HIWORD(wParam) != 0) {
-                OnPaneNotify(wParam);
+            // The panes' own notifications are not commands.
+            if (lParam != 0 && HIWORD(wParam) != 0)
                 return 0;
-            }
             OnCommand(LOWORD(wParam));
             return 0;
         case WM_NOTIFY:
@@ -266,13 +264,6 @@ void CMainFrame::OnSize() {
 
 void CMainFrame::OnCommand(int id) {
     router_.Execute(static_cast<CommandId>(id));
-}
-
-void CMainFrame::OnPaneNotify(WPARAM wParam) {
-    // Selection changes of the panes: the focused pane's commands are asked first.
-    const int id = LOWORD(wParam);
-    if (HIWORD(wParam) == LBN_SETFOCUS)
-        router_.SetFocusedView(id == kPaletteId ? &palette_.Commands() : nullptr);
 }
 
 void CMainFrame::OnNotify(const NMHDR& header) {

@@ -87,7 +87,6 @@ class CMainFrame final : public Window, private IMessageFilter, private IIdleHan
     void OnClose();
     void OnHandoff();
     void OnAppendEntry(LPARAM entry);
-    void OnPaneNotify(WPARAM wParam);
     void OnNotify(const NMHDR& header);
 
     void RegisterCommands();

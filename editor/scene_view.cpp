@@ -27,7 +27,7 @@ SceneEntry* EntryOfItem(ULONG_PTR data) {
 
 CSceneView::CSceneView(Services services) : services_(std::move(services)) {}
 
-bool CSceneView::Create(HWND parent, int id) {
+bool CSceneView::Create(HWND parent, int id, const EditorOptions* options) {
     HWND list =
         CreateWindowExA(0, "LISTBOX", "",
                         WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | LBS_EXTENDEDSEL |
@@ -49,7 +49,7 @@ bool CSceneView::Create(HWND parent, int id) {
     SendMessageA(list, LB_SETHORIZONTALEXTENT, kHorizontalExtent, 0);
     if (services_.calibration)
         times_ = CalibrateTimes(list, *services_.calibration);
-    ApplyOptions(options_);
+    ApplyOptions(options ? *options : options_);
     Fill();
     return true;
 }

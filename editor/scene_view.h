@@ -42,12 +42,15 @@ class CSceneView final : public Control {
         std::function<void(std::uint32_t times)> startPreview;
         // Shows an exported text file; none: the shell's default action, maximised.
         std::function<void(const std::string& path)> openFile;
+        // The list took the keyboard focus: its own commands come first now.
+        std::function<void()> focused;
     };
 
     explicit CSceneView(Services services);
 
-    // Creates the list box as a child of parent with the given id.
-    bool Create(HWND parent, int id);
+    // Creates the list box as a child of parent with the given id, its lines measured with
+    // options (the defaults when none are given).
+    bool Create(HWND parent, int id, const EditorOptions* options = nullptr);
     // New fonts, colours and tab size: lines are measured again.
     void ApplyOptions(const EditorOptions& options);
 

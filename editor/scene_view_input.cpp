@@ -3,6 +3,8 @@
 
 #include <windowsx.h>
 
+#include "framework/handles.h"
+
 namespace vl {
 namespace {
 
@@ -17,6 +19,10 @@ bool CtrlDown() {
 
 LRESULT CSceneView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+        case WM_SETFOCUS:
+            if (services_.focused)
+                services_.focused();
+            break;
         case WM_LBUTTONDOWN:
         case WM_MOUSEMOVE:
         case WM_LBUTTONUP:
@@ -142,14 +148,13 @@ void CSceneView::ShowContextMenu(LPARAM screenPoint) {
         at = {5, 5};
         ClientToScreen(Handle(), &at);
     }
-    HMENU menus = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kContextMenus));
+    MenuHandle menus(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kContextMenus)));
     if (!menus)
         return;
     // Owned by the main frame, so that its commands take the menu bar's route and enablement.
-    if (HMENU menu = GetSubMenu(menus, kListMenu))
+    if (HMENU menu = GetSubMenu(menus.Get(), kListMenu))
         TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0,
                        GetAncestor(Handle(), GA_ROOT), nullptr);
-    DestroyMenu(menus);
 }
 
 }  // namespace vl
