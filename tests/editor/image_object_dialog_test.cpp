@@ -213,6 +213,81 @@ TEST(ImageObjectDialog, OpensWithAPictureObjectsValues) {
     EXPECT_EQ(offered, (std::vector<bool>{false, false, false, true, true}));
 }
 
+// The preview's pixels as the control shows them.
+struct PreviewPixels {
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels;  // row by row from the top left
+
+    COLORREF At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+    bool Has(COLORREF colour) const {
+        return std::find(pixels.begin(), pixels.end(), colour) != pixels.end();
+    }
+};
+
+PreviewPixels ReadPreview(HWND dialog) {
+    PreviewPixels read;
+    HBITMAP canvas = reinterpret_cast<HBITMAP>(
+        SendDlgItemMessageA(dialog, IDC_IMG_PREVIEW, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    BITMAP info{};
+    if (!canvas || !GetObjectA(canvas, sizeof info, &info))
+        return read;
+    read.width = info.bmWidth;
+    read.height = info.bmHeight;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, canvas);
+    for (int y = 0; y < read.height; ++y)
+        for (int x = 0; x < read.width; ++x)
+            read.pixels.push_back(GetPixel(dc, x, y));
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    return read;
+}
+
+TEST(ImageObjectDialog, ThePreviewShowsASmallPictureUnscaledAndCentredOnTheButtonFace) {
+    ImageEntry image;
+    MakePicture(image);  // 8 x 4 grey
+    PreviewPixels shown;
+    DialogScript script;
+    script.Do([&](HWND dialog) { shown = ReadPreview(dialog); }).Click(IDCANCEL);
+    Bench bench;
+    bench.Play(script, image);
+
+    ASSERT_GT(shown.width, 8);
+    ASSERT_GT(shown.height, 4);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    const int left = (shown.width - 8) / 2, top = (shown.height - 4) / 2;
+    EXPECT_EQ(shown.At(0, 0), face);
+    EXPECT_EQ(shown.At(left, top), RGB(0x80, 0x80, 0x80));
+    EXPECT_EQ(shown.At(left + 7, top + 3), RGB(0x80, 0x80, 0x80));
+    EXPECT_EQ(shown.At(left - 1, top), face);
+    EXPECT_EQ(shown.At(left + 8, top + 3), face);
+    EXPECT_EQ(shown.At(left, top + 4), face);
+}
+
+TEST(ImageObjectDialog, ATransparentTextShowsTheFaceThroughItsPaper) {
+    ImageEntry image;
+    MakeText(image);
+    image.textColour = RGB(0, 0, 0);
+    image.backgroundColour = RGB(255, 0, 0);
+    const COLORREF key = GetSysColor(COLOR_WINDOW);
+    ASSERT_NE(key, GetSysColor(COLOR_BTNFACE));
+    PreviewPixels opaque, transparent;
+    DialogScript script;
+    script.Do([&](HWND dialog) { opaque = ReadPreview(dialog); })
+        .Check(IDC_IMG_TRANSPARENT)
+        .Do([&](HWND dialog) { transparent = ReadPreview(dialog); })
+        .Click(IDCANCEL);
+    Bench bench;
+    bench.Play(script, image);
+
+    EXPECT_TRUE(opaque.Has(RGB(255, 0, 0)));
+    EXPECT_TRUE(opaque.Has(RGB(0, 0, 0)));
+    EXPECT_FALSE(transparent.Has(RGB(255, 0, 0)));
+    EXPECT_FALSE(transparent.Has(key));
+    EXPECT_TRUE(transparent.Has(RGB(0, 0, 0)));
+}
+
 TEST(ImageObjectDialog, TheTextButtonSwitchesBetweenTextAndPictureMode) {
     ImageEntry image;
     MakePicture(image);
