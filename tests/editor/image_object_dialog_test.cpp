@@ -265,6 +265,56 @@ TEST(ImageObjectDialog, ThePreviewShowsASmallPictureUnscaledAndCentredOnTheButto
     EXPECT_EQ(shown.At(left, top + 4), face);
 }
 
+// A 32 x 32 icon of two colours: its left half transparent, its right half red.
+std::vector<std::uint8_t> HalfRedIconFile() {
+    std::vector<std::uint8_t> bytes(22 + 40 + 8 + 128 + 128, 0);
+    PutLe(bytes, 2, 1, 2);  // an icon
+    PutLe(bytes, 4, 1, 2);  // one image
+    bytes[6] = 32;
+    bytes[7] = 32;
+    bytes[8] = 2;
+    PutLe(bytes, 10, 1, 2);
+    PutLe(bytes, 12, 1, 2);
+    PutLe(bytes, 14, 40 + 8 + 256, 4);
+    PutLe(bytes, 18, 22, 4);
+    PutLe(bytes, 22, 40, 4);
+    PutLe(bytes, 26, 32, 4);
+    PutLe(bytes, 30, 64, 4);  // the colour rows and the mask rows
+    PutLe(bytes, 34, 1, 2);
+    PutLe(bytes, 36, 1, 2);
+    bytes[62 + 4 + 2] = 0xFF;  // colour 1: red
+    for (int row = 0; row < 32; ++row) {
+        const std::size_t colours = 70 + 4 * row, mask = 70 + 128 + 4 * row;
+        bytes[colours + 2] = bytes[colours + 3] = 0xFF;
+        bytes[mask] = bytes[mask + 1] = 0xFF;
+    }
+    return bytes;
+}
+
+TEST(ImageObjectDialog, AnIconIsDrawnOnItsOwnAreaOfTheButtonFace) {
+    ImageEntry image;
+    image.fileName = "half.ico";
+    image.data = Block(HalfRedIconFile());
+    PreviewPixels shown;
+    std::string size;
+    DialogScript script;
+    script.ReadText(IDC_IMG_SIZE, size)
+        .Do([&](HWND dialog) { shown = ReadPreview(dialog); })
+        .Click(IDCANCEL);
+    Bench bench;
+    bench.Play(script, image);
+
+    const int width = GetSystemMetrics(SM_CXICON), height = GetSystemMetrics(SM_CYICON);
+    EXPECT_EQ(size, std::to_string(width) + " x " + std::to_string(height));
+    ASSERT_GE(shown.width, width);
+    ASSERT_GE(shown.height, height);
+    const int left = (shown.width - width) / 2, top = (shown.height - height) / 2;
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(shown.At(left + 2, top + height / 2), face);
+    EXPECT_EQ(shown.At(left + width - 3, top + height / 2), RGB(255, 0, 0));
+    EXPECT_EQ(shown.At(0, 0), face);
+}
+
 TEST(ImageObjectDialog, ATransparentTextShowsTheFaceThroughItsPaper) {
     ImageEntry image;
     MakeText(image);
