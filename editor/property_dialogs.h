@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "editor/entry_editor.h"
 #include "editor/property_context.h"
 
