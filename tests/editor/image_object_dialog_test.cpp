@@ -190,29 +190,6 @@ TEST(ImageObjectDialog, OpensWithATextObjectsValues) {
     EXPECT_EQ(height % 2, 0);
 }
 
-TEST(ImageObjectDialog, OpensWithAPictureObjectsValues) {
-    ImageEntry image;
-    MakePicture(image);
-    std::string button, name, size;
-    UINT isText = 0;
-    std::vector<bool> offered;
-    DialogScript script;
-    script.ReadText(IDC_IMG_FONT_OR_IMAGE, button)
-        .ReadText(IDC_IMG_NAME, name)
-        .ReadText(IDC_IMG_SIZE, size)
-        .ReadCheck(IDC_IMG_IS_TEXT, isText)
-        .Do([&](HWND dialog) { offered = Offered(dialog); })
-        .Click(IDCANCEL);
-    Bench bench;
-    EXPECT_FALSE(bench.Play(script, image));
-
-    EXPECT_EQ(button, "&Image...");
-    EXPECT_EQ(name, "grey.bmp");
-    EXPECT_EQ(size, "8 x 4");
-    EXPECT_EQ(isText, BST_UNCHECKED);
-    EXPECT_EQ(offered, (std::vector<bool>{false, false, false, true, true}));
-}
-
 // The preview's pixels as the control shows them.
 struct PreviewPixels {
     int width = 0;
@@ -338,28 +315,40 @@ TEST(ImageObjectDialog, ATransparentTextShowsTheFaceThroughItsPaper) {
     EXPECT_TRUE(transparent.Has(RGB(0, 0, 0)));
 }
 
-TEST(ImageObjectDialog, TheTextButtonSwitchesBetweenTextAndPictureMode) {
+TEST(ImageObjectDialog, APictureOpensInPictureModeAndTheTextButtonSwitchesModes) {
     ImageEntry image;
     MakePicture(image);
     std::vector<std::vector<bool>> offered;
-    std::vector<std::string> buttons(3);
+    std::vector<std::string> buttons(4);
+    std::string name, size;
+    UINT isText = 0;
     auto note = [&](HWND dialog) { offered.push_back(Offered(dialog)); };
     DialogScript script;
-    script.Check(IDC_IMG_IS_TEXT)
+    script.ReadText(IDC_IMG_NAME, name)
+        .ReadText(IDC_IMG_SIZE, size)
+        .ReadCheck(IDC_IMG_IS_TEXT, isText)
         .ReadText(IDC_IMG_FONT_OR_IMAGE, buttons[0])
         .Do(note)
-        .Check(IDC_IMG_YOUR)
+        .Check(IDC_IMG_IS_TEXT)
         .ReadText(IDC_IMG_FONT_OR_IMAGE, buttons[1])
         .Do(note)
-        .Check(IDC_IMG_IS_TEXT, BST_UNCHECKED)
+        .Check(IDC_IMG_YOUR)
         .ReadText(IDC_IMG_FONT_OR_IMAGE, buttons[2])
+        .Do(note)
+        .Check(IDC_IMG_IS_TEXT, BST_UNCHECKED)
+        .ReadText(IDC_IMG_FONT_OR_IMAGE, buttons[3])
         .Do(note)
         .Click(IDCANCEL);
     Bench bench;
     EXPECT_FALSE(bench.Play(script, image));
 
-    EXPECT_EQ(buttons, (std::vector<std::string>{"&Font...", "&Font...", "&Image..."}));
-    EXPECT_EQ(offered, (std::vector<std::vector<bool>>{{true, true, false, false, false},
+    EXPECT_EQ(name, "grey.bmp");
+    EXPECT_EQ(size, "8 x 4");
+    EXPECT_EQ(isText, BST_UNCHECKED);
+    EXPECT_EQ(buttons,
+              (std::vector<std::string>{"&Image...", "&Font...", "&Font...", "&Image..."}));
+    EXPECT_EQ(offered, (std::vector<std::vector<bool>>{{false, false, false, true, true},
+                                                       {true, true, false, false, false},
                                                        {true, true, true, false, false},
                                                        {false, false, false, true, true}}));
 }
