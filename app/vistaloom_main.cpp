@@ -155,6 +155,9 @@ int Run(int show) {
     optionsDialog.storeCustomImage = [&settings](bool on) {
         WriteIntSetting(settings, kCustomImageSetting, on ? 1 : 0);
     };
+    optionsDialog.customImageSavePath = [&folders] {
+        return UserFilePath(UserFile::kCustomImage, folders);
+    };
     CMainFrame frame({document, settings, packaging, loop, folders, options.paths.writePath,
                       nullptr, nullptr, &optionsDialog});
     const WindowPlace place = FitWindowPlace(stored.windowPlace, WorkAreas(), screen);

@@ -2,9 +2,18 @@
 
 #include <commctrl.h>
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "editor/core/beep_field.h"
+#include "editor/core/custom_picture.h"
 #include "editor/options_dialog_resources.h"
+#include "engine/image/sec_dib.h"
+#include "engine/image/sec_file_system.h"
 #include "framework/dialog_fields.h"
+#include "framework/prompt.h"
+#include "scene/messages.h"
 
 namespace vl {
 namespace {
@@ -12,6 +21,19 @@ namespace {
 constexpr int kDragColourRow = 3;
 const char* const kTextRows[] = {"Normal", "Comment", "Disable"};
 constexpr char kDragColourRowName[] = "Drag colour";
+constexpr char kCustomImageTitle[] = "New Image";
+constexpr char kCustomImageFilter[] = "Bitmaps 96x112, 256 colours  (.bmp)|*.bmp|";
+
+// Written beside the target and moved into place, so the packaging never meets half a picture.
+bool ReplaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    const std::string temporary = path + ".new";
+    if (SECFileSystem::WriteFileBytes(temporary, bytes) &&
+        MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING)) {
+        return true;
+    }
+    DeleteFileA(temporary.c_str());
+    return false;
+}
 
 struct CheckBinding {
     int id;
@@ -84,8 +106,7 @@ BOOL COptionsDialog::OnInitDialog() {
         if (customImagePath)
             preview_.ShowFile(customImagePath());
     }
-    // Choosing a new picture is not offered yet; the box can switch the picture in use off and on.
-    EnableWindow(Item(IDC_OPTIONS_SS_IMAGE), FALSE);
+    EnableWindow(Item(IDC_OPTIONS_SS_IMAGE), static_cast<bool>(customImageSavePath));
     const bool canSwitch = storeCustomImage && CheckField(Handle(), IDC_OPTIONS_USE_CUSTOM);
     EnableWindow(Item(IDC_OPTIONS_USE_CUSTOM), canSwitch);
     return TRUE;
@@ -106,6 +127,10 @@ bool COptionsDialog::OnCommand(int id, int notifyCode, HWND control) {
         case IDC_OPTIONS_FONT:
             if (notifyCode == BN_CLICKED)
                 ChooseStyle();
+            return true;
+        case IDC_OPTIONS_SS_IMAGE:
+            if (notifyCode == BN_CLICKED)
+                ChooseCustomImage();
             return true;
         case IDC_OPTIONS_USE_CUSTOM:
             if (notifyCode == BN_CLICKED && storeCustomImage)
@@ -162,6 +187,39 @@ void COptionsDialog::ChooseStyle() {
         default:
             break;
     }
+}
+
+void COptionsDialog::ChooseCustomImage() {
+    Prompt& prompt = CurrentPrompt();
+    FileDialogRequest request;
+    request.title = kCustomImageTitle;
+    request.filter = kCustomImageFilter;
+    request.flags = kFileMustExist | kFileHideReadOnly;
+    const FileDialogResult chosen = prompt.OpenFile(request);
+    if (!chosen.chosen || chosen.paths.empty() || !customImageSavePath)
+        return;
+    // Read whole before anything is decided: a damaged palette or short pixel rows refuse it too.
+    SECDib picture;
+    const CustomPicture custom =
+        picture.Load(chosen.paths.front()) ? MakeCustomPicture(picture) : CustomPicture();
+    if (!custom.accepted) {
+        prompt.Message(kCustomPictureNot256Colours, MessageIcon::Stop);
+        EnableWindow(Item(IDC_OPTIONS_USE_CUSTOM), FALSE);
+        preview_.ShowNoImage();
+        return;
+    }
+    if (custom.resized)
+        prompt.Message(kCustomPictureCropped, MessageIcon::Exclamation);
+    const std::string path = customImageSavePath();
+    if (!ReplaceFile(path, custom.file)) {
+        prompt.Message(msg::kCannotMakeDataFile, MessageIcon::Stop);
+        return;
+    }
+    preview_.ShowFile(path);
+    EnableWindow(Item(IDC_OPTIONS_USE_CUSTOM), TRUE);
+    SetCheckField(Handle(), IDC_OPTIONS_USE_CUSTOM, BST_CHECKED);
+    if (storeCustomImage)
+        storeCustomImage(true);
 }
 
 void COptionsDialog::SpinBeep(int direction) {

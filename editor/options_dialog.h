@@ -27,6 +27,9 @@ class COptionsDialog : public ModalDialog, public OptionsEditor {
     // Writes "CustomImage" at once when the user switches the picture off or on again, whether
     // the dialog then ends with OK or Cancel. Unset, the box only shows the setting.
     std::function<void(bool on)> storeCustomImage;
+    // Where "SS Image..." writes a newly chosen picture (the user's own folder). Unset, no new
+    // picture can be chosen.
+    std::function<std::string()> customImageSavePath;
 
     bool Edit(HWND owner, EditorOptions& edited) override;
 
@@ -43,6 +46,9 @@ class COptionsDialog : public ModalDialog, public OptionsEditor {
     void SpinBeep(int direction);
     void RoundBeep();
     void ShowBeep(int milliseconds);
+    // "SS Image...": a 256-colour picture becomes the custom picture, saved and switched on at
+    // once whatever the dialog's end.
+    void ChooseCustomImage();
     // Reads every field into options; false when a number was refused (the dialog stays open).
     bool Store();
 

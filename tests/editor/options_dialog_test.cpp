@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -381,6 +382,186 @@ TEST(OptionsDialog, UseCustomImageWritesTheSettingAtOnceEvenOnCancel) {
     script.Play([&] { return dialog.Edit(nullptr, options) ? IDOK : IDCANCEL; });
     EXPECT_TRUE(script.Failures().empty());
     EXPECT_EQ(stored, (std::vector<bool>{false, true, false}));
+}
+
+// An 8-bit bitmap file whose pixel at (x, y) from the top left is (x + y) mod 200 + 1, never the
+// palette's first colour; rows padded to four bytes.
+std::vector<std::uint8_t> EightBitBitmapFile(int width, int height) {
+    const int rowBytes = (width + 3) / 4 * 4;
+    const std::uint32_t offset = 14 + 40 + 1024;
+    const std::uint32_t pixels = static_cast<std::uint32_t>(rowBytes * height);
+    std::vector<std::uint8_t> bytes(offset + pixels, 0);
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    PutLe(bytes, 2, offset + pixels, 4);
+    PutLe(bytes, 10, offset, 4);
+    PutLe(bytes, 14, 40, 4);
+    PutLe(bytes, 18, static_cast<std::uint32_t>(width), 4);
+    PutLe(bytes, 22, static_cast<std::uint32_t>(height), 4);
+    PutLe(bytes, 26, 1, 2);
+    PutLe(bytes, 28, 8, 2);
+    PutLe(bytes, 46, 256, 4);
+    for (int i = 0; i < 256; ++i) {
+        bytes[54 + 4 * i] = static_cast<std::uint8_t>(i);
+        bytes[54 + 4 * i + 1] = static_cast<std::uint8_t>(255 - i);
+    }
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            bytes[offset + rowBytes * (height - 1 - y) + x] =
+                static_cast<std::uint8_t>((x + y) % 200 + 1);
+    return bytes;
+}
+
+std::vector<std::uint8_t> ReadBytes(const std::string& path) {
+    std::vector<std::uint8_t> bytes;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return bytes;
+    bytes.resize(GetFileSize(file, nullptr));
+    DWORD read = 0;
+    if (!bytes.empty())
+        ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
+    CloseHandle(file);
+    bytes.resize(read);
+    return bytes;
+}
+
+// The custom picture's pixel at (x, y) from the top left.
+int CustomPixel(const std::vector<std::uint8_t>& file, int x, int y) {
+    return file[1078 + 96 * (111 - y) + x];
+}
+
+struct CustomImageRun {
+    std::vector<std::string> messages;
+    std::vector<std::string> failures;
+    std::vector<bool> stored;
+    std::string size;
+    UINT useCustom = 0;
+    bool useCustomEnabled = false;
+    std::vector<std::uint8_t> saved;
+};
+
+// Opens the dialog with a custom picture in use or none, chooses chosenFile with "SS Image..." and
+// cancels the dialog.
+CustomImageRun ChooseCustomImage(const std::string& chosenFile, bool inUse = false) {
+    test::ScratchFolder folder;
+    const std::string savePath = folder.Path("Custom.BMP");
+    ScriptedPrompt prompt;
+    prompt.AnswerFile(chosenFile);
+    ScopedPromptOverride useScript(prompt);
+    EditorOptions options;
+    FakeChooser chooser;
+    COptionsDialog dialog(chooser);
+    dialog.customImageOn = [inUse] { return inUse; };
+    dialog.customImagePath = [&] { return savePath; };
+    dialog.customImageSavePath = [&] { return savePath; };
+    CustomImageRun run;
+    dialog.storeCustomImage = [&](bool on) { run.stored.push_back(on); };
+    DialogScript script;
+    script.Click(IDC_OPTIONS_SS_IMAGE)
+        .ReadText(IDC_OPTIONS_PICTURE_SIZE, run.size)
+        .ReadCheck(IDC_OPTIONS_USE_CUSTOM, run.useCustom)
+        .Do([&](HWND dialog) {
+            run.useCustomEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_OPTIONS_USE_CUSTOM)) != 0;
+        })
+        .Click(IDCANCEL);
+    script.Play([&] { return dialog.Edit(nullptr, options) ? IDOK : IDCANCEL; });
+    run.failures = script.Failures();
+    for (const std::string& failure : prompt.Failures())
+        run.failures.push_back(failure);
+    run.messages = prompt.Texts();
+    run.saved = ReadBytes(savePath);
+    return run;
+}
+
+TEST(OptionsDialog, ALargerCustomPictureIsCroppedSavedAndSwitchedOnEvenOnCancel) {
+    test::ScratchFolder pictures;
+    const CustomImageRun run =
+        ChooseCustomImage(pictures.Write("big.bmp", EightBitBitmapFile(128, 128)));
+
+    EXPECT_TRUE(run.failures.empty());
+    EXPECT_EQ(run.messages, (std::vector<std::string>{
+                                "New Image", "Image size not valid, image cropped to 96x112"}));
+    ASSERT_EQ(run.saved.size(), 11830u);
+    EXPECT_EQ(CustomPixel(run.saved, 0, 0), 1);
+    EXPECT_EQ(CustomPixel(run.saved, 95, 111), (95 + 111) % 200 + 1);
+    EXPECT_EQ(run.size, "96 x 112");
+    EXPECT_EQ(run.useCustom, BST_CHECKED);
+    EXPECT_TRUE(run.useCustomEnabled);
+    EXPECT_EQ(run.stored, (std::vector<bool>{true}));
+}
+
+TEST(OptionsDialog, ASmallerCustomPictureSitsTopLeftOnTheFirstColour) {
+    test::ScratchFolder pictures;
+    const CustomImageRun run =
+        ChooseCustomImage(pictures.Write("small.bmp", EightBitBitmapFile(50, 40)));
+
+    EXPECT_TRUE(run.failures.empty());
+    EXPECT_EQ(run.messages, (std::vector<std::string>{
+                                "New Image", "Image size not valid, image cropped to 96x112"}));
+    ASSERT_EQ(run.saved.size(), 11830u);
+    EXPECT_EQ(CustomPixel(run.saved, 49, 39), (49 + 39) % 200 + 1);
+    EXPECT_EQ(CustomPixel(run.saved, 50, 0), 0);
+    EXPECT_EQ(CustomPixel(run.saved, 0, 40), 0);
+    EXPECT_EQ(run.size, "96 x 112");
+    EXPECT_EQ(run.stored, (std::vector<bool>{true}));
+}
+
+TEST(OptionsDialog, ACustomPictureOfTheRightSizeIsTakenWithoutAMessage) {
+    test::ScratchFolder pictures;
+    const std::vector<std::uint8_t> exact = EightBitBitmapFile(96, 112);
+    const CustomImageRun run = ChooseCustomImage(pictures.Write("exact.bmp", exact));
+
+    EXPECT_TRUE(run.failures.empty());
+    EXPECT_EQ(run.messages, (std::vector<std::string>{"New Image"}));
+    // The palette and the pixels as they were (the header may say more than the file chosen).
+    ASSERT_EQ(run.saved.size(), exact.size());
+    EXPECT_TRUE(std::equal(exact.begin() + 54, exact.end(), run.saved.begin() + 54));
+    EXPECT_EQ(run.useCustom, BST_CHECKED);
+}
+
+TEST(OptionsDialog, PicturesWithoutTwoHundredFiftySixColoursOrDamagedAreRefused) {
+    test::ScratchFolder pictures;
+    std::vector<std::uint8_t> shortRows = EightBitBitmapFile(96, 112);
+    shortRows.resize(shortRows.size() - 96);
+    std::vector<std::uint8_t> shortPalette = EightBitBitmapFile(96, 112);
+    shortPalette.resize(54 + 500);
+    const std::vector<std::string> files = {
+        pictures.Write("true colour.bmp", BlackBitmapFile(96, 112)),
+        pictures.Write("short rows.bmp", shortRows),
+        pictures.Write("short palette.bmp", shortPalette),
+        pictures.Path("missing.bmp"),
+    };
+    for (const std::string& file : files) {
+        const CustomImageRun run = ChooseCustomImage(file, true);
+        EXPECT_TRUE(run.failures.empty()) << file;
+        EXPECT_EQ(run.messages,
+                  (std::vector<std::string>{"New Image", "Image must have 256 colors!"}))
+            << file;
+        EXPECT_TRUE(run.saved.empty()) << file;
+        EXPECT_EQ(run.size, "") << file;
+        EXPECT_FALSE(run.useCustomEnabled) << file;
+        EXPECT_TRUE(run.stored.empty()) << file;
+    }
+}
+
+TEST(OptionsDialog, TheFileDialogAsksForABitmap) {
+    ScriptedPrompt prompt;
+    prompt.CancelFile();
+    ScopedPromptOverride useScript(prompt);
+    EditorOptions options;
+    FakeChooser chooser;
+    COptionsDialog dialog(chooser);
+    dialog.customImageSavePath = [] { return std::string("C:\\nowhere\\Custom.BMP"); };
+    DialogScript script;
+    script.Click(IDC_OPTIONS_SS_IMAGE).Click(IDCANCEL);
+    script.Play([&] { return dialog.Edit(nullptr, options) ? IDOK : IDCANCEL; });
+    EXPECT_TRUE(script.Failures().empty());
+    ASSERT_EQ(prompt.Shown().size(), 1u);
+    EXPECT_EQ(prompt.Shown()[0].kind, PromptKind::OpenFile);
+    EXPECT_EQ(prompt.Shown()[0].request.title, "New Image");
+    EXPECT_EQ(prompt.Shown()[0].request.filter, "Bitmaps 96x112, 256 colours  (.bmp)|*.bmp|");
 }
 
 }  // namespace
