@@ -8,6 +8,8 @@
 
 namespace vl {
 
+class ImageEntry;
+
 class ImagePreview {
   public:
     ImagePreview() = default;
@@ -20,6 +22,9 @@ class ImagePreview {
     // A bitmap file; false when it cannot be loaded, and "No Image" stays.
     bool ShowFile(const std::string& path);
     void ShowNoImage();
+    // An Image entry as the player would draw it, from its bytes or its text; false when it
+    // cannot be shown.
+    bool ShowImageEntry(const ImageEntry& image);
 
   private:
     void Release();
