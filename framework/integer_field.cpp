@@ -4,7 +4,11 @@
 
 namespace vl {
 
-std::optional<int> ParseIntegerInRange(const std::string& text, int low, int high) {
+namespace {
+
+// The text as a signed decimal within [low, high].
+std::optional<long long> ParseDecimalInRange(const std::string& text, long long low,
+                                             long long high) {
     std::size_t at = 0;
     while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])))
         ++at;
@@ -29,10 +33,32 @@ std::optional<int> ParseIntegerInRange(const std::string& text, int low, int hig
         value = -value;
     if (value < low || value > high)
         return std::nullopt;
-    return static_cast<int>(value);
+    return value;
+}
+
+}  // namespace
+
+std::optional<int> ParseIntegerInRange(const std::string& text, int low, int high) {
+    const auto value = ParseDecimalInRange(text, low, high);
+    if (!value)
+        return std::nullopt;
+    return static_cast<int>(*value);
+}
+
+std::optional<std::uint32_t> ParseUnsignedInRange(const std::string& text, std::uint32_t low,
+                                                  std::uint32_t high) {
+    const auto value = ParseDecimalInRange(text, low, high);
+    if (!value)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(*value);
 }
 
 std::string IntegerRangeMessage(int low, int high) {
+    return "Please enter an integer between " + std::to_string(low) + " and " +
+           std::to_string(high) + ".";
+}
+
+std::string UnsignedRangeMessage(std::uint32_t low, std::uint32_t high) {
     return "Please enter an integer between " + std::to_string(low) + " and " +
            std::to_string(high) + ".";
 }

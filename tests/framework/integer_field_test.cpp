@@ -37,3 +37,20 @@ TEST(IntegerField, RangeMessageNamesBothBounds) {
 
 }  // namespace
 }  // namespace vl
+
+namespace vl {
+namespace {
+
+TEST(UnsignedField, ReadsCountsUpToTheTopOf32Bits) {
+    EXPECT_EQ(ParseUnsignedInRange("4294967295", 0, 0xFFFFFFFFu), 0xFFFFFFFFu);
+    EXPECT_EQ(ParseUnsignedInRange(" 999999 ", 1, 999999), 999999u);
+    EXPECT_EQ(ParseUnsignedInRange("1", 1, 999999), 1u);
+    EXPECT_FALSE(ParseUnsignedInRange("0", 1, 999999));
+    EXPECT_FALSE(ParseUnsignedInRange("1000000", 1, 999999));
+    EXPECT_FALSE(ParseUnsignedInRange("-1", 0, 999999));
+    EXPECT_FALSE(ParseUnsignedInRange("4294967296", 0, 0xFFFFFFFFu));
+    EXPECT_EQ(UnsignedRangeMessage(1, 999999), "Please enter an integer between 1 and 999999.");
+}
+
+}  // namespace
+}  // namespace vl

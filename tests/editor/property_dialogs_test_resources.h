@@ -1,0 +1,14 @@
+#pragma once
+
+#define IDD_PD_TEST_FIELDS 400
+#define IDC_T_TEXT 1500
+#define IDC_T_SIGNED 1501
+#define IDC_T_UNSIGNED 1502
+#define IDC_T_CHECK 1503
+#define IDC_T_THREE 1504
+#define IDC_T_RADIO_A 1505
+#define IDC_T_RADIO_B 1506
+#define IDC_T_RADIO_C 1507
+#define IDC_T_COMBO 1508
+#define IDC_T_LIST 1509
+#define IDC_T_LIST_LABEL 1510
