@@ -97,15 +97,14 @@ void ColoursDialog::DrawSample(const DRAWITEMSTRUCT& item) const {
     // The chosen circle alone, then the common part in the mixed colour on top of it.
     FillEllipse(dc, layout.chosenCircle, ToColorref(colour.colour));
     RegionHandle test(CreateEllipticRgn(layout.testCircle.left, layout.testCircle.top,
-                                        layout.testCircle.right + 1,
-                                        layout.testCircle.bottom + 1));
+                                        layout.testCircle.right + 1, layout.testCircle.bottom + 1));
     RegionHandle chosen(CreateEllipticRgn(layout.chosenCircle.left, layout.chosenCircle.top,
                                           layout.chosenCircle.right + 1,
                                           layout.chosenCircle.bottom + 1));
     RegionHandle common(CreateRectRgn(0, 0, 0, 0));
     CombineRgn(common.Get(), test.Get(), chosen.Get(), RGN_AND);
-    BrushHandle mixed(
-        CreateSolidBrush(ToColorref(MixedSampleColour(colour.secondColour, colour.colour, mixing))));
+    BrushHandle mixed(CreateSolidBrush(
+        ToColorref(MixedSampleColour(colour.secondColour, colour.colour, mixing))));
     FillRgn(dc, common.Get(), mixed.Get());
 
     BitBlt(item.hDC, area.left, area.top, width, height, dc, 0, 0, SRCCOPY);
@@ -148,7 +147,7 @@ void ColoursDialog::AddSampleTooltips() {
 bool EditCls(const PropertyContext& context, HWND owner, ClsEntry& entry) {
     DescriptionParam description;
     description.Assign(entry.description);
-    ColoursDialog dialog(context, KindName(kCls), &description);
+    ColoursDialog dialog(context, vl::KindName(kCls), &description);
     dialog.colour.Assign(entry.colour);
     if (dialog.Run(owner) != IDOK)
         return false;

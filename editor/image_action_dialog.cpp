@@ -10,7 +10,7 @@ namespace vl {
 
 ImageActionDialog::ImageActionDialog(const PropertyContext& context, std::int32_t kind,
                                      SceneEntry* linked)
-    : PropertyDialog(IDD_ACT_ACTION, context, KindName(kind), &params.description),
+    : PropertyDialog(IDD_ACT_ACTION, context, vl::KindName(kind), &params.description),
       image(linked),
       editNewImage([context](HWND owner, ImageEntry& entry) {
           return EditImageObject(context, owner, entry);
@@ -60,7 +60,7 @@ void ImageActionDialog::PreviewSelected() {
 }
 
 void ImageActionDialog::EditPosition() {
-    const std::string kindName = KindName(kind_);
+    const std::string kindName = KindName();
     if (kind_ == kMove) {
         MovePositionDialog dialog(Context(), kindName);
         dialog.motion.Assign(params.motion);
@@ -79,7 +79,7 @@ void ImageActionDialog::EditPosition() {
 }
 
 void ImageActionDialog::EditColours() {
-    ColoursDialog dialog(Context(), KindName(kind_), nullptr);
+    ColoursDialog dialog(Context(), KindName(), nullptr);
     dialog.colour.Assign(params.colour);
     if (dialog.Run(Handle()) != IDOK)
         return;

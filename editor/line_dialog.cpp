@@ -33,7 +33,7 @@ int PenStyleFor(int style) {
 }  // namespace
 
 LineDialog::LineDialog(const PropertyContext& context, DescriptionParam* description)
-    : PropertyDialog(IDD_ACT_LINE, context, KindName(kLine), description) {
+    : PropertyDialog(IDD_ACT_LINE, context, vl::KindName(kLine), description) {
     Fields().ComboIndex(IDC_ACT_STYLE, penStyle);
 }
 
@@ -130,7 +130,7 @@ void LineDialog::EditPosition() {
 }
 
 void LineDialog::EditColour() {
-    ColoursDialog dialog(Context(), KindName(kLine), nullptr);
+    ColoursDialog dialog(Context(), vl::KindName(kLine), nullptr);
     dialog.colour.Assign(colour);
     if (dialog.Run(Handle()) != IDOK)
         return;

@@ -232,8 +232,8 @@ INT_PTR ShowPositionDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NOTIFY) {
         const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
         if (header.idFrom == IDC_ACT_LETTER_SPEED_SPIN && header.code == UDN_DELTAPOS) {
-            SpinField(Handle(), header, IDC_ACT_LETTER_SPEED, kLetterSpeedSpinStep,
-                      kLetterSpeedLow, kLetterSpeedHigh);
+            SpinField(Handle(), header, IDC_ACT_LETTER_SPEED, kLetterSpeedSpinStep, kLetterSpeedLow,
+                      kLetterSpeedHigh);
             return TRUE;
         }
     }
@@ -282,7 +282,7 @@ void ShowPositionDialog::EnableForEffect() {
 // ---- Line
 
 LinePositionDialog::LinePositionDialog(const PropertyContext& context)
-    : PropertyDialog(IDD_ACT_LINE_POSITION, context, KindName(kLine), nullptr) {
+    : PropertyDialog(IDD_ACT_LINE_POSITION, context, vl::KindName(kLine), nullptr) {
     SetSubtitle("Position");
     Fields()
         .Integer(IDC_ACT_START_X, motion.startX, kPositionLow, kPositionHigh)

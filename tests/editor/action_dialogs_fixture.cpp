@@ -30,7 +30,8 @@ ActionScene::ActionScene()
 }
 
 bool Visible(HWND dialog, int id) {
-    return IsWindowVisible(GetDlgItem(dialog, id)) != FALSE;
+    // The control's own state: the dialog itself shows only once its queue runs dry.
+    return (GetWindowLongPtrA(GetDlgItem(dialog, id), GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 bool Enabled(HWND dialog, int id) {
@@ -43,25 +44,6 @@ int ClientHeight(HWND dialog) {
     return area.bottom;
 }
 
-std::string Caption(HWND dialog) {
-    char text[256] = {};
-    GetWindowTextA(dialog, text, sizeof text);
-    return text;
-}
-
-std::vector<std::string> ListRows(HWND dialog, int id) {
-    std::vector<std::string> rows;
-    const LRESULT count = SendDlgItemMessageA(dialog, id, LB_GETCOUNT, 0, 0);
-    for (LRESULT row = 0; row < count; ++row) {
-        const LRESULT length = SendDlgItemMessageA(dialog, id, LB_GETTEXTLEN, row, 0);
-        std::string text(static_cast<std::size_t>(length) + 1, '\0');
-        SendDlgItemMessageA(dialog, id, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<std::size_t>(length));
-        rows.push_back(text);
-    }
-    return rows;
-}
-
 DialogScript::Step Spin(int spinId, int direction) {
     return [spinId, direction](HWND dialog) {
         HWND spin = GetDlgItem(dialog, spinId);
@@ -72,23 +54,6 @@ DialogScript::Step Spin(int spinId, int direction) {
         SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, at);
         SendMessageA(spin, WM_LBUTTONUP, 0, at);
     };
-}
-
-DialogScript::Step SelectRow(int listId, int row) {
-    return [listId, row](HWND dialog) {
-        HWND list = GetDlgItem(dialog, listId);
-        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(list));
-    };
-}
-
-bool OkIsDefaultAndNot(HWND dialog, int buttonId) {
-    const LRESULT id = SendMessageA(dialog, DM_GETDEFID, 0, 0);
-    const bool okDefault = HIWORD(id) == DC_HASDEFID && LOWORD(id) == IDOK;
-    const LONG_PTR style = GetWindowLongPtrA(GetDlgItem(dialog, buttonId), GWL_STYLE);
-    const bool buttonPlain = (style & 0x0F) != BS_DEFPUSHBUTTON;
-    return okDefault && buttonPlain && GetFocus() == GetDlgItem(dialog, IDOK);
 }
 
 }  // namespace vl::test

@@ -14,6 +14,7 @@
 #include "framework/scripted_prompt.h"
 #include "scene/entries.h"
 #include "scene/entry_list.h"
+#include "property_test_support.h"
 #include "support/dialog_script.h"
 
 namespace vl::test {
@@ -44,17 +45,11 @@ struct ActionScene {
     PropertyContext context;
 };
 
+// Whether the control is shown (not hidden by the dialog).
 bool Visible(HWND dialog, int id);
 bool Enabled(HWND dialog, int id);
 int ClientHeight(HWND dialog);
-std::string Caption(HWND dialog);
-// The list box's rows as text.
-std::vector<std::string> ListRows(HWND dialog, int id);
 // A press and release on the spin control's upper (+1) or lower (-1) arrow.
 DialogScript::Step Spin(int spinId, int direction);
-// A click on a list row (-1: no row), as the list tells its dialog.
-DialogScript::Step SelectRow(int listId, int row);
-// The button is drawn as the default one, and the dialog's default is OK.
-bool OkIsDefaultAndNot(HWND dialog, int buttonId);
 
 }  // namespace vl::test

@@ -83,7 +83,7 @@ TEST(MovePositionDialog, OpensWithTheRecordAndSwitchesBetweenLineAndStepMode) {
         .ReadCheck(IDC_ACT_RESTORE_AFTER_HIDE, restore)
         .ReadCheck(IDC_ACT_KEEP_WHILE_MOVING, keep)
         .Do([&](HWND dialog) {
-            caption = test::Caption(dialog);
+            caption = test::WindowText(dialog);
             line = LookAt(dialog);
         })
         .Click(IDC_ACT_CONDITION)
@@ -235,7 +235,7 @@ TEST(MovePositionDialog, StepModeUnderOrAsksAndNoStaysOpen) {
     bool stillOpen = false;
     DialogScript script;
     script.Click(IDOK)
-        .Do([&](HWND dialog) { stillOpen = IsWindowVisible(dialog) != FALSE; })
+        .Do([&](HWND dialog) { stillOpen = IsWindow(dialog) != FALSE; })
         .Click(IDCANCEL);
     EXPECT_EQ(run.Play(script), IDCANCEL);
     EXPECT_TRUE(stillOpen);
@@ -369,7 +369,7 @@ TEST(LinePositionDialog, EditsTheStartAndEndWithTheirRandomBoxes) {
     std::string endY, caption;
     DialogScript script;
     script.ReadText(IDC_ACT_END_Y, endY)
-        .Do([&](HWND window) { caption = test::Caption(window); })
+        .Do([&](HWND window) { caption = test::WindowText(window); })
         .SetText(IDC_ACT_START_X, "-5001")
         .Click(IDOK)
         .SetText(IDC_ACT_START_X, "-12")
