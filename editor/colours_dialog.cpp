@@ -106,6 +106,10 @@ void ColoursDialog::DrawSample(const DRAWITEMSTRUCT& item) const {
     BrushHandle mixed(CreateSolidBrush(
         ToColorref(MixedSampleColour(colour.secondColour, colour.colour, mixing))));
     FillRgn(dc, common.Get(), mixed.Get());
+    // Outlines keep the three parts apart when colours meet the face or each other.
+    BrushHandle outline(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
+    FrameRgn(dc, test.Get(), outline.Get(), 1, 1);
+    FrameRgn(dc, chosen.Get(), outline.Get(), 1, 1);
 
     BitBlt(item.hDC, area.left, area.top, width, height, dc, 0, 0, SRCCOPY);
     SelectObject(dc, old);

@@ -1,5 +1,7 @@
 #include "editor/image_action_dialog.h"
 
+#include <algorithm>
+
 #include "editor/action_dialogs_resources.h"
 #include "editor/colours_dialog.h"
 #include "editor/position_dialogs.h"
@@ -7,6 +9,38 @@
 #include "scene/kinds.h"
 
 namespace vl {
+namespace {
+
+// The descriptions of Images are long: the list scrolls sideways to the end of the longest.
+void FitListExtent(HWND list) {
+    HDC dc = GetDC(list);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)));
+    LONG widest = 0;
+    const LRESULT rows = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT row = 0; row < rows; ++row) {
+        std::string text(static_cast<std::size_t>(SendMessageA(list, LB_GETTEXTLEN, row, 0)) + 1,
+                         '\0');
+        SendMessageA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+        SIZE extent{};
+        GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size() - 1), &extent);
+        widest = std::max(widest, extent.cx);
+    }
+    SelectObject(dc, old);
+    ReleaseDC(list, dc);
+    SendMessageA(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 4), 0);
+}
+
+// Puts the control where another one is.
+void MoveTo(HWND dialog, int id, int placeOf) {
+    RECT place;
+    GetWindowRect(GetDlgItem(dialog, placeOf), &place);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+    SetWindowPos(GetDlgItem(dialog, id), nullptr, place.left, place.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace
 
 ImageActionDialog::ImageActionDialog(const PropertyContext& context, std::int32_t kind,
                                      SceneEntry* linked)
@@ -20,11 +54,15 @@ ImageActionDialog::ImageActionDialog(const PropertyContext& context, std::int32_
 BOOL ImageActionDialog::OnInitDialog() {
     const BOOL result = PropertyDialog::OnInitDialog();
     images_.Attach(Handle(), IDC_ACT_IMAGES, IDC_ACT_IMAGES_LABEL, Context().scene, kImage, image);
+    FitListExtent(Item(IDC_ACT_IMAGES));
     preview_.Attach(Handle(), IDC_ACT_PREVIEW, IDC_ACT_PREVIEW_SIZE);
     PreviewSelected();
     if (kind_ == kHide) {
         ShowWindow(Item(IDC_ACT_POSITION), SW_HIDE);
         ShowWindow(Item(IDC_ACT_COLOURS), SW_HIDE);
+        // The buttons below close the gap.
+        MoveTo(Handle(), IDC_ACT_COMMENT, IDC_ACT_COLOURS);
+        MoveTo(Handle(), IDC_ACT_NEW_IMAGE, IDC_ACT_POSITION);
     }
     return result;
 }
@@ -95,6 +133,7 @@ void ImageActionDialog::AddNewImage() {
     if (!added)
         return;
     images_.Refill(Context().scene, added);
+    FitListExtent(Item(IDC_ACT_IMAGES));
     PreviewSelected();
     SubDialogConfirmed(IDC_ACT_NEW_IMAGE);
 }

@@ -94,8 +94,10 @@ void LineDialog::DrawWidth(const DRAWITEMSTRUCT& item) const {
     if (item.itemID == static_cast<UINT>(-1))
         return;
     const RECT& area = item.rcItem;
+    // The chosen width on a light face rather than the highlight, which could hide the line's
+    // own colour.
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    FillRect(item.hDC, &area, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    FillRect(item.hDC, &area, GetSysColorBrush(selected ? COLOR_BTNFACE : COLOR_WINDOW));
 
     const LRESULT styleRow = SendDlgItemMessageA(Handle(), IDC_ACT_STYLE, CB_GETCURSEL, 0, 0);
     const int style = styleRow == CB_ERR ? kPenSolid : static_cast<int>(styleRow);

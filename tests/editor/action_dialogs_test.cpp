@@ -2,6 +2,7 @@
 // played as a user would: what they show, their sub-dialogs, and what OK and Cancel leave in the
 // entry.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,9 @@
 #include "editor/colours_dialog.h"
 #include "editor/image_action_dialog.h"
 #include "editor/line_dialog.h"
+#include "editor/core/colour_sample.h"
 #include "framework/dialog_fields.h"
+#include "support/screen.h"
 
 namespace vl {
 namespace {
@@ -277,6 +280,106 @@ TEST(ClsDialog, CancelAfterChoosingAColourChangesNothing) {
     ExpectScriptFit(script, scene);
     EXPECT_EQ(cls.colour.colour, 0x00445566u);
     EXPECT_EQ(cls.colour.random, 0);
+}
+
+// The tooltips the dialog owns: their tools' texts and areas, in the order added.
+struct Tip {
+    std::string text;
+    RECT area;
+};
+
+std::vector<Tip> TipsOwnedBy(HWND dialog) {
+    struct Search {
+        HWND owner;
+        std::vector<Tip> tips;
+    } search{dialog, {}};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM data) -> BOOL {
+            auto& found = *reinterpret_cast<Search*>(data);
+            char name[64] = {};
+            GetClassNameA(window, name, sizeof name);
+            if (GetWindow(window, GW_OWNER) != found.owner || lstrcmpiA(name, TOOLTIPS_CLASSA))
+                return TRUE;
+            const LRESULT count = SendMessageA(window, TTM_GETTOOLCOUNT, 0, 0);
+            for (LRESULT index = 0; index < count; ++index) {
+                char text[80] = {};
+                TOOLINFOA tool{};
+                tool.cbSize = sizeof tool;
+                tool.lpszText = text;
+                SendMessageA(window, TTM_ENUMTOOLSA, index, reinterpret_cast<LPARAM>(&tool));
+                found.tips.push_back({text, tool.rect});
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.tips;
+}
+
+// Where in the sample the test colour shows alone, the chosen colour alone, and both mixed.
+struct SamplePoints {
+    POINT test, chosen, common;
+};
+
+SamplePoints PointsOf(HWND sample) {
+    RECT area;
+    GetClientRect(sample, &area);
+    const ColourSampleLayout layout = LayoutColourSample(area.right, area.bottom);
+    const int middle = (layout.testCircle.top + layout.testCircle.bottom) / 2;
+    const int quarter = (layout.testCircle.right - layout.testCircle.left) / 4;
+    SamplePoints points{{layout.testCircle.left + quarter, middle},
+                        {layout.chosenCircle.right - quarter, middle},
+                        {(layout.chosenCircle.left + layout.testCircle.right) / 2, middle}};
+    for (POINT* point : {&points.test, &points.chosen, &points.common})
+        ClientToScreen(sample, point);
+    return points;
+}
+
+TEST(ColoursDialog, TheSampleMixesAsMixingSaysWithTooltipsOverItsHalves) {
+    ActionScene scene;
+    ColoursDialog dialog(scene.context, "Show", nullptr);
+    dialog.colour.secondColour = MakeColour(0xC0, 0xC0, 0x0F);
+    dialog.colour.colour = MakeColour(0x30, 0x60, 0x90);
+    dialog.colour.mixing = kMixAnd;
+    const COLORREF test = RGB(0xC0, 0xC0, 0x0F), chosen = RGB(0x30, 0x60, 0x90);
+    bool andShown = false, orShown = false;
+    std::vector<Tip> tips;
+    RECT sampleArea{};
+    DialogScript script;
+    script
+        .Do([&](HWND window) {
+            ShowWindow(window, SW_SHOW);
+            const SamplePoints at = PointsOf(GetDlgItem(window, IDC_ACT_SAMPLE));
+            andShown = test::ScreenShows({{at.test.x, at.test.y, test},
+                                          {at.chosen.x, at.chosen.y, chosen},
+                                          {at.common.x, at.common.y, RGB(0x00, 0x40, 0x00)}});
+            tips = TipsOwnedBy(window);
+            GetClientRect(GetDlgItem(window, IDC_ACT_SAMPLE), &sampleArea);
+        })
+        .Do([](HWND window) {
+            HWND mixing = GetDlgItem(window, IDC_ACT_MIXING);
+            SendMessageA(mixing, CB_SETCURSEL, kMixOr, 0);
+            SendMessageA(window, WM_COMMAND, MAKEWPARAM(IDC_ACT_MIXING, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(mixing));
+        })
+        .Do([&](HWND window) {
+            const SamplePoints at = PointsOf(GetDlgItem(window, IDC_ACT_SAMPLE));
+            orShown = test::ScreenShows(
+                {{at.test.x, at.test.y, test}, {at.common.x, at.common.y, RGB(0xF0, 0xE0, 0x9F)}});
+        })
+        .Click(IDOK);
+    EXPECT_EQ(script.Play([&] { return dialog.Run(nullptr); }), IDOK);
+    ExpectScriptFit(script, scene);
+    EXPECT_TRUE(andShown);
+    EXPECT_TRUE(orShown);
+    EXPECT_EQ(dialog.colour.mixing, kMixOr);
+    ASSERT_EQ(tips.size(), 2u);
+    EXPECT_EQ(tips[0].text, "Testing colour");
+    EXPECT_EQ(tips[1].text, "Choosen colour");
+    EXPECT_EQ(tips[0].area.left, 0);
+    EXPECT_EQ(tips[0].area.right, sampleArea.right / 2);
+    EXPECT_EQ(tips[1].area.left, sampleArea.right / 2);
+    EXPECT_EQ(tips[1].area.right, sampleArea.right);
 }
 
 // ---- Line
