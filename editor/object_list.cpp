@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
+
+#include "framework/handles.h"
 
 namespace vl {
 namespace {
@@ -45,6 +48,11 @@ void ObjectList::Attach(HWND dialog, int listId, int labelId, const EntryList& s
 
 void ObjectList::Refill(const EntryList& scene, const SceneEntry* selected) {
     SendMessageA(list_, LB_RESETCONTENT, 0, 0);
+    // Long lines scroll sideways in a list that has a horizontal scroll bar.
+    WindowDc dc(list_);
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(list_, WM_GETFONT, 0, 0));
+    SelectGuard useFont(dc.Get(), font);
+    LONG widest = 0;
     for (std::size_t i = 0; i < scene.Count(); ++i) {
         const SceneEntry& entry = scene.At(i);
         if (entry.Kind() != kind_)
@@ -59,7 +67,11 @@ void ObjectList::Refill(const EntryList& scene, const SceneEntry* selected) {
                      reinterpret_cast<LPARAM>(&entry));
         if (&entry == selected)
             SendMessageA(list_, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        SIZE extent{};
+        GetTextExtentPoint32A(dc.Get(), line.c_str(), static_cast<int>(line.size()), &extent);
+        widest = std::max(widest, extent.cx);
     }
+    SendMessageA(list_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 4), 0);
 }
 
 SceneEntry* ObjectList::Selected() const {

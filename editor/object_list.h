@@ -27,7 +27,9 @@ class ObjectList {
     // At the dialog's initialisation. The list box needs LBS_NOTIFY and no sorting.
     void Attach(HWND dialog, int listId, int labelId, const EntryList& scene, std::int32_t kind,
                 const SceneEntry* selected);
-    SceneEntry* Selected() const;  // nullptr when nothing is selected
+    // nullptr when nothing is selected. It reads the list box: ask while the dialog is open
+    // (AfterStore), not after Run has returned.
+    SceneEntry* Selected() const;
     void Refill(const EntryList& scene, const SceneEntry* selected);  // after "New image"
     // The tooltip over the label (tests look at it).
     HWND Tooltip() const { return tooltip_; }
