@@ -21,10 +21,12 @@ class ImagePreview {
     void Attach(HWND dialog, int pictureId, int sizeTextId);
     // A bitmap file; false when it cannot be loaded, and "No Image" stays.
     bool ShowFile(const std::string& path);
-    void ShowNoImage();
-    // An Image entry as the player would draw it, from its bytes or its text; false when it
-    // cannot be shown.
+    // The object as the player will draw it: its picture decoded from the bytes it holds (a
+    // file's, or a captured desktop or wallpaper), or its text rendered in its font and colours
+    // (a transparent text on the preview's own face). Nothing is written to disk. False, showing
+    // "No Image", when there is nothing to show or it cannot be made.
     bool ShowImageEntry(const ImageEntry& image);
+    void ShowNoImage();
 
   private:
     void Release();
