@@ -32,34 +32,26 @@ void Show(HWND dialog, std::initializer_list<int> ids, bool on) {
         ShowWindow(GetDlgItem(dialog, id), on ? SW_SHOW : SW_HIDE);
 }
 
-// Makes the dialog's client area end margin dialog units below the control's bottom.
-void EndDialogBelow(HWND dialog, HWND control, int margin) {
-    RECT bounds;
-    GetWindowRect(control, &bounds);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&bounds), 2);
-    RECT units{0, 0, 0, margin};
-    MapDialogRect(dialog, &units);
-    RECT window, client;
-    GetWindowRect(dialog, &window);
-    GetClientRect(dialog, &client);
-    const int frame = (window.bottom - window.top) - client.bottom;
-    SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left,
-                 bounds.bottom + units.bottom + frame, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+// The control's place in the dialog's client area.
+RECT PlaceOf(HWND dialog, int id) {
+    RECT place;
+    GetWindowRect(GetDlgItem(dialog, id), &place);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&place), 2);
+    return place;
 }
 
-// Makes the dialog's client area end margin dialog units above the control's top.
-void EndDialogAbove(HWND dialog, HWND control, int margin) {
-    RECT bounds;
-    GetWindowRect(control, &bounds);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&bounds), 2);
-    RECT units{0, 0, 0, margin};
+// Cuts or extends the dialog so that its client area ends at bottom (pixels) plus margin dialog
+// units; margin may be negative.
+void EndDialogAt(HWND dialog, int bottom, int margin) {
+    RECT units{0, 0, 0, margin < 0 ? -margin : margin};
     MapDialogRect(dialog, &units);
     RECT window, client;
     GetWindowRect(dialog, &window);
     GetClientRect(dialog, &client);
     const int frame = (window.bottom - window.top) - client.bottom;
-    SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left,
-                 bounds.top - units.bottom + frame, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int height = bottom + (margin < 0 ? -units.bottom : units.bottom) + frame;
+    SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // One press of a spin whose field holds the number: the field moves by step within its bounds,
@@ -158,10 +150,12 @@ void MovePositionDialog::ApplyMode() {
     Show(dialog, {IDC_ACT_STEP_Y_LABEL, IDC_ACT_STEP_Y, IDC_ACT_STEP_Y_SPIN}, stepMode_);
     Show(dialog, {IDC_ACT_AXIS_X, IDC_ACT_AXIS_Y}, !stepMode_);
     SetFieldText(dialog, IDC_ACT_CONDITION, ConditionButtonText(stepModeText_, stepMode_));
+    // Step mode ends below the Repeat Until group, line mode just above it.
+    const RECT until = PlaceOf(dialog, IDC_ACT_UNTIL_GROUP);
     if (stepMode_)
-        EndDialogBelow(dialog, Item(IDC_ACT_UNTIL_GROUP), 6);
+        EndDialogAt(dialog, until.bottom, 6);
     else
-        EndDialogAbove(dialog, Item(IDC_ACT_UNTIL_GROUP), 1);
+        EndDialogAt(dialog, until.top, -1);
 }
 
 bool MovePositionDialog::BeforeStore() {
@@ -222,7 +216,7 @@ BOOL ShowPositionDialog::OnInitDialog() {
              {IDC_ACT_LETTER_SPEED_LABEL, IDC_ACT_LETTER_SPEED, IDC_ACT_LETTER_SPEED_SPIN,
               IDC_ACT_LETTER_BY_LETTER},
              false);
-        EndDialogAbove(Handle(), Item(IDC_ACT_LETTER_SPEED), 2);
+        EndDialogAt(Handle(), PlaceOf(Handle(), IDC_ACT_LETTER_SPEED).top, -2);
     }
     EnableForEffect();
     return result;
