@@ -373,10 +373,14 @@ void CMainFrame::OnHandoff() {
 }
 
 void CMainFrame::OnAppendEntry(LPARAM entry) {
-    std::unique_ptr<SceneEntry> owned(reinterpret_cast<SceneEntry*>(entry));
-    if (!owned)
-        return;
-    sceneList_.InsertCommand(std::move(owned), CSceneView::Place::kAppend);
+    AppendEntry(std::unique_ptr<SceneEntry>(reinterpret_cast<SceneEntry*>(entry)));
+}
+
+SceneEntry* CMainFrame::AppendEntry(std::unique_ptr<SceneEntry> entry) {
+    SceneEntry* appended = entry.get();
+    if (appended)
+        sceneList_.InsertCommand(std::move(entry), CSceneView::Place::kAppend);
+    return appended;
 }
 
 bool CMainFrame::OpenDocumentFile(const std::string& path) {

@@ -59,6 +59,9 @@ class CMainFrame final : public Window, private IMessageFilter, private IIdleHan
     explicit CMainFrame(Services services);
     ~CMainFrame() override;
 
+    // Adds entry at the end of the scene list, selected; returns it (owned by the scene now).
+    SceneEntry* AppendEntry(std::unique_ptr<SceneEntry> entry);
+
     // Creates the window at `place` (not shown yet), its bars, panes and menus.
     bool Create(const WindowPlace& place, const BuilderSettings& settings);
     // After the first show: the toolbar's saved place, then the splash or start window.

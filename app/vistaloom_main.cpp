@@ -20,6 +20,7 @@
 #include "app/single_instance.h"
 #include "editor/options_dialog.h"
 #include "framework/message_loop.h"
+#include "editor/property_dialogs.h"
 #include "framework/prompt.h"
 #include "framework/win32_prompt.h"
 
@@ -158,8 +159,16 @@ int Run(int show) {
     optionsDialog.customImageSavePath = [&folders] {
         return UserFilePath(UserFile::kCustomImage, folders);
     };
+    // "New image" in a property dialog appends through the frame's scene list.
+    CMainFrame* appendTo = nullptr;
+    PropertyDialogs propertyDialogs({document.Entries(), prompt, SystemStyleChooser(),
+                                     [&appendTo](std::unique_ptr<SceneEntry> entry) -> SceneEntry* {
+                                         return appendTo ? appendTo->AppendEntry(std::move(entry))
+                                                         : nullptr;
+                                     }});
     CMainFrame frame({document, settings, packaging, loop, folders, options.paths.writePath,
-                      nullptr, nullptr, &optionsDialog});
+                      nullptr, &propertyDialogs, &optionsDialog});
+    appendTo = &frame;
     const WindowPlace place = FitWindowPlace(stored.windowPlace, WorkAreas(), screen);
     if (!frame.Create(place, stored))
         return 1;

@@ -21,9 +21,16 @@ bool PropertyDialogs::Edit(HWND owner, SceneEntry& entry) {
             return EditPlay(context_, owner, static_cast<PlayEntry&>(entry));
         case kStop:
             return EditStop(context_, owner, static_cast<StopEntry&>(entry));
-        // Still to join, with their own dialogs: kImage (EditImageObject), kShow, kMove and
-        // kHide (EditImageAction), kCls (EditCls) and kLine (EditLine). Until then those kinds
-        // open nothing and report no change.
+        case kImage:
+            return EditImageObject(context_, owner, static_cast<ImageEntry&>(entry));
+        case kShow:
+        case kMove:
+        case kHide:
+            return EditImageAction(context_, owner, static_cast<ImageCommandEntry&>(entry));
+        case kCls:
+            return EditCls(context_, owner, static_cast<ClsEntry&>(entry));
+        case kLine:
+            return EditLine(context_, owner, static_cast<LineEntry&>(entry));
         default:
             return false;
     }
