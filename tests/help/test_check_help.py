@@ -1,0 +1,131 @@
+#!/usr/bin/env python3
+"""The help checker finds each kind of fault in a small help folder made for the case."""
+import io
+import os
+import shutil
+import sys
+import tempfile
+import unittest
+from contextlib import redirect_stdout
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import check_help  # noqa: E402
+
+STEPS = ["Step1.htm", "Step2a.htm", "Step2b.htm", "Step2c.htm", "Step3.htm"]
+
+
+def page(body):
+    return ('<!DOCTYPE html><html><head><link rel="stylesheet" href="style.css"></head>'
+            f'<body>{body}</body></html>')
+
+
+class HelpFolder:
+    """A minimal correct help folder; a case spoils one thing and runs the checker on it."""
+
+    def __init__(self):
+        self.root = tempfile.mkdtemp(prefix="help-")
+        links = "".join(f'<a href="{s}">{s}</a>' for s in STEPS)
+        self.write("Index.html", page(f'<h1 id="top">Help</h1>{links}<a href="#top">up</a>'))
+        for step in STEPS:
+            self.write(step, page('<a href="Index.html#top">Contents</a>'))
+        self.write("style.css", "body { color: black; }")
+
+    def write(self, rel, text):
+        path = os.path.join(self.root, rel)
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "w", encoding="utf-8") as f:
+            f.write(text)
+
+    def run(self, *extra):
+        out = io.StringIO()
+        with redirect_stdout(out):
+            code = check_help.main(["--source", self.root, *extra])
+        return code, out.getvalue()
+
+    def close(self):
+        shutil.rmtree(self.root)
+
+
+class CheckHelpTest(unittest.TestCase):
+    def setUp(self):
+        self.help = HelpFolder()
+        self.addCleanup(self.help.close)
+
+    def assertRefused(self, expected):
+        code, out = self.help.run()
+        self.assertEqual(code, 1, out)
+        self.assertIn(expected, out)
+
+    def test_a_correct_folder_passes(self):
+        code, out = self.help.run()
+        self.assertEqual(code, 0, out)
+        self.assertIn("help OK", out)
+
+    def test_missing_pages_the_programs_open(self):
+        os.remove(os.path.join(self.help.root, "Step2c.htm"))
+        self.assertRefused("Step2c.htm: page opened by the programs is missing")
+        os.remove(os.path.join(self.help.root, "Index.html"))
+        self.assertRefused("Index.html: page opened by the programs is missing")
+
+    def test_a_page_named_in_the_program_sources_is_required(self):
+        sources = tempfile.mkdtemp(prefix="src-")
+        self.addCleanup(shutil.rmtree, sources)
+        with open(os.path.join(sources, "frame.cpp"), "w") as f:
+            f.write('const char* kPage = "Help\\\\Extra.htm";\n')
+        code, out = self.help.run("--programs", sources)
+        self.assertEqual(code, 1)
+        self.assertIn("Extra.htm: page opened by the programs is missing", out)
+
+    def test_broken_links_and_anchors(self):
+        self.help.write("Step3.htm", page('<a href="kinds.html">x</a>'))
+        self.assertRefused('Step3.htm: <a href="kinds.html"> names a missing file')
+        self.help.write("Step3.htm", page('<a href="Index.html#nowhere">x</a>'))
+        self.assertRefused('<a href="Index.html#nowhere"> names a missing anchor')
+        self.help.write("Step3.htm", page('<a href="#here">x</a>'))
+        self.assertRefused('<a href="#here"> names a missing anchor')
+
+    def test_links_are_spelt_as_the_files_are(self):
+        self.help.write("Step3.htm", page('<a href="index.html">x</a>'))
+        self.assertRefused('<a href="index.html"> names a missing file')
+
+    def test_nothing_loaded_from_outside_and_no_scripts(self):
+        self.help.write("Step1.htm", page('<img src="https://cdn.example/a.png" alt="a">'))
+        self.assertRefused("loads or links something outside the help")
+        self.help.write("Step1.htm", page('<a href="Index.html">x</a>'))
+        self.help.write("style.css", "@import 'http://fonts.example/f.css';")
+        self.assertRefused("style.css: url http://fonts.example/f.css")
+        self.help.write("style.css", "body { color: black; }")
+        self.help.write("Step1.htm", page('<script>alert(1)</script>'))
+        self.assertRefused("Step1.htm: has a script")
+
+    def test_links_may_not_leave_the_folder_and_images_must_exist(self):
+        self.help.write("Step1.htm", page('<a href="../secret.html">x</a>'))
+        self.assertRefused("leaves the help folder")
+        self.help.write("Step1.htm", page('<img src="images/main.png" alt="main window">'))
+        self.assertRefused('<img src="images/main.png"> names a missing file')
+
+    def test_a_page_no_one_links_to(self):
+        self.help.write("orphan.html", page("alone"))
+        self.assertRefused("orphan.html: no page links to it")
+
+    def test_installed_copy_must_match(self):
+        installed = tempfile.mkdtemp(prefix="installed-")
+        self.addCleanup(shutil.rmtree, installed)
+        shutil.rmtree(installed)
+        shutil.copytree(self.help.root, installed)
+        self.assertEqual(self.help.run("--installed", installed)[0], 0)
+        with open(os.path.join(installed, "Step1.htm"), "a") as f:
+            f.write("changed")
+        code, out = self.help.run("--installed", installed)
+        self.assertEqual(code, 1)
+        self.assertIn("Step1.htm differs from the source", out)
+        os.remove(os.path.join(installed, "Step3.htm"))
+        self.assertIn("Step3.htm is missing", self.help.run("--installed", installed)[1])
+        code, out = self.help.run("--installed", os.path.join(installed, "absent"))
+        self.assertIn("installed help folder is missing", out)
+        self.assertEqual(self.help.run("--installed-if-present",
+                                       os.path.join(installed, "absent"))[0], 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
