@@ -2,8 +2,8 @@
 """Checks the builder's help folder: the pages the programs open exist, every relative link and
 anchor resolves, nothing is loaded from outside, and an installed copy matches the source.
 
-usage: check_help.py --source DIR [--programs DIR ...] [--installed DIR ...]
-                     [--installed-if-present DIR ...]
+usage: check_help.py --source DIR [--programs DIR ...] [--screenshots LIST]
+                     [--installed DIR ...] [--installed-if-present DIR ...]
 Prints one line per problem and exits with 1 when there is any, else prints a summary and 0.
 """
 import argparse
@@ -23,6 +23,7 @@ LOADING = {("img", "src"), ("script", "src"), ("link", "href"), ("iframe", "src"
            ("audio", "src"), ("video", "src"), ("input", "src"), ("body", "background")}
 # A help path in a C++ string literal: "Help\\Step1.htm".
 SOURCE_PAGE = re.compile(r'Help\\\\([A-Za-z0-9_.-]+\.html?)"')
+SHOT_MARK = re.compile(r'^\s*screenshot (images/[A-Za-z0-9_.-]+\.png): (.+?)\s*$')
 CSS_URL = re.compile(r'url\(\s*[\'"]?([^\'")]+)[\'"]?\s*\)|@import\s+[\'"]([^\'"]+)[\'"]')
 
 
@@ -32,6 +33,12 @@ class Page(HTMLParser):
         self.ids = set()
         self.refs = []  # (tag, attribute, value, loads)
         self.scripts = 0
+        self.shot_marks = set()  # screenshots wanted here, not taken yet
+
+    def handle_comment(self, data):
+        m = SHOT_MARK.match(data)
+        if m:
+            self.shot_marks.add(m.group(1))
 
     def handle_starttag(self, tag, attrs):
         for name, value in attrs:
@@ -97,7 +104,33 @@ def pages_named_in_sources(folders):
     return named
 
 
-def check_source(root, required):
+def check_screenshots(pages, listing):
+    """The list of wanted screenshots and the places the pages mark for them agree, so the script
+    that takes them knows every place and each is either marked or already shown."""
+    problems = []
+    listed = set()
+    with open(listing, encoding="utf-8") as f:
+        for number, line in enumerate(f, 1):
+            if not line.strip() or line.startswith("#"):
+                continue
+            fields = line.rstrip("\n").split("\t")
+            if len(fields) != 3 or not SHOT_MARK.match(f"screenshot {fields[0]}: x"):
+                problems.append(f"{listing}:{number}: expected NAME<tab>PAGE<tab>ALT")
+                continue
+            name, page, _ = fields
+            listed.add((page, name))
+            shown = page in pages and any(
+                t == "img" and v == name for t, _, v, _ in pages[page].refs)
+            if page not in pages or (name not in pages[page].shot_marks and not shown):
+                problems.append(f"{listing}:{number}: {page} neither marks nor shows {name}")
+    for page, parser in sorted(pages.items()):
+        for name in sorted(parser.shot_marks):
+            if (page, name) not in listed:
+                problems.append(f"{page}: screenshot {name} is not in {listing}")
+    return problems
+
+
+def check_source(root, required, screenshots=None):
     problems = []
     files = all_files(root)
     if not files:
@@ -114,6 +147,8 @@ def check_source(root, required):
             pages[rel] = parser
             if parser.scripts:
                 problems.append(f"{rel}: has a script; the guide is plain HTML")
+    if screenshots:
+        problems += check_screenshots(pages, screenshots)
     linked = set()
     for rel, page in sorted(pages.items()):
         for tag, attr, url, loads in page.refs:
@@ -176,9 +211,10 @@ def main(argv):
     ap.add_argument("--programs", action="append", default=[])
     ap.add_argument("--installed", action="append", default=[])
     ap.add_argument("--installed-if-present", action="append", default=[])
+    ap.add_argument("--screenshots", help="list of wanted screenshots (NAME, PAGE, ALT)")
     args = ap.parse_args(argv)
     required = set(REQUIRED_PAGES) | pages_named_in_sources(args.programs)
-    problems = check_source(args.source, required)
+    problems = check_source(args.source, required, args.screenshots)
     checked = [args.source]
     for folder in args.installed + [d for d in args.installed_if_present if os.path.isdir(d)]:
         problems += check_installed(args.source, folder)

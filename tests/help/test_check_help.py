@@ -126,6 +126,26 @@ class CheckHelpTest(unittest.TestCase):
         self.assertEqual(self.help.run("--installed-if-present",
                                        os.path.join(installed, "absent"))[0], 0)
 
+    def test_screenshot_list_and_marks_agree(self):
+        listing = os.path.join(tempfile.mkdtemp(prefix="shots-"), "shots.txt")
+        self.addCleanup(shutil.rmtree, os.path.dirname(listing))
+        with open(listing, "w") as f:
+            f.write("# wanted\nimages/step1.png\tStep1.htm\tStep 1\n")
+        self.help.write("Step1.htm", page('<!-- screenshot images/step1.png: Step 1 -->'
+                                          '<a href="Index.html">x</a>'))
+        self.assertEqual(self.help.run("--screenshots", listing)[0], 0)
+        # Marked but not listed: the screenshot script would never take it.
+        self.help.write("Step2a.htm", page('<!-- screenshot images/two.png: Two -->'
+                                           '<a href="Index.html">x</a>'))
+        code, out = self.help.run("--screenshots", listing)
+        self.assertEqual(code, 1)
+        self.assertIn("Step2a.htm: screenshot images/two.png is not in", out)
+        # Listed but neither marked nor shown.
+        self.help.write("Step2a.htm", page('<a href="Index.html">x</a>'))
+        self.help.write("Step1.htm", page('<a href="Index.html">x</a>'))
+        code, out = self.help.run("--screenshots", listing)
+        self.assertIn("Step1.htm neither marks nor shows images/step1.png", out)
+
 
 if __name__ == "__main__":
     unittest.main()
