@@ -9,14 +9,12 @@ constexpr PlayerEventSet kStopOrPause = EventBit(PlayerEvent::Stop) | EventBit(P
 
 // Waits on the events rather than sleeping, so that Stop is obeyed at once; coarsely, for a precise
 // wait would spend on its last stretch much of what the rest saves. Pause stays set until Continue,
-// so it is honoured here: waiting on past it would wake again at once.
-PlayOutcome RestAfterIdlePass(IPlayerSignals& signals, const IClock& clock) {
+// so it is honoured here: waiting on past it would wake again at once. True when Stop ended it.
+bool StoppedInRestAfterIdlePass(IPlayerSignals& signals, const IClock& clock) {
     const PlayerEvent woken = signals.WaitAnyCoarse(kStopOrPause, clock.Now() + kRestAfterIdlePass);
     if (woken == PlayerEvent::Stop)
-        return PlayOutcome::Stopped;
-    if (woken == PlayerEvent::Pause && PauseCheck(signals) == PauseResult::Stopped)
-        return PlayOutcome::Stopped;
-    return PlayOutcome::Finished;
+        return true;
+    return woken == PlayerEvent::Pause && PauseCheck(signals) == PauseResult::Stopped;
 }
 
 }  // namespace
@@ -41,7 +39,7 @@ PlayOutcome PlayScene(IEntryRunner& entries, IPlayerSignals& signals, const IClo
         }
         const bool jumpedBack = index < ran && index >= -1;
         if (jumpedBack && entries.EndsEndlessLoop(ran) && !passes.PassTookTime(index + 1) &&
-            RestAfterIdlePass(signals, clock) == PlayOutcome::Stopped) {
+            StoppedInRestAfterIdlePass(signals, clock)) {
             return PlayOutcome::Stopped;
         }
     }
