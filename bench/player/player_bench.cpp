@@ -1,5 +1,6 @@
 // Measures the player thread's timing: how long the steps of a Move really last at three speeds,
-// and how much processor time the player uses in a slow Move and in a pause. Prints its figures.
+// and how much processor time the player uses in a slow Move, in a pause and in a loop of entries
+// that take no time. Prints its figures.
 #include <windows.h>
 
 #include <algorithm>
@@ -174,6 +175,52 @@ void PauseLoad(DWORD pauseMs) {
                 pauseMs / 1000.0, after - before, 100.0 * (after - before) / (pauseMs / 1000.0));
 }
 
+// Kernel and user time of the whole process, in seconds: a Cls repaints through the window's own
+// thread, so the player thread alone would not show the scene's whole cost.
+double ProcessSeconds() {
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user))
+        return -1.0;
+    return Seconds(kernel) + Seconds(user);
+}
+
+// Repeat, Comment, Cls, Until (Infinite): a loop in which nothing takes time.
+void IdleLoopLoad(DWORD playMs) {
+    Host host;
+    EntryList list;
+    list.Append(std::make_unique<RepeatEntry>());
+    list.Append(std::make_unique<CommentEntry>());
+    auto cls = std::make_unique<ClsEntry>();
+    cls->colour.colour = 0x0000FF;
+    list.Append(std::move(cls));
+    auto until = std::make_unique<UntilEntry>();
+    until->repeat.infinite = 1;
+    until->jumpTarget = 1;
+    list.Append(std::move(until));
+    list.Renumber();
+    SteppingDrawing drawing(0);
+    std::uint32_t times = 0;
+    CSceneThread thread(host.view, &times, ScenePlay{list, {}, &drawing});
+    thread.Start(0);
+    PumpUntil([&] { return host.view.BackgroundColour() == 0x0000FF; });
+    Win32Clock clock;
+    const Micros start = clock.Now();
+    const double before = ProcessSeconds();
+    const double playerBefore = ProcessorSeconds(thread.NativeHandle());
+    const DWORD end = GetTickCount() + playMs;
+    PumpUntil([&] { return static_cast<LONG>(GetTickCount() - end) >= 0; });
+    const double used = ProcessSeconds() - before;
+    const double player = ProcessorSeconds(thread.NativeHandle()) - playerBefore;
+    const double wall = static_cast<double>(clock.Now() - start) / 1e6;
+    const Micros stopStart = clock.Now();
+    thread.Stop();
+    const double stopMs = static_cast<double>(clock.Now() - stopStart) / 1000.0;
+    std::printf(
+        "Loop of Comment and Cls for %.1f s: process processor time %.3f s = %.2f %% of a core, "
+        "of which the player %.3f s = %.2f %%; Stop took %.1f ms\n",
+        wall, used, 100.0 * used / wall, player, 100.0 * player / wall, stopMs);
+}
+
 }  // namespace
 }  // namespace vl
 
@@ -185,5 +232,6 @@ int main() {
     vl::SlowMoveLoad(90000, 50);    // 5 s of 100 ms steps
     vl::SlowMoveLoad(0, 5);         // 5 s of 1 s steps
     vl::PauseLoad(5000);
+    vl::IdleLoopLoad(2000);
     return 0;
 }

@@ -1,18 +1,47 @@
 #include "engine/core/player.h"
 
-namespace vl {
+#include "engine/core/loop_passes.h"
 
-PlayOutcome PlayScene(IEntryRunner& entries, IPlayerSignals& signals) {
+namespace vl {
+namespace {
+
+constexpr PlayerEventSet kStopOrPause = EventBit(PlayerEvent::Stop) | EventBit(PlayerEvent::Pause);
+
+// Waits on the events rather than sleeping, so that Stop is obeyed at once; coarsely, for a precise
+// wait would spend on its last stretch much of what the rest saves. Pause stays set until Continue,
+// so it is honoured here: waiting on past it would wake again at once. True when Stop ended it.
+bool StoppedInRestAfterIdlePass(IPlayerSignals& signals, const IClock& clock) {
+    const PlayerEvent woken = signals.WaitAnyCoarse(kStopOrPause, clock.Now() + kRestAfterIdlePass);
+    if (woken == PlayerEvent::Stop)
+        return true;
+    return woken == PlayerEvent::Pause && PauseCheck(signals) == PauseResult::Stopped;
+}
+
+}  // namespace
+
+PlayOutcome PlayScene(IEntryRunner& entries, IPlayerSignals& signals, const IClock& clock) {
+    LoopPasses passes(entries.EntryCount());
     for (int index = 0; index < entries.EntryCount(); ++index) {
         if (index < 0)
             return PlayOutcome::Finished;
         if (signals.IsSet(PlayerEvent::Stop))
             return PlayOutcome::Stopped;
-        if (entries.IsDisabled(index) || !entries.Execute(index))
+        passes.Reached(index);
+        if (entries.IsDisabled(index))
             continue;
-        if (signals.StepMode() && index < entries.EntryCount() - 1)
-            signals.Set(PlayerEvent::Pause);
-        PauseCheck(signals);
+        if (entries.TakesTime(index))
+            passes.TookTime();
+        const int ran = index;
+        if (entries.Execute(index)) {
+            if (signals.StepMode() && index < entries.EntryCount() - 1)
+                signals.Set(PlayerEvent::Pause);
+            PauseCheck(signals);
+        }
+        const bool jumpedBack = index < ran && index >= -1;
+        if (jumpedBack && entries.EndsEndlessLoop(ran) && !passes.PassTookTime(index + 1) &&
+            StoppedInRestAfterIdlePass(signals, clock)) {
+            return PlayOutcome::Stopped;
+        }
     }
     return signals.IsSet(PlayerEvent::Stop) ? PlayOutcome::Stopped : PlayOutcome::Finished;
 }

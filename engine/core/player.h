@@ -22,15 +22,22 @@ class IEntryRunner {
     // Until jumps back); the player continues after the value it leaves. True when the entry
     // performed a visible step, which is what step mode and the pause check follow. Must not throw.
     virtual bool Execute(int& loopIndex) = 0;
+    // Whether the entry takes time of its own when it runs: it waits, moves or plays.
+    virtual bool TakesTime(int index) const = 0;
+    // Whether the entry closes a loop that repeats until Stop (an Until set to Infinite).
+    virtual bool EndsEndlessLoop(int index) const = 0;
 };
 
 enum class PlayOutcome { Finished, Stopped };
 
 // The thread body: walks the list from the top; before each entry leaves when Stop is set; runs
 // every enabled entry, and after one that performed a visible step requests a pause in step mode
-// (unless it was the last entry of the list) and runs PauseCheck. Ends after the last entry, or
-// when an entry moved the loop index before the top of the list.
-PlayOutcome PlayScene(IEntryRunner& entries, IPlayerSignals& signals);
+// (unless it was the last entry of the list) and runs PauseCheck. When an endless loop jumps back
+// after a pass in which no entry took time, gives the processor up for kRestAfterIdlePass (Stop
+// ends the rest at once; a Pause asked for meanwhile is honoured there), so that such a loop does
+// not keep a processor busy; passes that took time go on at once, keeping their timing. Ends after
+// the last entry, or when an entry moved the loop index before the top of the list.
+PlayOutcome PlayScene(IEntryRunner& entries, IPlayerSignals& signals, const IClock& clock);
 
 enum class PauseResult {
     NotRequested,  // no pause was requested: returned at once

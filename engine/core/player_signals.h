@@ -63,6 +63,11 @@ class IPlayerSignals {
     // high-resolution waitable timer among the handles, or a short final spin.
     virtual PlayerEvent WaitAny(PlayerEventSet events, Micros deadline) = 0;
 
+    // As WaitAny, for a wait whose end need not be exact (the rest after a pass of a loop in which
+    // nothing took time): it may end up to a scheduler tick late, never early, and spends no
+    // processor time on precision, which the last stretch of a precise wait does.
+    virtual PlayerEvent WaitAnyCoarse(PlayerEventSet events, Micros deadline) = 0;
+
     // Step mode: pause after every entry that performed a visible step. Written by the
     // user-interface thread before it sets Continue.
     virtual bool StepMode() const = 0;

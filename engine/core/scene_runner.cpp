@@ -47,6 +47,29 @@ bool SceneRunner::Execute(int& loopIndex) {
     }
 }
 
+bool SceneRunner::TakesTime(int index) const {
+    const SceneEntry& entry = entries_.At(index);
+    switch (entry.Kind()) {
+        case kWait:
+        case kMove:
+        case kPlay:
+            return true;
+        case kShow: {
+            // Only a text written letter by letter waits between its letters.
+            const auto& show = static_cast<const ShowEntry&>(entry);
+            const ImageEntry* image = show.LinkedImage();
+            return show.params.motion.letterByLetter != 0 && image && image->IsTextObject();
+        }
+        default:
+            return false;
+    }
+}
+
+bool SceneRunner::EndsEndlessLoop(int index) const {
+    const auto* until = EntryAs<UntilEntry>(&entries_.At(index));
+    return until && until->repeat.infinite != 0;
+}
+
 bool SceneRunner::Wait(WaitEntry& entry) {
     DurationParam& duration = entry.duration;
     const int milliseconds = duration.random != 0 ? duration.DrawRandom(context_.clock.TimeSeed())

@@ -32,6 +32,8 @@ class SceneRunner final : public IEntryRunner {
     int EntryCount() const override;
     bool IsDisabled(int index) const override;
     bool Execute(int& loopIndex) override;
+    bool TakesTime(int index) const override;
+    bool EndsEndlessLoop(int index) const override;
 
   private:
     bool Wait(WaitEntry& entry);

@@ -7,7 +7,6 @@
 #include "framework/handles.h"
 #include "engine/image/image_bitmap.h"
 #include "engine/image/jpeg_codec.h"
-#include "framework/prompt.h"
 #include "engine/image/sec_dib.h"
 #include "engine/image/sec_file_system.h"
 
@@ -139,7 +138,6 @@ bool ReadWallpaper(SECImage& image, int& style, WallpaperKey key) {
     std::string file;
     if (!ReadWallpaperSettings(key, file, style))
         return false;
-    CurrentPrompt().Message(file, MessageIcon::Plain);
     return LoadWallpaperFile(image, file);
 }
 

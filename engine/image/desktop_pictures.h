@@ -23,8 +23,8 @@ enum class WallpaperKey { kActiveDesktop, kControlPanel };
 
 // Loads the wallpaper file named by "Wallpaper" into image (quality 100) and sets style to
 // stretched (3) or tiled (2) as "WallpaperStyle" and "TileWallpaper" say, leaving it as the
-// caller set it otherwise. The file name is shown to the user first. False when a value cannot
-// be read, the file is neither ".bmp" nor ".jpg", or it cannot be loaded.
+// caller set it otherwise. Nothing is shown: a box would hold a running screen saver. False when
+// a value cannot be read, the file is neither ".bmp" nor ".jpg", or it cannot be loaded.
 bool ReadWallpaper(SECImage& image, int& style, WallpaperKey key);
 
 // A screen-sized picture of the desktop: the wallpaper centred on the desktop colour, tiled

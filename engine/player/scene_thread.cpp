@@ -154,7 +154,7 @@ void CSceneThread::PlayEntries() {
     DrawTarget target(dc.Get(), DrawTarget::ScreenSizeOf(dc.Get()));
     ThreadEntryPlatform platform(target, context_, *drawing_, *drawingWindow_, media);
     SceneRunner runner(*entries_, context_, platform);
-    vl::PlayScene(runner, signals_);
+    vl::PlayScene(runner, signals_, clock_);
 }
 
 }  // namespace vl

@@ -163,6 +163,14 @@ PlayerEvent Win32PlayerSignals::WaitAny(PlayerEventSet events, Micros deadline) 
     }
 }
 
+PlayerEvent Win32PlayerSignals::WaitAnyCoarse(PlayerEventSet events, Micros deadline) {
+    if (deadline == kNoDeadline)
+        return WaitHandles(events, nullptr, INFINITE);
+    const Micros remaining = deadline - clock_.Now();
+    // Rounded up to whole milliseconds, so that it never ends early.
+    return WaitHandles(events, nullptr, remaining > 0 ? Milliseconds(remaining + 999) : 0);
+}
+
 void MessageBeepSound::Beep() {
     MessageBeep(0xFFFFFFFF);
 }

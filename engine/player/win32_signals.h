@@ -52,6 +52,7 @@ class Win32PlayerSignals final : public IPlayerSignals {
     void Reset(PlayerEvent event) override;
     // Called on the player thread only: the timer is its own.
     PlayerEvent WaitAny(PlayerEventSet events, Micros deadline) override;
+    PlayerEvent WaitAnyCoarse(PlayerEventSet events, Micros deadline) override;
     bool StepMode() const override { return stepMode_.load(); }
     void SetStepMode(bool on) override { stepMode_.store(on); }
 

@@ -318,6 +318,26 @@ TEST_F(LineTest, FivePenStylesDrawFiveDifferentPatterns) {
     EXPECT_EQ(PenStyleOf(-7), PS_DASHDOTDOT);
 }
 
+TEST_F(LineTest, GapsOfStyledLinesShowTheDefaultWhiteBackground) {
+    // Drawn on black: the gaps are not left as they were but painted white, as the window's
+    // device context paints them by default.
+    for (std::int32_t style : {1, 2, 3, 4}) {
+        const int y = 10 + style * 10;
+        line_.penStyle = style;
+        line_.motion.startX = 0;
+        line_.motion.endX = 200;
+        line_.motion.startY = line_.motion.endY = y;
+        DrawLine(line_, target_);
+        const Pixels row = ReadPixels(Dc(), Rect{0, y, 200, y + 1});
+        int white = 0;
+        for (COLORREF c : row.colours) {
+            EXPECT_TRUE(c == kRed || c == RGB(255, 255, 255)) << "style " << style;
+            white += c == RGB(255, 255, 255) ? 1 : 0;
+        }
+        EXPECT_GT(white, 0) << "style " << style;
+    }
+}
+
 TEST_F(LineTest, RandomColourAndCentredStart) {
     line_.colour.random = 1;
     line_.colour.seed = 5;

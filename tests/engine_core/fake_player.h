@@ -25,6 +25,7 @@ class FakeTimeline : public IClock, public IPlayerSignals {
         Micros at;
         PlayerEventSet events;
         Micros deadline;
+        bool coarse;
     };
 
     // --- script ---
@@ -60,7 +61,22 @@ class FakeTimeline : public IClock, public IPlayerSignals {
     }
     void Reset(PlayerEvent event) override { set_[Slot(event)] = false; }
     PlayerEvent WaitAny(PlayerEventSet events, Micros deadline) override {
-        waits.push_back({now_, events, deadline});
+        return Wait(events, deadline, false);
+    }
+    // Ends at its deadline exactly here; only the record tells it from WaitAny.
+    PlayerEvent WaitAnyCoarse(PlayerEventSet events, Micros deadline) override {
+        return Wait(events, deadline, true);
+    }
+    bool StepMode() const override { return stepMode_; }
+    void SetStepMode(bool on) override { stepMode_ = on; }
+
+    std::uint32_t timeSeed = 1000;
+    std::vector<WaitRecord> waits;
+    std::vector<Micros> pauseRequests;
+
+  private:
+    PlayerEvent Wait(PlayerEventSet events, Micros deadline, bool coarse) {
+        waits.push_back({now_, events, deadline, coarse});
         for (;;) {
             RunDue();
             for (PlayerEvent e : {PlayerEvent::Stop, PlayerEvent::Continue, PlayerEvent::Pause}) {
@@ -80,14 +96,6 @@ class FakeTimeline : public IClock, public IPlayerSignals {
             return PlayerEvent::None;
         }
     }
-    bool StepMode() const override { return stepMode_; }
-    void SetStepMode(bool on) override { stepMode_ = on; }
-
-    std::uint32_t timeSeed = 1000;
-    std::vector<WaitRecord> waits;
-    std::vector<Micros> pauseRequests;
-
-  private:
     static std::size_t Slot(PlayerEvent e) { return static_cast<std::size_t>(e); }
     void RunDue() {
         while (!actions_.empty() && actions_.begin()->first <= now_) {

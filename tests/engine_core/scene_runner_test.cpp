@@ -59,7 +59,7 @@ struct Player {
     EntryList list;
     SceneRunner runner{list, fake.context, platform};
 
-    PlayOutcome Play() { return PlayScene(runner, fake.timeline); }
+    PlayOutcome Play() { return PlayScene(runner, fake.timeline, fake.timeline); }
     int Shows() const {
         int n = 0;
         for (const auto& c : platform.calls)
@@ -99,13 +99,67 @@ TEST(SceneRunnerTest, InfiniteLoopRunsUntilStop) {
     Player p;
     p.platform.cost = Ms(10);
     Add<RepeatEntry>(p.list);
-    Add<ShowEntry>(p.list);
+    Add<MoveEntry>(p.list);
     AddUntil(p.list, 0, 1, true);
     Add<HideEntry>(p.list);
     p.fake.timeline.SetAt(Ms(95), PlayerEvent::Stop);
     EXPECT_EQ(p.Play(), PlayOutcome::Stopped);
-    EXPECT_EQ(p.Shows(), 10);
-    EXPECT_EQ(p.platform.calls.back(), "Show");
+    EXPECT_EQ(p.platform.calls, std::vector<std::string>(10, "Move"));
+    // The Move takes time, so the passes follow each other at once.
+    EXPECT_EQ(p.platform.times[9], Ms(90));
+}
+
+TEST(SceneRunnerTest, InfiniteLoopOfEntriesThatTakeNoTimeGivesTheProcessorUp) {
+    Player p;
+    Add<RepeatEntry>(p.list);
+    Add<CommentEntry>(p.list);
+    Add<ClsEntry>(p.list);
+    Add<WaitEntry>(p.list).SetDisabled(1);
+    AddUntil(p.list, 0, 1, true);
+    p.fake.timeline.SetAt(Ms(40), PlayerEvent::Stop);
+    EXPECT_EQ(p.Play(), PlayOutcome::Stopped);
+    EXPECT_EQ(p.platform.times, (std::vector<Micros>{0, 16667, 33334}));
+    EXPECT_EQ(p.fake.timeline.Now(), Ms(40));
+}
+
+TEST(SceneRunnerTest, EntriesThatWaitMoveOrPlayTakeTime) {
+    Player p;
+    Add<ImageEntry>(p.list).isText = 1;           // 0
+    Add<ImageEntry>(p.list);                      // 1: a picture
+    ShowEntry& letters = Add<ShowEntry>(p.list);  // 2
+    letters.SetObject(&p.list.At(0));
+    letters.params.motion.letterByLetter = 1;
+    ShowEntry& picture = Add<ShowEntry>(p.list);  // 3: no letters to wait for
+    picture.SetObject(&p.list.At(1));
+    picture.params.motion.letterByLetter = 1;
+    Add<ShowEntry>(p.list).SetObject(&p.list.At(0));  // 4: the whole text at once
+    Add<MoveEntry>(p.list);                           // 5
+    Add<WaitEntry>(p.list);                           // 6
+    Add<PlayEntry>(p.list);                           // 7
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(p.runner.TakesTime(i), i == 2 || i >= 5) << i;
+    Add<HideEntry>(p.list);
+    Add<ClsEntry>(p.list);
+    Add<LineEntry>(p.list);
+    Add<StopEntry>(p.list);
+    Add<CommentEntry>(p.list);
+    Add<RepeatEntry>(p.list);
+    Add<MultimediaEntry>(p.list);
+    AddUntil(p.list, 0, 5, true);
+    for (int i = 8; i < p.runner.EntryCount(); ++i)
+        EXPECT_FALSE(p.runner.TakesTime(i)) << i;
+}
+
+TEST(SceneRunnerTest, OnlyAnInfiniteUntilEndsAnEndlessLoop) {
+    Player p;
+    Add<RepeatEntry>(p.list);
+    AddUntil(p.list, 0, 5, true);
+    AddUntil(p.list, 0, 5, false);
+    Add<CommentEntry>(p.list);
+    EXPECT_FALSE(p.runner.EndsEndlessLoop(0));
+    EXPECT_TRUE(p.runner.EndsEndlessLoop(1));
+    EXPECT_FALSE(p.runner.EndsEndlessLoop(2));
+    EXPECT_FALSE(p.runner.EndsEndlessLoop(3));
 }
 
 TEST(SceneRunnerTest, StoppedLoopKeepsItsPassCounter) {

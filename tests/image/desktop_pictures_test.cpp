@@ -4,7 +4,9 @@
 #include "engine/image/desktop_pictures.h"
 #include "engine/image/desktop_rules.h"
 #include "framework/scripted_prompt.h"
+#include "framework/win32_prompt.h"
 #include "engine/image/sec_jpeg.h"
+#include "support/top_windows.h"
 #include "support/waits.h"
 #include "tests/image/win_test_support.h"
 
@@ -66,7 +68,7 @@ COLORREF DesktopColour() {
     return RGB(GetRValue(colour), GetGValue(colour), GetBValue(colour));
 }
 
-TEST(ReadWallpaper, StyleAndPictureComeFromTheSettingsAndTheNameIsShown) {
+TEST(ReadWallpaper, StyleAndPictureComeFromTheSettingsAndNothingIsShown) {
     WallpaperSettings settings;
     if (!settings.Usable())
         GTEST_SKIP() << "the machine has its own wallpaper settings";
@@ -81,7 +83,6 @@ TEST(ReadWallpaper, StyleAndPictureComeFromTheSettingsAndTheNameIsShown) {
     EXPECT_EQ(style, vl::kWallpaperStretched);
     EXPECT_EQ(image.Width(), 2);
     EXPECT_EQ(image.Quality(), 100);
-    EXPECT_EQ(prompt.Texts(), std::vector<std::string>{bmp});
 
     // A JPEG wallpaper, tiled.
     SECDib source;
@@ -96,16 +97,82 @@ TEST(ReadWallpaper, StyleAndPictureComeFromTheSettingsAndTheNameIsShown) {
     EXPECT_EQ(style, vl::kWallpaperTiled);
     EXPECT_EQ(image.Height(), 2);
 
-    // Environment variables in the name are expanded before it is shown and read.
+    // Environment variables in the name are expanded before it is read.
     SetEnvironmentVariableA("VL_WALLPAPER_FOLDER", folder.Path("").c_str());
     settings.Set("%VL_WALLPAPER_FOLDER%paper.bmp", "0", "0");
-    ASSERT_TRUE(vl::ReadWallpaper(image, style, vl::WallpaperKey::kActiveDesktop));
-    EXPECT_EQ(prompt.Texts().back(), bmp);
+    SECJpeg expanded;
+    ASSERT_TRUE(vl::ReadWallpaper(expanded, style, vl::WallpaperKey::kActiveDesktop));
+    EXPECT_EQ(expanded.Width(), 2);
 
     // Only ".bmp" and ".jpg" are read.
     const std::string jpeg = folder.Write("paper.jpeg", {});
     settings.Set(jpeg, "0", "0");
     EXPECT_FALSE(vl::ReadWallpaper(image, style, vl::WallpaperKey::kActiveDesktop));
+
+    // The file's name is of no use to someone watching a screen saver: nothing was said.
+    EXPECT_TRUE(prompt.Shown().empty()) << prompt.Texts().front();
+}
+
+// Closes every dialog box of this process that appears while it watches, and keeps their texts.
+class BoxWatcher {
+  public:
+    BoxWatcher() : done_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+        thread_ = CreateThread(nullptr, 0, &BoxWatcher::Watch, this, 0, nullptr);
+    }
+    ~BoxWatcher() { Finish(); }
+    BoxWatcher(const BoxWatcher&) = delete;
+    BoxWatcher& operator=(const BoxWatcher&) = delete;
+
+    // Stops watching; the texts of the boxes seen, in order.
+    const std::vector<std::string>& Finish() {
+        if (thread_) {
+            SetEvent(done_);
+            WaitForSingleObject(thread_, INFINITE);
+            CloseHandle(thread_);
+            CloseHandle(done_);
+            thread_ = nullptr;
+        }
+        return seen_;
+    }
+
+  private:
+    static DWORD WINAPI Watch(void* self) {
+        auto* watcher = static_cast<BoxWatcher*>(self);
+        while (WaitForSingleObject(watcher->done_, 5) == WAIT_TIMEOUT) {
+            HWND box = vl::test::FindTopWindow(GetCurrentProcessId(), "#32770", nullptr);
+            if (!box)
+                continue;
+            watcher->seen_.push_back(vl::test::MessageBoxText(box));
+            // The box ends as though OK had been pressed, so a box that is there does not hold
+            // the test.
+            vl::test::PressButton(box, IDOK);
+            vl::test::WaitUntilGone(box, 2000);
+        }
+        return 0;
+    }
+
+    HANDLE done_;    // owned
+    HANDLE thread_;  // owned
+    std::vector<std::string> seen_;
+};
+
+TEST(ReadWallpaper, TakingTheWallpaperOpensNoBox) {
+    WallpaperSettings settings;
+    if (!settings.Usable())
+        GTEST_SKIP() << "the machine has its own wallpaper settings";
+    ScratchFolder folder;
+    settings.Set(folder.Write("paper.bmp", kBmp24BottomUp), "0", "0");
+    // The boxes the programs show, as Glint and the builder install them.
+    vl::Win32Prompt boxes("Vistaloom");
+    vl::ScopedPromptOverride scoped(boxes);
+    BoxWatcher watcher;
+
+    SECJpeg image;
+    int style = vl::kWallpaperCentred;
+    EXPECT_TRUE(vl::ReadWallpaper(image, style, vl::WallpaperKey::kActiveDesktop));
+    vl::PreparedPicture object;
+    EXPECT_TRUE(vl::DesktopBackground(object, image, SRCCOPY));
+    EXPECT_EQ(watcher.Finish(), std::vector<std::string>{});
 }
 
 // A desktop background made with the Active Desktop's wallpaper set to a file of the given name

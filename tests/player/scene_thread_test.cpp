@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "engine/player/scene_thread.h"
 #include "tests/player/player_support.h"
 
@@ -254,6 +256,79 @@ TEST(SceneThread, ClsWhileStopWaitsCannotDeadlock) {
     const DWORD took = MillisecondsOf([&] { thread.Stop(); });
     EXPECT_LT(took, 2000u);
     EXPECT_TRUE(thread.HasEnded());
+}
+
+double Milliseconds(const FILETIME& kernel, const FILETIME& user) {
+    auto ticks = [](const FILETIME& time) {
+        return (static_cast<ULONGLONG>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    };
+    return static_cast<double>(ticks(kernel) + ticks(user)) / 10000.0;
+}
+
+// Kernel and user time so far, in milliseconds (Wine counts them in 10 ms ticks).
+double ProcessMilliseconds() {
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user))
+        return -1.0;
+    return Milliseconds(kernel, user);
+}
+double ThreadMilliseconds(HANDLE thread) {
+    FILETIME created, exited, kernel, user;
+    if (!GetThreadTimes(thread, &created, &exited, &kernel, &user))
+        return -1.0;
+    return Milliseconds(kernel, user);
+}
+
+TEST(SceneThread, EndlessLoopOfEntriesThatTakeNoTimeLeavesTheProcessorFree) {
+    PreviewWindows windows;
+    EntryList list;
+    Add<RepeatEntry>(list);
+    Add<CommentEntry>(list);
+    AddCls(list, kRed);
+    AddUntil(list, 0, true);
+    PairLoops(list);
+    CountingDrawing drawing;
+    std::uint32_t times = 0;
+    CSceneThread thread(windows.view, &times, ScenePlay{list, {}, &drawing});
+    ASSERT_TRUE(thread.Start(0));
+    ASSERT_TRUE(PumpUntil([&] { return windows.view.BackgroundColour() == kRed; }));
+
+    const double playerBefore = ThreadMilliseconds(thread.NativeHandle());
+    const double processBefore = ProcessMilliseconds();
+    const DWORD start = GetTickCount();
+    EXPECT_FALSE(test::PumpUntilSignalled(thread.NativeHandle(), 2000)) << "the loop is endless";
+    const double player = ThreadMilliseconds(thread.NativeHandle()) - playerBefore;
+    const double process = ProcessMilliseconds() - processBefore;
+    const double elapsed = GetTickCount() - start;
+    std::printf(
+        "processor time in %.0f ms: player %.0f ms (%.1f %% of a core), process %.0f ms "
+        "(%.1f %%)\n",
+        elapsed, player, 100.0 * player / elapsed, process, 100.0 * process / elapsed);
+    EXPECT_LT(player / elapsed, 0.05);
+    // This thread repaints the window at every Cls, which costs Wine about half a millisecond.
+    EXPECT_LT(process / elapsed, 0.10);
+
+    const DWORD took = MillisecondsOf([&] { thread.Stop(); });
+    EXPECT_LT(took, 1000u);
+    EXPECT_TRUE(thread.HasEnded());
+    EXPECT_TRUE(PumpUntil([&] { return windows.finished == 1; }));
+}
+
+TEST(SceneThread, CoarseWaitEndsAtOnceOnStopAndNeverBeforeItsDeadline) {
+    Win32Clock clock;
+    Win32PlayerSignals signals(clock);
+    ASSERT_TRUE(signals.Valid());
+    const Micros deadline = clock.Now() + 20000;
+    EXPECT_EQ(signals.WaitAnyCoarse(kStopOnly, deadline), PlayerEvent::None);
+    EXPECT_GE(clock.Now(), deadline);
+    signals.Set(PlayerEvent::Pause);
+    const Micros start = clock.Now();
+    EXPECT_EQ(signals.WaitAnyCoarse(kStopOnly | EventBit(PlayerEvent::Pause), start + 10000000),
+              PlayerEvent::Pause);
+    signals.Set(PlayerEvent::Stop);
+    EXPECT_EQ(signals.WaitAnyCoarse(kStopOnly | EventBit(PlayerEvent::Pause), start + 10000000),
+              PlayerEvent::Stop);
+    EXPECT_LT(clock.Now() - start, 1000000);  // far from the 10 s it would wait
 }
 
 TEST(SceneThread, EndedThreadCanBeStoppedAndDestroyedSafely) {
