@@ -14,7 +14,7 @@ if(NOT EXISTS ${program} OR NOT EXISTS ${help}/Index.html)
   message(FATAL_ERROR "make_setup.cmake: ${program} or ${help}/Index.html is missing")
 endif()
 
-# NSIS reads "$" as the start of a variable.
+# NSIS reads "$" in the setup's own texts as the start of a variable.
 function(nsis_text out text)
   string(REPLACE "$" "$$" text "${text}")
   set(${out} "${text}" PARENT_SCOPE)
@@ -47,8 +47,8 @@ foreach(file ${files})
     endif()
     set(current_folder "${folder}")
   endif()
-  nsis_text(source "${help}/${file}")
-  string(APPEND install "  File \"${source}\"\n")
+  # The source is read when the setup is made, where "$" means nothing.
+  string(APPEND install "  File \"${help}/${file}\"\n")
   string(APPEND remove "  Delete \"$INSTDIR\\Help\\${windows_file}\"\n")
   file(SIZE ${help}/${file} bytes)
   math(EXPR size "${size} + ${bytes}")
