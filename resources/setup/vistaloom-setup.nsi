@@ -103,6 +103,12 @@ Section "Vistaloom Builder"
   SetShellVarContext all
   SetOutPath "$INSTDIR"
   File "${BIN_DIR}/${PROGRAM}"
+  ; Installing over an earlier setup of ours: its guide is replaced whole, so that a page this one
+  ; no longer has (and its uninstaller would not know) does not stay behind.
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallLocation"
+  ${If} $0 == $INSTDIR
+    RMDir /r "$INSTDIR\Help"
+  ${EndIf}
   !insertmacro VL_INSTALL_HELP
   SetOutPath "$INSTDIR"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
