@@ -5,6 +5,7 @@
 #include "editor/action_dialogs_resources.h"
 #include "editor/colours_dialog.h"
 #include "editor/position_dialogs.h"
+#include "engine/draw/display_commands.h"
 #include "framework/handles.h"
 #include "scene/kinds.h"
 
@@ -14,21 +15,6 @@ namespace {
 const char* const kStyles[] = {"Solid", "Dash", "Dot", "DashDot", "DashDotDot"};
 constexpr int kLastStyle = 4;  // every value from here on draws DashDotDot
 constexpr COLORREF kFocusFrame = RGB(255, 0, 255);
-
-int PenStyleFor(int style) {
-    switch (style) {
-        case kPenSolid:
-            return PS_SOLID;
-        case kPenDash:
-            return PS_DASH;
-        case kPenDot:
-            return PS_DOT;
-        case kPenDashDot:
-            return PS_DASHDOT;
-        default:
-            return PS_DASHDOTDOT;
-    }
-}
 
 }  // namespace
 
@@ -102,7 +88,7 @@ void LineDialog::DrawWidth(const DRAWITEMSTRUCT& item) const {
     const LRESULT styleRow = SendDlgItemMessageA(Handle(), IDC_ACT_STYLE, CB_GETCURSEL, 0, 0);
     const int style = styleRow == CB_ERR ? kPenSolid : static_cast<int>(styleRow);
     const int width = static_cast<int>(item.itemID) + 1;
-    PenHandle pen(CreatePen(PenStyleFor(style), width, colour.colour & 0x00FFFFFF));
+    PenHandle pen(CreatePen(PenStyleOf(style), width, colour.colour & 0x00FFFFFF));
     const HGDIOBJ old = SelectObject(item.hDC, pen.Get());
     SetBkMode(item.hDC, TRANSPARENT);
     const int middle = (area.top + area.bottom) / 2;
