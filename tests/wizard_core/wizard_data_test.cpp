@@ -14,9 +14,9 @@ using testing::TextMessage;
 TEST(WizardData, FolderAlwaysEndsWithABackslash) {
     EXPECT_EQ(MakeWizardData("D:\\Savers").folder, "D:\\Savers\\");
     EXPECT_EQ(MakeWizardData("").folder, "\\");
-    EXPECT_EQ(DefaultWizardFolder("C:\\Program Files\\Vistaloom"),
-              "C:\\Program Files\\Vistaloom\\Wizard\\");
-    EXPECT_EQ(DefaultWizardFolder("C:\\Vistaloom\\"), "C:\\Vistaloom\\Wizard\\");
+    EXPECT_EQ(DefaultWizardFolder("C:\\Users\\ann\\Documents"),
+              "C:\\Users\\ann\\Documents\\Vistaloom Wizard\\");
+    EXPECT_EQ(DefaultWizardFolder("D:\\"), "D:\\Vistaloom Wizard\\");
 }
 
 TEST(WizardData, GeneratedFilesAreFolderNameAndExtension) {

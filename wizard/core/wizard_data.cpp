@@ -87,8 +87,8 @@ WizardData MakeWizardData(const std::string& folder) {
     return data;
 }
 
-std::string DefaultWizardFolder(const std::string& programFolder) {
-    return JoinWindowsPath(programFolder, "Wizard\\");
+std::string DefaultWizardFolder(const std::string& documentsFolder) {
+    return JoinWindowsPath(documentsFolder, "Vistaloom Wizard\\");
 }
 
 std::string WizardScenePath(const WizardData& data) {
