@@ -103,4 +103,13 @@ std::string WizardInstallerPath(const WizardData& data) {
     return data.folder + data.name + ".exe";
 }
 
+bool WizardNameTaken(const std::string& folder, const std::string& name,
+                     const std::function<bool(const std::string& path)>& fileExists) {
+    for (const char* extension : {".ssd", ".scr", ".exe"}) {
+        if (fileExists(folder + name + extension))
+            return true;
+    }
+    return false;
+}
+
 }  // namespace vl

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -82,5 +83,9 @@ std::string DefaultWizardFolder(const std::string& documentsFolder);
 std::string WizardScenePath(const WizardData& data);
 std::string WizardScreenSaverPath(const WizardData& data);
 std::string WizardInstallerPath(const WizardData& data);
+
+// Whether folder + name + ".ssd", ".scr" or ".exe" already exists: such a name is refused.
+bool WizardNameTaken(const std::string& folder, const std::string& name,
+                     const std::function<bool(const std::string& path)>& fileExists);
 
 }  // namespace vl

@@ -1,0 +1,19 @@
+// The wizard's dialog templates and their controls.
+#pragma once
+
+#define IDD_WIZARD_GENERAL 261
+
+// Shared by the pages
+#define IDC_WIZARD_PREVIOUS 3
+#define IDC_WIZARD_HELP 9
+
+// Page 1
+#define IDC_WIZARD_USE_TEXTS 1021
+#define IDC_WIZARD_MAKE_SCREEN_SAVER 1022
+#define IDC_WIZARD_USE_IMAGES 1082
+#define IDC_WIZARD_REPEAT_FOREVER 1083
+#define IDC_WIZARD_BROWSE 1206
+#define IDC_WIZARD_USE_MEDIA 1210
+#define IDC_WIZARD_MAKE_INSTALLER 1211
+#define IDC_WIZARD_FOLDER 1212
+#define IDC_WIZARD_NAME 1213
