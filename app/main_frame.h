@@ -35,7 +35,7 @@ namespace vl {
 class PackagingSystem;
 
 // Sent by the wizard: append the entry in lParam (a SceneEntry*, whose ownership passes to the
-// scene); make the screen saver; make the installer.
+// scene); make the screen saver; make the installer. The last two answer 1 when the file was made.
 inline constexpr UINT kAppendEntryMessage = 0x8028;
 inline constexpr UINT kMakeScreenSaverMessage = 0x8029;
 inline constexpr UINT kMakeInstallerMessage = 0x802A;

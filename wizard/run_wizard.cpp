@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "wizard/general_page.h"
+#include "wizard/sequences_page.h"
 
 namespace vl {
 
@@ -39,6 +40,13 @@ class FrameHost final : public WizardHost {
         switch (page) {
             case WizardPage::kGeneral:
                 return CGeneralPage(data, frame_.pages).Show(frame_.mainWindow);
+            case WizardPage::kSequences: {
+                WizardPageServices services = frame_.pages;
+                services.previewScene = [this](WizardData& shared) {
+                    PreviewWizardScene(shared, *this);
+                };
+                return CSequencesPage(data, services).Show(frame_.mainWindow);
+            }
             default:
                 // The remaining pages are not built yet: the wizard ends as if cancelled.
                 return kPageCancel;

@@ -21,6 +21,13 @@ struct WizardPageServices {
     // main window.
     std::function<void(const std::string& path)> openHelp;
     std::function<bool(const std::string& path)> fileExists;
+    // The sequences page's "Preview SS" on the wizard's data.
+    std::function<void(WizardData& data)> previewScene;
+    // Which defined object of the kind (kSequenceImage, kSequenceMedia, kSequenceText) a new
+    // sequence is made with: its index in data's list, or -1 when none was chosen.
+    std::function<int(std::int32_t kind, const WizardData& data)> chooseObject;
+    // Shows or plays one sequence's object.
+    std::function<void(const WizardSequence& sequence)> previewSequence;
 };
 
 // A page of the wizard: its data, its services, and the Help button that opens helpFile (such as
