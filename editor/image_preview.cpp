@@ -1,6 +1,13 @@
 #include "editor/image_preview.h"
 
+#include <utility>
+
 #include "editor/core/preview_fit.h"
+#include "engine/image/image_runtime.h"
+#include "engine/image/picture_loader.h"
+#include "engine/image/prepared_picture.h"
+#include "engine/text/text_bitmap.h"
+#include "scene/entries.h"
 
 namespace vl {
 namespace {
@@ -80,31 +87,70 @@ void ImagePreview::ShowNoImage() {
 bool ImagePreview::ShowFile(const std::string& path) {
     if (!canvas_)
         return false;
-    HBITMAP picture = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
-                                                      LR_LOADFROMFILE | LR_CREATEDIBSECTION));
-    if (!picture)
+    HBITMAP loaded = static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                                     LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+    if (!loaded)
         return false;
     BITMAP info{};
-    GetObjectA(picture, sizeof info, &info);
-    const PreviewPlacement place = FitPreview(info.bmWidth, info.bmHeight, width_, height_);
+    GetObjectA(loaded, sizeof info, &info);
+    PreparedPicture picture;
+    picture.Set(BitmapHandle(loaded), IconHandle(), info.bmWidth, info.bmHeight);
+    ShowPicture(picture, false);
+    return true;
+}
+
+bool ImagePreview::ShowImageEntry(const ImageEntry& image) {
+    if (!canvas_)
+        return false;
+    PreparedPicture picture;
+    if (image.IsTextObject()) {
+        // The renderer keeps its bitmap in an entry's run-time state: a copy leaves the
+        // caller's entry untouched.
+        ImageEntry copy;
+        copy.Assign(image);
+        if (!copy.text.empty() && RenderText(copy))
+            picture = std::move(ImageRuntimeOf(copy).picture);
+    } else if (!image.data.empty()) {
+        LoadPictureBytes(picture, image.data);
+    }
+    if (picture.Empty()) {
+        ShowNoImage();
+        return false;
+    }
+    ShowPicture(picture, image.IsTextObject() && image.opaque == 0);
+    return true;
+}
+
+void ImagePreview::ShowPicture(const PreparedPicture& picture, bool keyed) {
+    const int width = picture.Width(), height = picture.Height();
+    const PreviewPlacement place = FitPreview(width, height, width_, height_);
     HDC target = CreateCompatibleDC(nullptr);
     HDC source = CreateCompatibleDC(nullptr);
     {
         Selection canvas(target, canvas_);
-        Selection image(source, picture);
+        Selection image(source, picture.Bitmap());
         const RECT area{0, 0, width_, height_};
         FillRect(target, &area, GetSysColorBrush(COLOR_BTNFACE));
+        if (picture.Icon()) {
+            // The icon's bitmap only gives its size: its transparent parts show the face.
+            const RECT own{0, 0, width, height};
+            FillRect(source, &own, GetSysColorBrush(COLOR_BTNFACE));
+            DrawIconEx(source, 0, 0, picture.Icon(), 0, 0, 0, nullptr, DI_NORMAL);
+        }
         SetStretchBltMode(target, COLORONCOLOR);
-        StretchBlt(target, place.x, place.y, place.width, place.height, source, 0, 0, info.bmWidth,
-                   info.bmHeight, SRCCOPY);
+        if (keyed) {
+            GdiTransparentBlt(target, place.x, place.y, place.width, place.height, source, 0, 0,
+                              width, height, TransparentTextKey());
+        } else {
+            StretchBlt(target, place.x, place.y, place.width, place.height, source, 0, 0, width,
+                       height, SRCCOPY);
+        }
     }
     DeleteDC(source);
     DeleteDC(target);
-    DeleteObject(picture);
     Present();
-    const std::string size = std::to_string(info.bmWidth) + " x " + std::to_string(info.bmHeight);
+    const std::string size = std::to_string(width) + " x " + std::to_string(height);
     SetWindowTextA(sizeText_, size.c_str());
-    return true;
 }
 
 void ImagePreview::Present() {

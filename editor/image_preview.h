@@ -8,6 +8,9 @@
 
 namespace vl {
 
+class ImageEntry;
+class PreparedPicture;
+
 class ImagePreview {
   public:
     ImagePreview() = default;
@@ -19,10 +22,18 @@ class ImagePreview {
     void Attach(HWND dialog, int pictureId, int sizeTextId);
     // A bitmap file; false when it cannot be loaded, and "No Image" stays.
     bool ShowFile(const std::string& path);
+    // The object as the player will draw it: its picture decoded from the bytes it holds (a
+    // file's, or a captured desktop or wallpaper), or its text rendered in its font and colours
+    // (a transparent text on the preview's own face). Nothing is written to disk. False, showing
+    // "No Image", when there is nothing to show or it cannot be made.
+    bool ShowImageEntry(const ImageEntry& image);
     void ShowNoImage();
 
   private:
     void Release();
+    // Fits the picture into the canvas; keyed: pixels of the transparent-text key colour are
+    // left out.
+    void ShowPicture(const PreparedPicture& picture, bool keyed);
     void Present();
 
     HWND dialog_ = nullptr;      // not owned

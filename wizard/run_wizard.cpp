@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "wizard/general_page.h"
+#include "wizard/insert_sequence_dialog.h"
 #include "wizard/sequences_page.h"
 
 namespace vl {
@@ -45,6 +46,12 @@ class FrameHost final : public WizardHost {
                 services.previewScene = [this](WizardData& shared) {
                     PreviewWizardScene(shared, *this);
                 };
+                if (!services.chooseObject) {
+                    services.chooseObject = [](std::int32_t kind, const WizardData& shared) {
+                        // Over the page, which is the active window while it asks.
+                        return ChooseSequenceObject(GetActiveWindow(), kind, shared);
+                    };
+                }
                 return CSequencesPage(data, services).Show(frame_.mainWindow);
             }
             default:
