@@ -6,6 +6,7 @@
 
 #include "wizard/general_page.h"
 #include "wizard/insert_sequence_dialog.h"
+#include "wizard/object_pages.h"
 #include "wizard/sequences_page.h"
 
 namespace vl {
@@ -41,6 +42,10 @@ class FrameHost final : public WizardHost {
         switch (page) {
             case WizardPage::kGeneral:
                 return CGeneralPage(data, frame_.pages).Show(frame_.mainWindow);
+            case WizardPage::kImages:
+                return CImagesPage(data, frame_.pages).Show(frame_.mainWindow);
+            case WizardPage::kMedia:
+                return CMediaPage(data, frame_.pages).Show(frame_.mainWindow);
             case WizardPage::kSequences: {
                 WizardPageServices services = frame_.pages;
                 services.previewScene = [this](WizardData& shared) {
