@@ -8,6 +8,7 @@
 #include "wizard/insert_sequence_dialog.h"
 #include "wizard/object_pages.h"
 #include "wizard/sequences_page.h"
+#include "wizard/texts_page.h"
 
 namespace vl {
 
@@ -46,6 +47,8 @@ class FrameHost final : public WizardHost {
                 return CImagesPage(data, frame_.pages).Show(frame_.mainWindow);
             case WizardPage::kMedia:
                 return CMediaPage(data, frame_.pages).Show(frame_.mainWindow);
+            case WizardPage::kTexts:
+                return CTextsPage(data, frame_.pages).Show(frame_.mainWindow);
             case WizardPage::kSequences: {
                 WizardPageServices services = frame_.pages;
                 services.previewScene = [this](WizardData& shared) {
@@ -60,7 +63,6 @@ class FrameHost final : public WizardHost {
                 return CSequencesPage(data, services).Show(frame_.mainWindow);
             }
             default:
-                // The remaining pages are not built yet: the wizard ends as if cancelled.
                 return kPageCancel;
         }
     }
