@@ -103,6 +103,8 @@ class CMainFrame final : public Window, private IMessageFilter, private IIdleHan
     // Tab, F6 and Shift+F6: the other pane takes the focus and its commands come first.
     void SwitchPane();
     void ShowStartWindow();
+    // Asks to save changes, then runs the wizard from the user's wizard folder.
+    void StartWizard();
     void ShowHelp();
     void StoreOnClose();
     bool CreateBars(const BuilderSettings& settings);
