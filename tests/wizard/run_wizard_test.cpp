@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -165,6 +166,44 @@ TEST(RunWizard, TheDefaultFolderIsInTheUsersDocuments) {
     const std::string tail = "\\Vistaloom Wizard\\";
     ASSERT_GT(folder.size(), tail.size());
     EXPECT_EQ(folder.substr(folder.size() - tail.size()), tail);
+}
+
+// The whole way through the real pages: a name, one picture, one sequence made of it, Finish.
+TEST(RunWizard, APictureSequenceFromTheFirstPageToFinish) {
+    WizardRun run;
+    const std::vector<std::uint8_t> bitmap = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0,   0, 0,  40,
+                                              0,   0,   0,  1, 0, 0, 0, 1, 0, 0, 0,  1,   0, 24, 0,
+                                              0,   0,   0,  0, 4, 0, 0, 0, 0, 0, 0,  0,   0, 0,  0,
+                                              0,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0,  255, 0, 0,  0};
+    const std::string picture = run.folder.Write("dot.bmp", bitmap);
+    run.prompt.AnswerFiles({picture}).AnswerYes();
+    ScopedPromptOverride use(run.prompt);
+    DialogScript script;
+    script.SetText(IDC_WIZARD_NAME, "Dots")
+        .Click(IDOK)            // page 1
+        .Click(IDC_OBJECT_ADD)  // page 2A
+        .Click(IDOK)
+        .Click(IDC_SEQ_ADD_IMAGE)  // page 3 opens Insert sequence
+        .Do([](HWND dialog) { SendDlgItemMessageA(dialog, IDC_INSERT_LIST, LB_SETCURSEL, 0, 0); })
+        .Click(IDOK)   // Insert
+        .Click(IDOK);  // Finish, and Yes
+    const INT_PTR outcome = script.Play([&] {
+        return RunWizard(run.folder.Path("Made"), run.wizard) == WizardOutcome::kFinished
+                   ? IDOK
+                   : IDCANCEL;
+    });
+    EXPECT_EQ(outcome, IDOK);
+    EXPECT_TRUE(script.Failures().empty());
+    EXPECT_TRUE(run.prompt.Failures().empty());
+    EXPECT_EQ(run.saved, std::vector<std::string>{run.folder.Path() + "\\Made\\Dots.ssd as Dots"});
+    // Definitions comment, Image, separator, heading, Repeat, Show, Wait, Hide, Until.
+    ASSERT_EQ(run.frame.scene.Count(), 9u);
+    const auto* image = EntryAs<ImageEntry>(&run.frame.scene.At(1));
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->fileName, "dot.bmp");
+    EXPECT_EQ(image->data.size(), bitmap.size());
+    EXPECT_EQ(run.frame.received.back(), "scr");
+    EXPECT_EQ(run.prompt.Texts().back(), "Wizard finished succesfully.");
 }
 
 }  // namespace
