@@ -7,6 +7,7 @@
 #include "wizard/general_page.h"
 #include "wizard/insert_sequence_dialog.h"
 #include "wizard/object_pages.h"
+#include "wizard/preview_sequence_dialog.h"
 #include "wizard/sequences_page.h"
 #include "wizard/texts_page.h"
 
@@ -54,6 +55,11 @@ class FrameHost final : public WizardHost {
                 services.previewScene = [this](WizardData& shared) {
                     PreviewWizardScene(shared, *this);
                 };
+                if (!services.previewSequence) {
+                    services.previewSequence = [](const WizardSequence& sequence) {
+                        PreviewSequence(GetActiveWindow(), sequence);
+                    };
+                }
                 if (!services.chooseObject) {
                     services.chooseObject = [](std::int32_t kind, const WizardData& shared) {
                         // Over the page, which is the active window while it asks.

@@ -1,6 +1,8 @@
-// "Insert sequence" under Wine: the defined objects of one kind, the refusal without a selection,
-// the chosen index.
+// The dialogs of the sequences page under Wine: "Insert sequence" with the defined objects of one
+// kind, its refusal without a selection and the chosen index; "Preview sequence".
 #include "wizard/insert_sequence_dialog.h"
+
+#include "wizard/preview_sequence_dialog.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,7 @@
 #include "framework/scripted_prompt.h"
 #include "support/dialog_script.h"
 #include "tests/wizard_core/wizard_objects.h"
+#include "wizard/preview_sequence_dialog.h"
 #include "wizard/wizard_resources.h"
 
 namespace vl {
@@ -87,6 +90,31 @@ TEST(InsertSequence, MediaOfferTheTestInsteadOfThePreviewAndCancelChoosesNothing
     EXPECT_EQ(lines, std::vector<std::string>{"sea.wav"});
     EXPECT_FALSE(pictureShown);
     EXPECT_EQ(chosen, -1);
+}
+
+TEST(PreviewSequence, ATextIsShownAsDrawnWithTheSizeOfItsArea) {
+    WizardSequence text = MakeWizardSequence(kSequenceText, *testing::TextMessage("Hello"), 800);
+    WizardSequence empty = MakeWizardSequence(kSequenceText, *testing::TextMessage(""), 800);
+    for (const WizardSequence* sequence : {&text, &empty}) {
+        DialogScript script;
+        std::string caption, size;
+        script
+            .Do([&](HWND d) {
+                char title[64] = "";
+                GetWindowTextA(d, title, sizeof title);
+                caption = title;
+            })
+            .ReadText(IDC_OBJECT_PICTURE_SIZE, size)
+            .Click(IDOK);
+        script.Play([&] {
+            PreviewSequence(nullptr, *sequence);
+            return IDOK;
+        });
+        EXPECT_TRUE(script.Failures().empty());
+        EXPECT_EQ(caption, "Preview sequence");
+        // An empty text has no area: "No Image" and no size.
+        EXPECT_EQ(size.empty(), sequence == &empty) << size;
+    }
 }
 
 }  // namespace
