@@ -135,6 +135,11 @@ void CMainFrame::StartWizard() {
     wizard.saveScene = [this](const std::string& path, const std::string&) {
         return services_.document.SaveTo(path);
     };
+    // Changes the user chose not to save are not asked about a second time.
+    wizard.newScene = [this] {
+        services_.document.SetModified(false);
+        SendMessageA(Handle(), WM_COMMAND, ID_FILE_NEW, 0);
+    };
     wizard.pages.mainWindow = Handle();
     wizard.pages.programFolder = services_.folders.program;
     RunWizard(UserWizardFolder(), wizard);

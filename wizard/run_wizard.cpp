@@ -83,7 +83,13 @@ class FrameHost final : public WizardHost {
         return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
     }
     void DeleteFile(const std::string& path) override { DeleteFileA(path.c_str()); }
-    void NewScene() override { SendMessageA(frame_.mainWindow, WM_COMMAND, kFileNewCommand, 0); }
+    void NewScene() override {
+        if (frame_.newScene) {
+            frame_.newScene();
+            return;
+        }
+        SendMessageA(frame_.mainWindow, WM_COMMAND, kFileNewCommand, 0);
+    }
     WizardSceneTarget& Scene() override { return target_; }
     ScreenSize Screen() override {
         HDC screen = GetDC(nullptr);

@@ -24,6 +24,9 @@ struct WizardFrame {
     std::function<EntryList&()> scene;
     // Gives the open document the path and title and writes it there; false when it failed.
     std::function<bool(const std::string& path, const std::string& title)> saveScene;
+    // A new, empty scene without asking about the open one (its changes were dealt with when the
+    // wizard started); none: File New is sent.
+    std::function<void()> newScene;
     WizardPageServices pages;
     // Shows a page; none: the wizard's own pages. Tests stand in for pages not under test.
     std::function<std::int32_t(WizardPage page, WizardData& data)> showPage;

@@ -152,6 +152,20 @@ TEST(RunWizard, FinishHandsEachEntryToTheMainWindowAndMakesTheFiles) {
     EXPECT_NE(attributes & FILE_ATTRIBUTE_DIRECTORY, 0u);
 }
 
+TEST(RunWizard, TheBuildersOwnNewSceneStandsInForFileNew) {
+    WizardRun run;
+    int made = 0;
+    run.wizard.newScene = [&] {
+        ++made;
+        run.frame.scene.Clear();
+    };
+    ScopedPromptOverride use(run.prompt);
+    FinishWithOnePicture(run);
+    EXPECT_EQ(made, 1);
+    EXPECT_EQ(run.frame.received.front(), "entry");
+    EXPECT_EQ(run.frame.scene.Count(), 9u);
+}
+
 TEST(RunWizard, AFileTheMainWindowDidNotMakeIsNoSuccess) {
     WizardRun run;
     run.frame.madeAnswer = 0;
