@@ -1,8 +1,7 @@
 #include "wizard/insert_sequence_dialog.h"
 
-#include <mmsystem.h>
-
 #include "framework/prompt.h"
+#include "wizard/preview_sequence_dialog.h"
 #include "wizard/wizard_resources.h"
 
 namespace vl {
@@ -69,11 +68,7 @@ void CInsertSequenceDialog::TestMedia() {
     const int index = Selection();
     if (index < 0)
         return;
-    const MultimediaEntry& media = *data_.media[index];
-    // A sound plays from its bytes; a video needs the preview window, which this dialog lacks.
-    if (media.mediaType != MultimediaEntry::kTypeAvi && !media.data.empty())
-        PlaySoundA(reinterpret_cast<LPCSTR>(media.data.data()), nullptr,
-                   SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+    PlayMediaObject(Handle(), *data_.media[index]);
 }
 
 int ChooseSequenceObject(HWND owner, std::int32_t kind, const WizardData& data) {

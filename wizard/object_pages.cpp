@@ -9,6 +9,7 @@
 #include "framework/dialog_fields.h"
 #include "framework/prompt.h"
 #include "scene/messages.h"
+#include "wizard/preview_sequence_dialog.h"
 #include "wizard/wizard_resources.h"
 
 namespace vl {
@@ -214,11 +215,7 @@ void CMediaPage::Play() {
         CurrentPrompt().Message(kSelectToPlay, MessageIcon::Plain);
         return;
     }
-    const MultimediaEntry& media = *media_[index];
-    if (media.mediaType != MultimediaEntry::kTypeAvi && !media.data.empty()) {
-        PlaySoundA(reinterpret_cast<LPCSTR>(media.data.data()), nullptr,
-                   SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
-    }
+    PlayMediaObject(Handle(), *media_[index]);
 }
 
 void CMediaPage::ShowLine(int index) {

@@ -30,12 +30,9 @@ bool CPreviewSequenceDialog::OnCommand(int id, int notifyCode, HWND control) {
     return ModalDialog::OnCommand(id, notifyCode, control);
 }
 
-void PreviewSequence(HWND owner, const WizardSequence& sequence) {
-    const MultimediaEntry& media = *sequence.media;
-    if (sequence.kind != kSequenceMedia || media.mediaType != MultimediaEntry::kTypeAvi) {
-        CPreviewSequenceDialog(sequence).Run(owner);
-        return;
-    }
+namespace {
+
+void PlayVideo(HWND owner, const MultimediaEntry& media) {
     // The video player opens files by name, and by their extension.
     const std::string data = WriteTempDataFile(media.data.data(), media.data.size());
     if (data.empty())
@@ -48,6 +45,25 @@ void PreviewSequence(HWND owner, const WizardSequence& sequence) {
         DeleteFileA(video.c_str());
     }
     DeleteFileA(data.c_str());
+}
+
+}  // namespace
+
+void PlayMediaObject(HWND owner, const MultimediaEntry& media) {
+    if (media.mediaType == MultimediaEntry::kTypeAvi) {
+        PlayVideo(owner, media);
+    } else if (!media.data.empty()) {
+        PlaySoundA(reinterpret_cast<LPCSTR>(media.data.data()), nullptr,
+                   SND_MEMORY | SND_ASYNC | SND_NODEFAULT);
+    }
+}
+
+void PreviewSequence(HWND owner, const WizardSequence& sequence) {
+    if (sequence.kind == kSequenceMedia && sequence.media->mediaType == MultimediaEntry::kTypeAvi) {
+        PlayVideo(owner, *sequence.media);
+        return;
+    }
+    CPreviewSequenceDialog(sequence).Run(owner);
 }
 
 }  // namespace vl

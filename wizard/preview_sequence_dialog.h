@@ -24,6 +24,10 @@ class CPreviewSequenceDialog : public ModalDialog {
     ImagePreview preview_;
 };
 
+// Plays a media object as the media page and "&Test" do: a sound from its bytes, in the
+// background; a video in the "Preview AVI" dialog over owner, from a temporary copy.
+void PlayMediaObject(HWND owner, const MultimediaEntry& media);
+
 // Shows or plays the sequence's object over owner.
 void PreviewSequence(HWND owner, const WizardSequence& sequence);
 
