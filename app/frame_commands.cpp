@@ -2,10 +2,13 @@
 #include "app/about_dialog.h"
 #include "app/core/builder_settings.h"
 #include "app/main_frame.h"
+
+#include "wizard/run_wizard.h"
 #include "app/resource.h"
 #include "app/start_window.h"
 #include "package/packager.h"
 #include "framework/prompt.h"
+#include "wizard/run_wizard.h"
 
 namespace vl {
 
@@ -49,6 +52,7 @@ void CMainFrame::RegisterCommands() {
         statusBar_.Show(!statusBar_.IsVisible());
         OnSize();
     });
+    ruled(frameCommands_, kCmdWizard, [this] { StartWizard(); });
     ruled(frameCommands_, kCmdStartWindow, [this] { ShowStartWindow(); });
     ruled(frameCommands_, kCmdHelpTopics, [this] { ShowHelp(); });
     ruled(frameCommands_, kCmdAbout, [this] { AboutDialog().Run(Handle()); });
@@ -120,6 +124,25 @@ void CMainFrame::ShowStartWindow() {
         default:
             break;
     }
+}
+
+void CMainFrame::StartWizard() {
+    if (!services_.document.SaveModified())
+        return;
+    WizardFrame wizard;
+    wizard.mainWindow = Handle();
+    wizard.scene = [this]() -> EntryList& { return services_.document.Entries(); };
+    wizard.saveScene = [this](const std::string& path, const std::string&) {
+        return services_.document.SaveTo(path);
+    };
+    // Changes the user chose not to save are not asked about a second time.
+    wizard.newScene = [this] {
+        services_.document.SetModified(false);
+        SendMessageA(Handle(), WM_COMMAND, ID_FILE_NEW, 0);
+    };
+    wizard.pages.mainWindow = Handle();
+    wizard.pages.programFolder = services_.folders.program;
+    RunWizard(UserWizardFolder(), wizard);
 }
 
 void CMainFrame::ShowHelp() {

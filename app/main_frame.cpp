@@ -234,11 +234,9 @@ LRESULT CMainFrame::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             OnAppendEntry(lParam);
             return 0;
         case kMakeScreenSaverMessage:
-            Packager(services_.document, services_.packaging).MakeScreenSaver(false);
-            return 0;
+            return Packager(services_.document, services_.packaging).MakeScreenSaver(false) ? 1 : 0;
         case kMakeInstallerMessage:
-            Packager(services_.document, services_.packaging).MakeInstaller(false);
-            return 0;
+            return Packager(services_.document, services_.packaging).MakeInstaller(false) ? 1 : 0;
         default:
             return DefaultProc(msg, wParam, lParam);
     }

@@ -35,7 +35,7 @@ namespace vl {
 class PackagingSystem;
 
 // Sent by the wizard: append the entry in lParam (a SceneEntry*, whose ownership passes to the
-// scene); make the screen saver; make the installer.
+// scene); make the screen saver; make the installer. The last two answer 1 when the file was made.
 inline constexpr UINT kAppendEntryMessage = 0x8028;
 inline constexpr UINT kMakeScreenSaverMessage = 0x8029;
 inline constexpr UINT kMakeInstallerMessage = 0x802A;
@@ -105,6 +105,8 @@ class CMainFrame final : public Window, private IMessageFilter, private IIdleHan
     // Tab, F6 and Shift+F6: the other pane takes the focus and its commands come first.
     void SwitchPane();
     void ShowStartWindow();
+    // Asks to save changes, then runs the wizard from the user's wizard folder.
+    void StartWizard();
     void ShowHelp();
     void StoreOnClose();
     bool CreateBars(const BuilderSettings& settings);

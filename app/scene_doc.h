@@ -85,8 +85,10 @@ class CSceneDoc : public PackagingDocument {
     // The scene check the packaging commands run; by default the portable one on the entries.
     std::function<bool()> checkScene;
 
-  private:
+    // Writes the scene to path without asking; path becomes the scene's (the wizard names it).
     bool SaveTo(const std::string& path);
+
+  private:
     void Clear();
     void SetPath(const std::string& path);
 

@@ -20,6 +20,7 @@
 #include "app/resource.h"
 #include "scene/entries.h"
 #include "scene/scene_file.h"
+#include "support/dialog_script.h"
 #include "support/input.h"
 #include "support/scratch_folder.h"
 #include "support/waits.h"
@@ -306,6 +307,35 @@ TEST_F(MainFrameTest, CtrlShiftEqualsExportsTheOpenSceneAsText) {
     std::ifstream in(path + ".txt", std::ios::binary);
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     EXPECT_EQ(text, "Repeat\r\n  hello\r\nUntil [1 time]\r\n");
+}
+
+// Ctrl+W's command: a changed scene is offered for saving first, then the wizard's first page;
+// leaving the wizard with Cancel keeps the scene as it was.
+TEST_F(MainFrameTest, TheWizardCommandAsksToSaveThenRunsTheWizardOverTheScene) {
+    document_.Entries().Append(std::make_unique<CommentEntry>());
+    document_.SetModified();
+    prompt_.AnswerCancel();   // "save changes?" called off: no wizard
+    test::DialogScript none;  // no steps: a page shown anyway is closed and counted as a failure
+    none.Play([&] { return SendMessageA(frame_.Handle(), WM_COMMAND, ID_WIZARD, 0); });
+    EXPECT_TRUE(none.Failures().empty());
+    EXPECT_EQ(prompt_.Shown().size(), 1u);
+
+    prompt_.AnswerNo().AnswerYes();  // don't save; yes, exit the wizard
+    test::DialogScript script;
+    std::string caption;
+    script
+        .Do([&](HWND dialog) {
+            char text[100] = "";
+            GetWindowTextA(dialog, text, sizeof text);
+            caption = text;
+        })
+        .Click(IDCANCEL);
+    script.Play([&] { return SendMessageA(frame_.Handle(), WM_COMMAND, ID_WIZARD, 0); });
+    EXPECT_TRUE(script.Failures().empty());
+    EXPECT_EQ(caption, "Wizard - Step 1: General Options");
+    EXPECT_EQ(prompt_.Texts().back(), "Are you sure you want to exit Wizard?");
+    EXPECT_EQ(document_.Entries().Count(), 1u);
+    EXPECT_TRUE(document_.IsModified());
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #define IDD_TEST_DIALOG 200
+#define IDD_TEST_WIZARD_PAGE 201
 #define IDC_TEST_EDIT 1001
 #define IDC_TEST_OTHER 1002
 #define IDS_TEST_PROMPT 57603

@@ -14,9 +14,20 @@ using testing::TextMessage;
 TEST(WizardData, FolderAlwaysEndsWithABackslash) {
     EXPECT_EQ(MakeWizardData("D:\\Savers").folder, "D:\\Savers\\");
     EXPECT_EQ(MakeWizardData("").folder, "\\");
-    EXPECT_EQ(DefaultWizardFolder("C:\\Program Files\\Vistaloom"),
-              "C:\\Program Files\\Vistaloom\\Wizard\\");
-    EXPECT_EQ(DefaultWizardFolder("C:\\Vistaloom\\"), "C:\\Vistaloom\\Wizard\\");
+    EXPECT_EQ(DefaultWizardFolder("C:\\Users\\ann\\Documents"),
+              "C:\\Users\\ann\\Documents\\Vistaloom Wizard\\");
+    EXPECT_EQ(DefaultWizardFolder("D:\\"), "D:\\Vistaloom Wizard\\");
+}
+
+TEST(WizardData, ANameIsTakenWhenItsSceneScreenSaverOrInstallerExists) {
+    for (const char* existing : {"C:\\Out\\Sky.ssd", "C:\\Out\\Sky.scr", "C:\\Out\\Sky.exe"}) {
+        const auto exists = [&](const std::string& path) { return path == existing; };
+        EXPECT_TRUE(WizardNameTaken("C:\\Out\\", "Sky", exists)) << existing;
+        EXPECT_FALSE(WizardNameTaken("C:\\Out\\", "Sk", exists)) << existing;
+        EXPECT_FALSE(WizardNameTaken("D:\\Out\\", "Sky", exists)) << existing;
+    }
+    const auto onlyOthers = [](const std::string& path) { return path == "C:\\Out\\Sky.txt"; };
+    EXPECT_FALSE(WizardNameTaken("C:\\Out\\", "Sky", onlyOthers));
 }
 
 TEST(WizardData, GeneratedFilesAreFolderNameAndExtension) {

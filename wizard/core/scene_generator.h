@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/core/window_place.h"
 #include "scene/entry.h"
 #include "scene/entry_list.h"
 #include "wizard/core/wizard_data.h"
@@ -37,11 +38,7 @@ class EntryListTarget : public WizardSceneTarget {
 // that the sequences page previews carries "Screen saver actualy begins here" instead.
 enum class GeneratedForm { kFinal, kPreview };
 
-// The screen the Move commands are planned for, in pixels.
-struct ScreenSize {
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-};
+// The screen the Move commands are planned for, in pixels: the builder's ScreenSize.
 
 inline constexpr char kDefinitionsComment[] = "Wizard generated definitions of used objects";
 inline constexpr char kActionsComment[] = "Screen saver action commands";

@@ -87,8 +87,8 @@ WizardData MakeWizardData(const std::string& folder) {
     return data;
 }
 
-std::string DefaultWizardFolder(const std::string& programFolder) {
-    return JoinWindowsPath(programFolder, "Wizard\\");
+std::string DefaultWizardFolder(const std::string& documentsFolder) {
+    return JoinWindowsPath(documentsFolder, "Vistaloom Wizard\\");
 }
 
 std::string WizardScenePath(const WizardData& data) {
@@ -101,6 +101,15 @@ std::string WizardScreenSaverPath(const WizardData& data) {
 
 std::string WizardInstallerPath(const WizardData& data) {
     return data.folder + data.name + ".exe";
+}
+
+bool WizardNameTaken(const std::string& folder, const std::string& name,
+                     const std::function<bool(const std::string& path)>& fileExists) {
+    for (const char* extension : {".ssd", ".scr", ".exe"}) {
+        if (fileExists(folder + name + extension))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace vl

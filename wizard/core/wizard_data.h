@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -67,16 +68,24 @@ struct WizardData {
     std::vector<std::unique_ptr<ImageEntry>> texts;  // Images with isText set
     std::vector<std::unique_ptr<MultimediaEntry>> media;
     std::vector<WizardSequence> sequences;
+    // This run wrote folder + name + ".ssd" (a whole-scene preview): only then may going back
+    // from the sequences page delete it.
+    bool sceneWritten = false;
 };
 
 // The defaults of a run that starts in folder (a backslash is added when it has none).
 WizardData MakeWizardData(const std::string& folder);
-// The wizard's folder beside the program: programFolder followed by "Wizard\".
-std::string DefaultWizardFolder(const std::string& programFolder);
+// The wizard's folder in the user's documents, where a normal user can write (the program's own
+// folder is not writable under Program Files): documentsFolder followed by "Vistaloom Wizard\".
+std::string DefaultWizardFolder(const std::string& documentsFolder);
 
 // The generated files: folder + name + ".ssd", ".scr", ".exe".
 std::string WizardScenePath(const WizardData& data);
 std::string WizardScreenSaverPath(const WizardData& data);
 std::string WizardInstallerPath(const WizardData& data);
+
+// Whether folder + name + ".ssd", ".scr" or ".exe" already exists: such a name is refused.
+bool WizardNameTaken(const std::string& folder, const std::string& name,
+                     const std::function<bool(const std::string& path)>& fileExists);
 
 }  // namespace vl
