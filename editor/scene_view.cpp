@@ -7,8 +7,10 @@
 
 #include "editor/core/delete_entries.h"
 #include "engine/text/engine_preparer.h"
+#include "framework/clipboard.h"
 #include "framework/prompt.h"
 #include "package/atomic_file.h"
+#include "scene/clipboard_blocks.h"
 #include "scene/nesting.h"
 #include "scene/scene_check.h"
 
@@ -25,7 +27,11 @@ SceneEntry* EntryOfItem(ULONG_PTR data) {
 
 }  // namespace
 
-CSceneView::CSceneView(Services services) : services_(std::move(services)) {}
+CSceneView::CSceneView(Services services)
+    : services_(std::move(services)),
+      copyFormat_(RegisteredFormat(kCopySceneFormat)),
+      moveFormat_(RegisteredFormat(kMoveSceneFormat)),
+      linkFormat_(RegisteredFormat(kLinkSceneFormat)) {}
 
 bool CSceneView::Create(HWND parent, int id, const EditorOptions* options) {
     HWND list =
@@ -47,6 +53,7 @@ bool CSceneView::Create(HWND parent, int id, const EditorOptions* options) {
         ReleaseDC(list, dc);
     }
     SendMessageA(list, LB_SETHORIZONTALEXTENT, kHorizontalExtent, 0);
+    RememberClipboardBlock();
     if (services_.calibration)
         times_ = CalibrateTimes(list, *services_.calibration);
     ApplyOptions(options ? *options : options_);

@@ -44,6 +44,8 @@ class CSceneView final : public Control {
         std::function<void(const std::string& path)> openFile;
         // The list took the keyboard focus: its own commands come first now.
         std::function<void()> focused;
+        // A refused paste or drop; none: the system's default sound.
+        std::function<void()> beep;
     };
 
     explicit CSceneView(Services services);
@@ -80,6 +82,22 @@ class CSceneView final : public Control {
     // Opens the caret entry's dialog (Enter, double-click).
     void EditCaret();
 
+    // Copy and Cut put the selected entries on the clipboard as one "CopyScene1.0" block; Cut
+    // then deletes them without asking.
+    void CopySelection();
+    void CutSelection();
+    // Inserts the clipboard's entries after the only selected line, else at the end, linked as
+    // the block says, and selects them. A missing, foreign or refused block only beeps.
+    void Paste();
+    // The clipboard holds "CopyScene1.0" data.
+    bool CanPaste() const;
+    // The block this list last put on the clipboard (or found there at creation); forgotten when
+    // another owner empties the clipboard.
+    HANDLE ClipboardBlock() const { return clipboardBlock_; }
+    // The window is about to close: empties the clipboard of the list's data, keeps it or asks,
+    // as the options say.
+    void CleanUpClipboardAtExit();
+
     std::vector<int> Selection() const;
     int SelectedCount() const;
     int Caret() const;  // -1 in an empty list
@@ -103,6 +121,11 @@ class CSceneView final : public Control {
     bool OnLeftButton(UINT msg, WPARAM wParam, LPARAM lParam);
     // Dragging the selection starts here; the drag itself comes with the clipboard's work.
     void StartDrag() {}
+    void CopyToClipboard(bool cut);
+    // Inserts commands at index with redrawing off, selects them and puts the caret on the last.
+    void InsertBlock(std::vector<std::unique_ptr<SceneEntry>> commands, int index);
+    void Beep() const;
+    void RememberClipboardBlock();
 
     Services services_;
     EditorOptions options_;
@@ -118,7 +141,11 @@ class CSceneView final : public Control {
         std::vector<int> savedSelection;  // sorted: the selection when the drag entered
         int pointerLine = -1;
     } drag_;
-    std::uint32_t times_ = 0;  // the speed calibration count, lent to every preview
+    UINT copyFormat_ = 0;
+    UINT moveFormat_ = 0;
+    UINT linkFormat_ = 0;
+    HANDLE clipboardBlock_ = nullptr;  // owned by the clipboard
+    std::uint32_t times_ = 0;          // the speed calibration count, lent to every preview
 };
 
 }  // namespace vl

@@ -310,3 +310,44 @@ TEST_F(MainFrameTest, CtrlShiftEqualsExportsTheOpenSceneAsText) {
 
 }  // namespace
 }  // namespace vl
+
+namespace vl {
+namespace {
+
+// Copy, Cut and Paste through the menus' route, Paste offered only while the clipboard holds
+// scene entries, and closing empties the clipboard (the option's default).
+TEST_F(MainFrameTest, TheClipboardCommandsAndClosingWithTheDefaultOption) {
+    HWND frame = frame_.Handle();
+    for (std::int32_t kind : {kWait, kCls})
+        frame_.AppendEntry(CreateEntry(kind));
+    HWND list = SceneList(frame, 2);
+    ASSERT_NE(list, nullptr);
+    if (OpenClipboard(frame)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+    EXPECT_FALSE(StateAsShown(frame, ID_EDIT_PASTE).enabled);
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    EXPECT_FALSE(StateAsShown(frame, ID_EDIT_COPY).enabled);
+    SendMessageA(list, LB_SETSEL, TRUE, 0);
+    EXPECT_TRUE(StateAsShown(frame, ID_EDIT_COPY).enabled);
+    EXPECT_TRUE(StateAsShown(frame, ID_EDIT_CUT).enabled);
+    SendMessageA(frame, WM_COMMAND, ID_EDIT_CUT, 0);
+    ASSERT_EQ(document_.Entries().Count(), 1u);
+    EXPECT_TRUE(prompt_.Shown().empty());
+    EXPECT_TRUE(StateAsShown(frame, ID_EDIT_PASTE).enabled);
+    SendMessageA(frame, WM_COMMAND, ID_EDIT_PASTE, 0);
+    ASSERT_EQ(document_.Entries().Count(), 2u);
+    EXPECT_EQ(document_.Entries().At(1).Kind(), kWait);
+
+    document_.SetModified(false);
+    SendMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(frame));
+    // The frame's end asks the loop to quit; this test's thread goes on.
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    EXPECT_FALSE(IsClipboardFormatAvailable(RegisterClipboardFormatA("CopyScene1.0")));
+}
+
+}  // namespace
+}  // namespace vl

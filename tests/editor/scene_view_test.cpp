@@ -7,13 +7,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "framework/clipboard.h"
 #include "framework/scripted_prompt.h"
 #include "framework/window.h"
+#include "scene/clipboard_blocks.h"
 #include "scene/entries.h"
 #include "scene/kinds.h"
 #include "scene/nesting.h"
@@ -42,7 +45,8 @@ class SceneViewTest : public ::testing::Test {
           view_(CSceneView::Services{
               entries_, [this] { ++modified_; }, [this](CommandId id) { sent_.push_back(id); },
               [this] { return path_; }, [this] { ++activated_; }, [] { return true; }, &editor_,
-              nullptr, nullptr, [this](const std::string& path) { opened_.push_back(path); }}) {}
+              nullptr, nullptr, [this](const std::string& path) { opened_.push_back(path); },
+              nullptr, [this] { ++beeps_; }}) {}
 
     void SetUp() override {
         ASSERT_TRUE(Window::Register({"VistaloomSceneViewTest"}));
@@ -73,6 +77,19 @@ class SceneViewTest : public ::testing::Test {
         for (int line : lines)
             SendMessageA(view_.Handle(), LB_SETSEL, TRUE, line);
     }
+    // The clipboard as another program leaves it: emptied by another owner, or holding bytes
+    // under "CopyScene1.0".
+    void EmptyTheClipboard() {
+        ClipboardGuard clipboard(parent_.Handle());
+        ASSERT_TRUE(clipboard.IsOpen());
+        EmptyClipboard();
+    }
+    void PutForeignBlock(const std::vector<std::uint8_t>& bytes) {
+        ClipboardGuard clipboard(parent_.Handle());
+        ASSERT_TRUE(clipboard.IsOpen());
+        EmptyClipboard();
+        ASSERT_NE(PutClipboardBytes(RegisteredFormat(kCopySceneFormat), bytes), nullptr);
+    }
     std::vector<std::int32_t> Kinds() const {
         std::vector<std::int32_t> kinds;
         for (std::size_t i = 0; i < entries_.Count(); ++i)
@@ -87,6 +104,7 @@ class SceneViewTest : public ::testing::Test {
     std::string path_;
     int modified_ = 0;
     int activated_ = 0;
+    int beeps_ = 0;
     std::vector<CommandId> sent_;
     std::vector<std::string> opened_;
     Parent parent_;
@@ -373,6 +391,189 @@ TEST_F(SceneViewTest, DeletingTheWholeSelectionOfALongSceneKeepsListAndEntriesTo
     view_.DeleteSelection(false);
     EXPECT_TRUE(entries_.Empty());
     EXPECT_EQ(ListCount(), 0);
+}
+
+}  // namespace
+}  // namespace vl
+
+namespace vl {
+namespace {
+
+TEST_F(SceneViewTest, ACopiedImageAndItsShowArePastedLinkedToEachOther) {
+    for (std::int32_t kind : {kWait, kCls, kImage, kComment, kShow})
+        Add(kind);
+    ASSERT_TRUE(entries_.At(4).SetObject(&entries_.At(2)));
+    Select({2, 4});
+    const int modifiedBefore = modified_;
+    view_.CopySelection();
+    EXPECT_TRUE(view_.CanPaste());
+    EXPECT_NE(view_.ClipboardBlock(), nullptr);
+    EXPECT_EQ(entries_.Count(), 5u);
+    EXPECT_EQ(modified_, modifiedBefore) << "a copy changes nothing";
+
+    Select({0});
+    view_.Paste();
+    EXPECT_EQ(Kinds(),
+              (std::vector<std::int32_t>{kWait, kImage, kShow, kCls, kImage, kComment, kShow}));
+    EXPECT_EQ(entries_.At(2).GetLinkedObject(), &entries_.At(1)) << "the pasted Image";
+    EXPECT_EQ(entries_.At(6).GetLinkedObject(), &entries_.At(4)) << "the original keeps its own";
+    EXPECT_EQ(entries_.At(1).Users().size(), 1u);
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(view_.Caret(), 2);
+    EXPECT_EQ(modified_, modifiedBefore + 1);
+    EXPECT_EQ(beeps_, 0);
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewTest, AShowCopiedAloneLinksOnlyToAFittingLineOfTheList) {
+    Add(kImage);
+    Add(kShow);
+    ASSERT_TRUE(entries_.At(1).SetObject(&entries_.At(0)));
+    Select({1});
+    view_.CopySelection();
+    Select({});
+    view_.Paste();
+    ASSERT_EQ(entries_.Count(), 3u);
+    EXPECT_EQ(entries_.At(2).GetLinkedObject(), &entries_.At(0)) << "line 1 is still the Image";
+
+    // The list's line 1 is a Comment now.
+    view_.SelectAll();
+    view_.DeleteSelection(false);
+    Add(kComment);
+    view_.Paste();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kComment, kShow}));
+    EXPECT_EQ(entries_.At(1).GetLinkedObject(), nullptr);
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewTest, PasteGoesAfterTheOnlySelectedLineOtherwiseToTheEnd) {
+    for (std::int32_t kind : {kWait, kCls, kLine})
+        Add(kind);
+    Select({2});
+    view_.CopySelection();
+    Select({0});
+    view_.Paste();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kLine, kCls, kLine}));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{1});
+
+    Select({});
+    view_.Paste();
+    EXPECT_EQ(entries_.Count(), 5u);
+    EXPECT_EQ(view_.Selection(), std::vector<int>{4});
+    EXPECT_EQ(view_.Caret(), 4);
+
+    Select({0, 1});
+    view_.Paste();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kLine, kCls, kLine, kLine, kLine}));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{5}) << "only the pasted line stays selected";
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewTest, RefusedDamagedAndMissingBlocksOnlyBeep) {
+    Add(kWait);
+    Add(kComment);
+    Select({0, 1});
+    view_.CopySelection();
+    const auto written = ReadClipboardBytes(parent_.Handle(), RegisteredFormat(kCopySceneFormat));
+    ASSERT_TRUE(written.has_value());
+    std::vector<std::uint8_t> block = *written;
+    const float older = 2.0f;
+    std::memcpy(block.data(), &older, sizeof older);
+    const int modifiedBefore = modified_;
+    Select({1});
+
+    PutForeignBlock(block);
+    view_.Paste();
+    EXPECT_EQ(beeps_, 1) << "version 2.0";
+    // Clipboard memory comes in whole pages, so a short block reads on into zeros: a count beyond
+    // what the block can hold, and an unknown kind, are what make it unreadable.
+    std::vector<std::uint8_t> hostile(written->begin(), written->begin() + 4);
+    for (std::int32_t value : {1000000, 0})
+        hostile.insert(hostile.end(), reinterpret_cast<const std::uint8_t*>(&value),
+                       reinterpret_cast<const std::uint8_t*>(&value) + 4);
+    PutForeignBlock(hostile);
+    view_.Paste();
+    EXPECT_EQ(beeps_, 2) << "more commands than bytes";
+    hostile = std::vector<std::uint8_t>(written->begin(), written->begin() + 8);
+    const std::int32_t unknownKind = 13;
+    hostile.insert(hostile.end(), reinterpret_cast<const std::uint8_t*>(&unknownKind),
+                   reinterpret_cast<const std::uint8_t*>(&unknownKind) + 4);
+    PutForeignBlock(hostile);
+    view_.Paste();
+    EXPECT_EQ(beeps_, 3) << "kind 13";
+    EmptyTheClipboard();
+    EXPECT_FALSE(view_.CanPaste());
+    view_.Paste();
+    EXPECT_EQ(beeps_, 4) << "nothing on the clipboard";
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kComment}));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{1});
+    EXPECT_EQ(modified_, modifiedBefore);
+
+    // The same block with its version intact, as another builder puts it there, is pasted.
+    PutForeignBlock(*written);
+    view_.Paste();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kComment, kWait, kComment}));
+    EXPECT_EQ(beeps_, 4);
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewTest, CutRemovesWithoutAskingAndPasteBringsTheLinesBack) {
+    for (std::int32_t kind : {kWait, kCls, kLine})
+        Add(kind);
+    Select({0, 2});
+    view_.CutSelection();
+    EXPECT_TRUE(prompt_.Shown().empty());
+    EXPECT_EQ(Kinds(), std::vector<std::int32_t>{kCls});
+    EXPECT_TRUE(view_.CanPaste());
+    view_.Paste();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kCls, kWait, kLine}));
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewTest, TheRememberedBlockIsForgottenWhenAnotherOwnerEmptiesTheClipboard) {
+    Add(kWait);
+    Select({0});
+    view_.CopySelection();
+    const HANDLE block = view_.ClipboardBlock();
+    ASSERT_NE(block, nullptr);
+    {
+        ClipboardGuard clipboard(parent_.Handle());
+        ASSERT_TRUE(clipboard.IsOpen());
+        EXPECT_EQ(GetClipboardData(RegisteredFormat(kCopySceneFormat)), block);
+    }
+    EmptyTheClipboard();
+    EXPECT_EQ(view_.ClipboardBlock(), nullptr);
+}
+
+TEST_F(SceneViewTest, ClosingEmptiesKeepsOrAsksAsTheOptionSays) {
+    Add(kWait);
+    Select({0});
+    EditorOptions options;
+    const auto closeWith = [&](std::int32_t option) {
+        view_.CopySelection();
+        options.deleteClipboardOnExit = option;
+        view_.ApplyOptions(options);
+        view_.CleanUpClipboardAtExit();
+        return view_.CanPaste();
+    };
+    EXPECT_FALSE(closeWith(kDeleteClipboard));
+    EXPECT_TRUE(closeWith(kKeepClipboard));
+    EXPECT_TRUE(prompt_.Shown().empty());
+    prompt_.AnswerYes();
+    EXPECT_TRUE(closeWith(kAskClipboard));
+    prompt_.AnswerNo();
+    EXPECT_FALSE(closeWith(kAskClipboard));
+    ASSERT_EQ(prompt_.Shown().size(), 2u);
+    EXPECT_EQ(prompt_.Shown()[0].text, "Are you sure you want to keep data on the clipboard?");
+    EXPECT_EQ(prompt_.Shown()[0].kind, PromptKind::Question);
+    EXPECT_TRUE(prompt_.Shown()[0].defaultNo);
+
+    // Without the list's data there is nothing to ask about.
+    EmptyTheClipboard();
+    options.deleteClipboardOnExit = kAskClipboard;
+    view_.ApplyOptions(options);
+    view_.CleanUpClipboardAtExit();
+    EXPECT_EQ(prompt_.Shown().size(), 2u);
 }
 
 }  // namespace
