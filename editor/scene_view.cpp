@@ -31,7 +31,8 @@ CSceneView::CSceneView(Services services)
     : services_(std::move(services)),
       copyFormat_(RegisteredFormat(kCopySceneFormat)),
       moveFormat_(RegisteredFormat(kMoveSceneFormat)),
-      linkFormat_(RegisteredFormat(kLinkSceneFormat)) {}
+      linkFormat_(RegisteredFormat(kLinkSceneFormat)),
+      sourceFormat_(RegisteredFormat(kDragSourceFormat)) {}
 
 bool CSceneView::Create(HWND parent, int id, const EditorOptions* options) {
     HWND list =
@@ -54,6 +55,10 @@ bool CSceneView::Create(HWND parent, int id, const EditorOptions* options) {
     }
     SendMessageA(list, LB_SETHORIZONTALEXTENT, kHorizontalExtent, 0);
     RememberClipboardBlock();
+    dropTarget_ = MakeDropTarget(list, DropHandler());
+    // Without OLE on this thread (some tests) the list is no drop target; drops still work
+    // through DropHandler.
+    RegisterDragDrop(list, dropTarget_.Get());
     if (services_.calibration)
         times_ = CalibrateTimes(list, *services_.calibration);
     ApplyOptions(options ? *options : options_);

@@ -18,12 +18,18 @@
 #include "engine/player/calibration.h"
 #include "framework/control.h"
 #include "framework/handles.h"
+#include "framework/ole.h"
+#include "scene/clipboard_blocks.h"
 #include "scene/editor_options.h"
 #include "scene/entry_list.h"
 
 namespace vl {
 
-class CSceneView final : public Control {
+// Offered beside the three scene formats by a drag from the list: the id of the process the drag
+// comes from, so that another running builder's indices and references are never applied here.
+inline constexpr char kDragSourceFormat[] = "SceneSource1.0";
+
+class CSceneView final : public Control, private IDropHandler {
   public:
     struct Services {
         EntryList& entries;
@@ -98,6 +104,15 @@ class CSceneView final : public Control {
     // as the options say.
     void CleanUpClipboardAtExit();
 
+    // The drop target side of the list, for the drag loop (registered at creation when OLE is
+    // up on this thread) and for tests that play a drag step by step.
+    IDropHandler& DropHandler() { return *this; }
+    // What a drag from this list offers: the three formats and the process they come from,
+    // for the lines given (list indices, ascending), started from line start.
+    ComPtr<IDataObject> BeginDragData(const std::vector<int>& lines, int start);
+    // The drag loop of this list has ended.
+    void EndDragData();
+
     std::vector<int> Selection() const;
     int SelectedCount() const;
     int Caret() const;  // -1 in an empty list
@@ -119,8 +134,24 @@ class CSceneView final : public Control {
     // Left-button messages under the selection rules that keep a selection draggable; true when
     // the message was handled (not for the list box).
     bool OnLeftButton(UINT msg, WPARAM wParam, LPARAM lParam);
-    // Dragging the selection starts here; the drag itself comes with the clipboard's work.
-    void StartDrag() {}
+    // Runs the drag loop for the selection, from the line the press was on.
+    void StartDrag();
+    DWORD OnDragEnter(IDataObject* data, DWORD keys, POINT point, DWORD allowed) override;
+    DWORD OnDragOver(DWORD keys, POINT point, DWORD allowed) override;
+    void OnDragLeave() override;
+    DWORD OnDrop(IDataObject* data, DWORD keys, POINT point, DWORD allowed) override;
+    bool OnDragScroll(bool vertical, int direction, POINT point) override;
+    int LineAt(POINT point) const;
+    // Marks the line under point as the drop target and unmarks the previous one.
+    void UpdateTarget(POINT point);
+    void SetMarked(int line, bool marked);
+    // The effect for the keys held over the current target.
+    DWORD EffectFor(DWORD keys, DWORD allowed) const;
+    // The drag is over: the target unmarked, the saved selection forgotten.
+    void EndDragOver();
+    bool DropMove(IDataObject* data);
+    bool DropLink(IDataObject* data);
+    bool DropCopy(IDataObject* data);
     void CopyToClipboard(bool cut);
     // Inserts commands at index with redrawing off, selects them and puts the caret on the last.
     void InsertBlock(std::vector<std::unique_ptr<SceneEntry>> commands, int index);
@@ -145,7 +176,19 @@ class CSceneView final : public Control {
     UINT moveFormat_ = 0;
     UINT linkFormat_ = 0;
     HANDLE clipboardBlock_ = nullptr;  // owned by the clipboard
-    std::uint32_t times_ = 0;          // the speed calibration count, lent to every preview
+    UINT sourceFormat_ = 0;
+    // The drag loop of this list: the dragged lines (ascending) and the line it started from.
+    struct DragSource {
+        bool active = false;
+        std::vector<int> lines;
+        int start = -1;
+    } source_;
+    int target_ = -1;           // the marked drop target
+    int caretAtEntry_ = -1;     // the caret when the drag entered
+    bool sameProcess_ = false;  // the drag over the list comes from this process
+    EntryReferences references_;
+    ComPtr<IDropTarget> dropTarget_;
+    std::uint32_t times_ = 0;  // the speed calibration count, lent to every preview
 };
 
 }  // namespace vl

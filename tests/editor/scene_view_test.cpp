@@ -10,6 +10,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -574,6 +575,206 @@ TEST_F(SceneViewTest, ClosingEmptiesKeepsOrAsksAsTheOptionSays) {
     view_.ApplyOptions(options);
     view_.CleanUpClipboardAtExit();
     EXPECT_EQ(prompt_.Shown().size(), 2u);
+}
+
+}  // namespace
+}  // namespace vl
+
+namespace vl {
+namespace {
+
+constexpr DWORD kAllEffects = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+
+// A drag played step by step on the list's drop target, as the drag loop calls it.
+class SceneViewDragTest : public SceneViewTest {
+  protected:
+    POINT LinePoint(int line) const {
+        RECT rect{};
+        SendMessageA(view_.Handle(), LB_GETITEMRECT, line, reinterpret_cast<LPARAM>(&rect));
+        return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
+    POINT BelowTheLastLine() const { return {100, 340}; }
+    // Enters at from, moves to to, and drops there with keys; the effects the list answered.
+    std::vector<DWORD> Drag(IDataObject* data, POINT from, POINT to, DWORD keys = 0,
+                            DWORD allowed = kAllEffects) {
+        IDropHandler& target = view_.DropHandler();
+        std::vector<DWORD> effects;
+        effects.push_back(target.OnDragEnter(data, keys, from, allowed));
+        effects.push_back(target.OnDragOver(keys, to, allowed));
+        effects.push_back(target.OnDrop(data, keys, to, allowed));
+        return effects;
+    }
+    // What another builder's list or the palette offers: a copy block written from its own list,
+    // with the process it claims to come from (none: no such format).
+    ComPtr<IDataObject> ForeignData(const std::vector<std::uint8_t>& copyBlock,
+                                    std::optional<DWORD> process, bool offerMove) {
+        const UINT copy = RegisteredFormat(kCopySceneFormat);
+        const UINT move = RegisteredFormat(kMoveSceneFormat);
+        const UINT source = RegisteredFormat(kDragSourceFormat);
+        std::vector<CLIPFORMAT> formats{static_cast<CLIPFORMAT>(copy)};
+        if (offerMove)
+            formats.push_back(static_cast<CLIPFORMAT>(move));
+        if (process)
+            formats.push_back(static_cast<CLIPFORMAT>(source));
+        return MakeDataObject(
+            formats, [=](CLIPFORMAT format) -> std::optional<std::vector<std::uint8_t>> {
+                if (format == copy)
+                    return copyBlock;
+                if (format == move)
+                    return WriteMoveBlock({0, 1});  // that list's lines, meaningless here
+                std::vector<std::uint8_t> bytes(4);
+                std::memcpy(bytes.data(), &*process, 4);
+                return bytes;
+            });
+    }
+    void AddEight() {
+        for (std::int32_t kind : {kWait, kCls, kLine, kComment, kRepeat, kUntil, kStop, kPlay})
+            Add(kind);
+    }
+};
+
+TEST_F(SceneViewDragTest, LinesDraggedDownLandAfterTheTargetAndUpBeforeIt) {
+    AddEight();
+    Select({1, 2});
+    ComPtr<IDataObject> data = view_.BeginDragData({1, 2}, 1);
+    EXPECT_EQ(Drag(data.Get(), LinePoint(1), LinePoint(5)),
+              (std::vector<DWORD>{DROPEFFECT_NONE, DROPEFFECT_MOVE, DROPEFFECT_MOVE}))
+        << "entering on a dragged line offers no drop";
+    view_.EndDragData();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kComment, kRepeat, kUntil, kCls, kLine,
+                                                  kStop, kPlay}));
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{4, 5}));
+    EXPECT_EQ(view_.Caret(), 5);
+    ExpectLockstep();
+
+    // Line 6 (the Line) up onto line 2.
+    Select({5});
+    data = view_.BeginDragData({5}, 5);
+    EXPECT_EQ(Drag(data.Get(), LinePoint(5), LinePoint(1)).back(),
+              static_cast<DWORD>(DROPEFFECT_MOVE));
+    view_.EndDragData();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kLine, kComment, kRepeat, kUntil, kCls,
+                                                  kStop, kPlay}));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{1});
+    EXPECT_EQ(entries_.At(4).indentation, 0) << "nesting follows the new order";
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewDragTest, OntoADraggedLineNothingIsDroppedAndEmptySpaceCopies) {
+    AddEight();
+    Select({2, 3});
+    const int modifiedBefore = modified_;
+    ComPtr<IDataObject> data = view_.BeginDragData({2, 3}, 2);
+    EXPECT_EQ(Drag(data.Get(), LinePoint(0), LinePoint(3)).back(),
+              static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_EQ(entries_.Count(), 8u);
+    EXPECT_EQ(modified_, modifiedBefore);
+    EXPECT_EQ(Drag(data.Get(), LinePoint(0), BelowTheLastLine()).back(),
+              static_cast<DWORD>(DROPEFFECT_COPY));
+    view_.EndDragData();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kCls, kLine, kComment, kRepeat, kUntil,
+                                                  kStop, kPlay, kLine, kComment}));
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{8, 9}));
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewDragTest, AnImageDroppedOnAMoveLinksItAndShiftMovesTheLineInstead) {
+    for (std::int32_t kind : {kImage, kWait, kCls, kMove})
+        Add(kind);
+    Select({0});
+    ComPtr<IDataObject> data = view_.BeginDragData({0}, 0);
+    EXPECT_EQ(Drag(data.Get(), LinePoint(1), LinePoint(3)).back(),
+              static_cast<DWORD>(DROPEFFECT_LINK));
+    EXPECT_EQ(entries_.At(3).GetLinkedObject(), &entries_.At(0));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{3});
+    EXPECT_EQ(view_.Caret(), 3);
+    EXPECT_EQ(Drag(data.Get(), LinePoint(1), LinePoint(3), MK_SHIFT).back(),
+              static_cast<DWORD>(DROPEFFECT_MOVE));
+    view_.EndDragData();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kCls, kMove, kImage}));
+    EXPECT_EQ(entries_.At(2).GetLinkedObject(), &entries_.At(3)) << "the link moves along";
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewDragTest, AnotherBuildersMoveIsCarriedOutAsACopy) {
+    AddEight();
+    EntryList elsewhere;
+    elsewhere.Append(CreateEntry(kHide));
+    elsewhere.Append(CreateEntry(kCls));
+    const std::vector<std::uint8_t> block =
+        WriteCopyBlock(elsewhere, {&elsewhere.At(0), &elsewhere.At(1)});
+    ComPtr<IDataObject> data = ForeignData(block, GetCurrentProcessId() + 4, true);
+    const std::vector<DWORD> effects = Drag(data.Get(), LinePoint(0), LinePoint(2));
+    EXPECT_EQ(effects.back(), static_cast<DWORD>(DROPEFFECT_COPY));
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kCls, kHide, kCls, kLine, kComment,
+                                                  kRepeat, kUntil, kStop, kPlay}))
+        << "the other list's lines 1 and 2 are not moved here";
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{2, 3}));
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewDragTest, APaletteKindGoesBeforeTheLineOrToTheEnd) {
+    for (std::int32_t kind : {kWait, kCls, kLine})
+        Add(kind);
+    EntryList none;
+    auto prototype = CreateEntry(kComment);
+    const std::vector<std::uint8_t> block = WriteCopyBlock(none, {prototype.get()});
+    ComPtr<IDataObject> data = ForeignData(block, std::nullopt, false);
+    const std::vector<DWORD> effects =
+        Drag(data.Get(), LinePoint(0), LinePoint(2), 0, DROPEFFECT_COPY);
+    EXPECT_EQ(effects, (std::vector<DWORD>{DROPEFFECT_COPY, DROPEFFECT_COPY, DROPEFFECT_COPY}));
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kCls, kComment, kLine}));
+    Drag(data.Get(), LinePoint(0), BelowTheLastLine(), 0, DROPEFFECT_COPY);
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kCls, kComment, kLine, kComment}));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{4});
+    EXPECT_EQ(beeps_, 0);
+}
+
+TEST_F(SceneViewDragTest, RefusedDropsBeepAndLeaveTheListAsItWas) {
+    for (std::int32_t kind : {kWait, kCls})
+        Add(kind);
+    Select({0});
+    EntryList none;
+    auto prototype = CreateEntry(kComment);
+    std::vector<std::uint8_t> block = WriteCopyBlock(none, {prototype.get()});
+    const float older = 2.0f;
+    std::memcpy(block.data(), &older, sizeof older);
+    ComPtr<IDataObject> data = ForeignData(block, std::nullopt, false);
+    EXPECT_EQ(Drag(data.Get(), LinePoint(0), LinePoint(1), 0, DROPEFFECT_COPY).back(),
+              static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_EQ(beeps_, 1);
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kCls}));
+
+    // Data in none of the three formats is not taken at all.
+    ComPtr<IDataObject> other = MakeDataObject({CF_TEXT}, nullptr);
+    EXPECT_EQ(view_.DropHandler().OnDragEnter(other.Get(), 0, LinePoint(1), kAllEffects),
+              static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_EQ(view_.DropHandler().OnDrop(other.Get(), 0, LinePoint(1), kAllEffects),
+              static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{0});
+}
+
+TEST_F(SceneViewDragTest, TheTargetIsMarkedWhileOverItAndLeavingRestoresTheSelection) {
+    AddEight();
+    Select({0});
+    SendMessageA(view_.Handle(), LB_SETCARETINDEX, 0, FALSE);
+    EntryList none;
+    auto prototype = CreateEntry(kComment);
+    ComPtr<IDataObject> data =
+        ForeignData(WriteCopyBlock(none, {prototype.get()}), std::nullopt, false);
+    IDropHandler& target = view_.DropHandler();
+    target.OnDragEnter(data.Get(), 0, LinePoint(3), DROPEFFECT_COPY);
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{0, 3}));
+    target.OnDragOver(0, LinePoint(5), DROPEFFECT_COPY);
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{0, 5}));
+    target.OnDragOver(0, LinePoint(0), DROPEFFECT_COPY);
+    EXPECT_EQ(view_.Selection(), std::vector<int>{0});
+    target.OnDragOver(0, LinePoint(6), DROPEFFECT_COPY);
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{0, 6})) << "a saved line stays selected";
+    target.OnDragLeave();
+    EXPECT_EQ(view_.Selection(), std::vector<int>{0});
+    EXPECT_EQ(view_.Caret(), 0);
+    EXPECT_EQ(entries_.Count(), 8u);
 }
 
 }  // namespace
