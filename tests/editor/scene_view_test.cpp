@@ -8,19 +8,23 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <atomic>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "framework/clipboard.h"
+#include "framework/ole.h"
 #include "framework/scripted_prompt.h"
 #include "framework/window.h"
 #include "scene/clipboard_blocks.h"
 #include "scene/entries.h"
 #include "scene/kinds.h"
 #include "scene/nesting.h"
+#include "support/input.h"
 #include "support/scratch_folder.h"
 #include "support/waits.h"
 
@@ -775,6 +779,58 @@ TEST_F(SceneViewDragTest, TheTargetIsMarkedWhileOverItAndLeavingRestoresTheSelec
     EXPECT_EQ(view_.Selection(), std::vector<int>{0});
     EXPECT_EQ(view_.Caret(), 0);
     EXPECT_EQ(entries_.Count(), 8u);
+}
+
+}  // namespace
+}  // namespace vl
+
+namespace vl {
+namespace {
+
+// The whole drag loop, driven by the system's input queue from a second thread while this one
+// runs the list (the loop blocks it from the first move on).
+class SceneViewMouseDragTest : public SceneViewDragTest {
+  protected:
+    OleSession ole_;
+
+    bool Selected(int line) const { return SendMessageA(view_.Handle(), LB_GETSEL, line, 0) > 0; }
+    POINT OnScreen(POINT client) const {
+        ClientToScreen(view_.Handle(), &client);
+        return client;
+    }
+};
+
+TEST_F(SceneViewMouseDragTest, PressMoveByOnePixelMoveAndReleaseReordersTheLines) {
+    ASSERT_TRUE(ole_.Ok());
+    AddEight();
+    ShowWindow(parent_.Handle(), SW_SHOW);
+    SetForegroundWindow(parent_.Handle());
+    ASSERT_TRUE(test::PumpUntil([&] { return IsWindowVisible(view_.Handle()) != FALSE; }));
+    Select({1, 2});
+    const POINT from = OnScreen(LinePoint(1));
+    const POINT onto = OnScreen(LinePoint(5));
+    HWND list = view_.Handle();
+    std::atomic<bool> marked{false}, done{false};
+    std::thread user([&] {
+        test::MovePointerTo(from.x, from.y);
+        test::PressLeft();
+        test::PumpUntil([&] { return SendMessageA(list, LB_GETCARETINDEX, 0, 0) == 1; });
+        test::MovePointerTo(from.x + 1, from.y);
+        test::MovePointerTo(onto.x, onto.y - 2);
+        test::MovePointerTo(onto.x, onto.y);
+        marked = test::PumpUntil([&] { return SendMessageA(list, LB_GETSEL, 5, 0) > 0; });
+        test::ReleaseLeft();
+        done = true;
+    });
+    const bool finished =
+        test::PumpUntil([&] { return done && Kinds().front() == kWait && Kinds()[4] == kCls; });
+    user.join();
+    EXPECT_TRUE(marked) << "the target line was marked during the drag";
+    ASSERT_TRUE(finished);
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kComment, kRepeat, kUntil, kCls, kLine,
+                                                  kStop, kPlay}));
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{4, 5}));
+    ExpectLockstep();
 }
 
 }  // namespace
