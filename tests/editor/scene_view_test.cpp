@@ -835,3 +835,37 @@ TEST_F(SceneViewMouseDragTest, PressMoveByOnePixelMoveAndReleaseReordersTheLines
 
 }  // namespace
 }  // namespace vl
+
+namespace vl {
+namespace {
+
+TEST_F(SceneViewDragTest, AutoScrollGoesOneLineWhileTheListCanScroll) {
+    for (int i = 0; i < 40; ++i)
+        Add(kWait);
+    EditorOptions options;
+    options.scrollTime = 0;
+    view_.ApplyOptions(options);
+    EntryList none;
+    auto prototype = CreateEntry(kComment);
+    ComPtr<IDataObject> data =
+        ForeignData(WriteCopyBlock(none, {prototype.get()}), std::nullopt, false);
+    IDropHandler& target = view_.DropHandler();
+    const POINT bottom{100, 350};
+    EXPECT_FALSE(target.OnDragScroll(true, SB_LINEDOWN, bottom)) << "no drag over the list";
+    SendMessageA(view_.Handle(), LB_SETTOPINDEX, 0, 0);
+    target.OnDragEnter(data.Get(), 0, {100, 150}, DROPEFFECT_COPY);
+    const auto top = [&] { return SendMessageA(view_.Handle(), LB_GETTOPINDEX, 0, 0); };
+    EXPECT_FALSE(target.OnDragScroll(true, SB_LINEUP, {100, 2})) << "already at the top";
+    EXPECT_TRUE(target.OnDragScroll(true, SB_LINEDOWN, bottom));
+    EXPECT_EQ(top(), 1);
+    int steps = 1;
+    while (target.OnDragScroll(true, SB_LINEDOWN, bottom) && steps < 100)
+        ++steps;
+    EXPECT_LT(steps, 40) << "scrolling stops at the last line";
+    EXPECT_GT(top(), 1);
+    target.OnDragLeave();
+    EXPECT_EQ(entries_.Count(), 40u);
+}
+
+}  // namespace
+}  // namespace vl
