@@ -4,7 +4,10 @@
 
 #include "app/core/command_ids.h"
 #include "editor/editor_resources.h"
+#include "framework/clipboard.h"
+#include "framework/ole.h"
 #include "framework/string_resource.h"
+#include "scene/clipboard_blocks.h"
 #include "scene/kinds.h"
 
 namespace vl {
@@ -125,6 +128,12 @@ LRESULT CCommView::OnNotify(const NMHDR& header) {
         case NM_RCLICK:
             OnRightClick();
             return 1;
+        case TVN_BEGINDRAGA:
+        case TVN_BEGINDRAGW:
+            // The item's data is its kind's prototype; the root has none.
+            StartDrag(reinterpret_cast<const SceneEntry*>(
+                reinterpret_cast<const NMTREEVIEWA&>(header).itemNew.lParam));
+            return 0;
         case NM_SETFOCUS: {
             // The frame puts the focused pane's commands first.
             NMHDR focus = {Handle(), static_cast<UINT_PTR>(id_), static_cast<UINT>(NM_SETFOCUS)};
@@ -255,6 +264,24 @@ bool CCommView::EditSelectedPrototype() {
     // still this prototype.
     SendMessageA(frame, WM_COMMAND, MAKEWPARAM(kCmdAdd, 0), 0);
     return true;
+}
+
+void CCommView::StartDrag(const SceneEntry* prototype) {
+    if (!prototype)
+        return;
+    const UINT copy = RegisteredFormat(kCopySceneFormat);
+    // The prototype is only written when a target asks; it stays in the palette.
+    ComPtr<IDataObject> data = MakeDataObject(
+        {static_cast<CLIPFORMAT>(copy)},
+        [prototype, copy](CLIPFORMAT format) -> std::optional<std::vector<std::uint8_t>> {
+            if (format != copy)
+                return std::nullopt;
+            const EntryList none;
+            return WriteCopyBlock(none, {prototype});
+        });
+    ComPtr<IDropSource> source = MakeDropSource(nullptr);
+    DWORD effect = DROPEFFECT_NONE;
+    DoDragDrop(data.Get(), source.Get(), DROPEFFECT_COPY, &effect);
 }
 
 }  // namespace vl
