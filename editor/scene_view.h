@@ -149,6 +149,14 @@ class CSceneView final : public Control, private IDropHandler {
     DWORD EffectFor(DWORD keys, DWORD allowed) const;
     // The drag is over: the target unmarked, the saved selection forgotten.
     void EndDragOver();
+    // The drag image: drawn for a line and written to the shared file when a drag starts; read
+    // and shown, moved, hidden while lines repaint, and ended by the drop target.
+    bool WriteDragImageFile(int line, POINT press);
+    void DeleteDragImageFile();
+    void ShowDragImage(POINT point, DWORD sourceProcess);
+    void MoveDragImage(POINT point);
+    void HideDragImage(bool hide);
+    void EndDragImage();
     bool DropMove(IDataObject* data);
     bool DropLink(IDataObject* data);
     bool DropCopy(IDataObject* data);
@@ -188,6 +196,8 @@ class CSceneView final : public Control, private IDropHandler {
     bool sameProcess_ = false;  // the drag over the list comes from this process
     EntryReferences references_;
     ComPtr<IDropTarget> dropTarget_;
+    ImageListHandle dragImage_;  // while a drag with a readable image is over the list
+    POINT dragHot_{0, 0};
     std::uint32_t times_ = 0;  // the speed calibration count, lent to every preview
 };
 

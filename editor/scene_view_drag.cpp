@@ -79,13 +79,18 @@ void CSceneView::StartDrag() {
     const std::vector<int> lines = Selection();
     if (lines.empty())
         return;
-    ComPtr<IDataObject> data = BeginDragData(lines, mouse_.DragStartIndex());
+    const int start = mouse_.DragStartIndex();
+    const ListPoint press = mouse_.PressPoint();
+    WriteDragImageFile(start, POINT{press.x, press.y});
+    ComPtr<IDataObject> data = BeginDragData(lines, start);
     // The system's cursors stand for the effects.
     ComPtr<IDropSource> source = MakeDropSource(nullptr);
     DWORD effect = DROPEFFECT_NONE;
     DoDragDrop(data.Get(), source.Get(), DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK,
                &effect);
     // A move inside the list was done by the drop; the source itself changes nothing.
+    EndDragImage();
+    DeleteDragImageFile();
     EndDragData();
 }
 
@@ -117,17 +122,23 @@ void CSceneView::SetMarked(int line, bool marked) {
 }
 
 void CSceneView::UpdateTarget(POINT point) {
+    MoveDragImage(point);
     const int line = LineAt(point);
     const int before = drag_.pointerLine;
     drag_.pointerLine = line;
+    if (line == target_ && before == line)
+        return;
+    // The image would be painted over and then restored with stale pixels.
+    HideDragImage(true);
     if (line != target_) {
         SetMarked(target_, false);
         target_ = line;
         SetMarked(target_, true);
-    } else if (before != line) {
+    } else {
         RepaintItem(line);
     }
     UpdateWindow(Handle());
+    HideDragImage(false);
 }
 
 DWORD CSceneView::EffectFor(DWORD keys, DWORD allowed) const {
@@ -169,6 +180,8 @@ DWORD CSceneView::OnDragEnter(IDataObject* data, DWORD keys, POINT point, DWORD 
     target_ = -1;
     if (drag_.fromThisList && caretAtEntry_ >= 0)
         RepaintItem(caretAtEntry_);
+    if (!dragImage_)
+        ShowDragImage(point, sameProcess_ ? GetCurrentProcessId() : id);
     UpdateTarget(point);
     return EffectFor(keys, allowed);
 }
@@ -181,6 +194,7 @@ DWORD CSceneView::OnDragOver(DWORD keys, POINT point, DWORD allowed) {
 }
 
 void CSceneView::EndDragOver() {
+    EndDragImage();
     const int target = target_;
     SetMarked(target_, false);
     target_ = -1;
@@ -194,10 +208,17 @@ void CSceneView::OnDragLeave() {
         return;
     if (caretAtEntry_ >= 0)
         SendMessageA(Handle(), LB_SETCARETINDEX, caretAtEntry_, FALSE);
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    ScreenToClient(Handle(), &pointer);
     EndDragOver();
     if (caretAtEntry_ >= 0)
         RepaintItem(caretAtEntry_);
     caretAtEntry_ = -1;
+    // Where the image was.
+    const RECT strip{pointer.x - dragHot_.x, pointer.y - dragHot_.y, pointer.x - dragHot_.x + 3000,
+                     pointer.y - dragHot_.y + 16};
+    InvalidateRect(Handle(), &strip, TRUE);
 }
 
 DWORD CSceneView::OnDrop(IDataObject* data, DWORD keys, POINT point, DWORD allowed) {
@@ -295,7 +316,10 @@ bool CSceneView::OnDragScroll(bool vertical, int direction, POINT point) {
     const bool towardsStart = direction == SB_LINEUP || direction == SB_LINELEFT;
     if (towardsStart ? info.nPos <= info.nMin : info.nPos >= last)
         return false;
+    HideDragImage(true);
     SendMessageA(Handle(), vertical ? WM_VSCROLL : WM_HSCROLL, static_cast<WPARAM>(direction), 0);
+    UpdateWindow(Handle());
+    HideDragImage(false);
     UpdateTarget(point);
     // The option's pause keeps the list from racing past the lines.
     Sleep(static_cast<DWORD>(std::clamp(options_.scrollTime, 0, 500)));

@@ -589,6 +589,12 @@ namespace {
 
 constexpr DWORD kAllEffects = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
 
+std::string TempPath(const char* name) {
+    char folder[MAX_PATH + 1] = "";
+    GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + name;
+}
+
 // A drag played step by step on the list's drop target, as the drag loop calls it.
 class SceneViewDragTest : public SceneViewTest {
   protected:
@@ -810,7 +816,8 @@ TEST_F(SceneViewMouseDragTest, PressMoveByOnePixelMoveAndReleaseReordersTheLines
     const POINT from = OnScreen(LinePoint(1));
     const POINT onto = OnScreen(LinePoint(5));
     HWND list = view_.Handle();
-    std::atomic<bool> marked{false}, done{false};
+    const std::string image = TempPath("ImageCursor.tmp");
+    std::atomic<bool> marked{false}, done{false}, imageDuringDrag{false};
     std::thread user([&] {
         test::MovePointerTo(from.x, from.y);
         test::PressLeft();
@@ -819,6 +826,7 @@ TEST_F(SceneViewMouseDragTest, PressMoveByOnePixelMoveAndReleaseReordersTheLines
         test::MovePointerTo(onto.x, onto.y - 2);
         test::MovePointerTo(onto.x, onto.y);
         marked = test::PumpUntil([&] { return SendMessageA(list, LB_GETSEL, 5, 0) > 0; });
+        imageDuringDrag = GetFileAttributesA(image.c_str()) != INVALID_FILE_ATTRIBUTES;
         test::ReleaseLeft();
         done = true;
     });
@@ -826,6 +834,8 @@ TEST_F(SceneViewMouseDragTest, PressMoveByOnePixelMoveAndReleaseReordersTheLines
         test::PumpUntil([&] { return done && Kinds().front() == kWait && Kinds()[4] == kCls; });
     user.join();
     EXPECT_TRUE(marked) << "the target line was marked during the drag";
+    EXPECT_TRUE(imageDuringDrag) << "the drag image travels through the file";
+    EXPECT_EQ(GetFileAttributesA(image.c_str()), INVALID_FILE_ATTRIBUTES) << "and is gone after";
     ASSERT_TRUE(finished);
     EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kComment, kRepeat, kUntil, kCls, kLine,
                                                   kStop, kPlay}));
@@ -838,6 +848,26 @@ TEST_F(SceneViewMouseDragTest, PressMoveByOnePixelMoveAndReleaseReordersTheLines
 
 namespace vl {
 namespace {
+
+TEST_F(SceneViewDragTest, ADamagedOrForeignDragImageFileLeavesTheDropWorking) {
+    for (std::int32_t kind : {kWait, kCls})
+        Add(kind);
+    EntryList none;
+    auto prototype = CreateEntry(kLine);
+    ComPtr<IDataObject> data =
+        ForeignData(WriteCopyBlock(none, {prototype.get()}), std::nullopt, false);
+    const std::string image = TempPath("ImageCursor.tmp");
+    for (const char* contents : {"VLDI not an image", ""}) {
+        {
+            std::ofstream file(image, std::ios::binary | std::ios::trunc);
+            file << contents;
+        }
+        EXPECT_EQ(Drag(data.Get(), LinePoint(0), LinePoint(1), 0, DROPEFFECT_COPY).back(),
+                  static_cast<DWORD>(DROPEFFECT_COPY));
+    }
+    DeleteFileA(image.c_str());
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kLine, kLine, kCls}));
+}
 
 TEST_F(SceneViewDragTest, AutoScrollGoesOneLineWhileTheListCanScroll) {
     for (int i = 0; i < 40; ++i)
