@@ -2,8 +2,11 @@
 
 #include <windowsx.h>
 
+#include <cstring>
+
 #include "app/core/command_ids.h"
 #include "editor/editor_resources.h"
+#include "editor/drag_image_store.h"
 #include "framework/clipboard.h"
 #include "framework/ole.h"
 #include "framework/string_resource.h"
@@ -131,8 +134,9 @@ LRESULT CCommView::OnNotify(const NMHDR& header) {
         case TVN_BEGINDRAGA:
         case TVN_BEGINDRAGW:
             // The item's data is its kind's prototype; the root has none.
-            StartDrag(reinterpret_cast<const SceneEntry*>(
-                reinterpret_cast<const NMTREEVIEWA&>(header).itemNew.lParam));
+            StartDrag(reinterpret_cast<const NMTREEVIEWA&>(header).itemNew.hItem,
+                      reinterpret_cast<const SceneEntry*>(
+                          reinterpret_cast<const NMTREEVIEWA&>(header).itemNew.lParam));
             return 0;
         case NM_SETFOCUS: {
             // The frame puts the focused pane's commands first.
@@ -266,14 +270,29 @@ bool CCommView::EditSelectedPrototype() {
     return true;
 }
 
-void CCommView::StartDrag(const SceneEntry* prototype) {
+void CCommView::StartDrag(HTREEITEM item, const SceneEntry* prototype) {
     if (!prototype)
         return;
+    // The tree's own picture of the item, for the list to show while the drag is over it.
+    ImageListHandle picture(TreeView_CreateDragImage(tree_.Handle(), item));
+    if (auto image = ImageOfList(picture.Get(), RGB(0, 128, 128))) {
+        image->hotX = 17;
+        image->hotY = 9;
+        SaveDragImage(*image);
+    }
+    picture.Reset();
     const UINT copy = RegisteredFormat(kCopySceneFormat);
+    const UINT process = RegisteredFormat(kDragSourceFormat);
     // The prototype is only written when a target asks; it stays in the palette.
     ComPtr<IDataObject> data = MakeDataObject(
-        {static_cast<CLIPFORMAT>(copy)},
-        [prototype, copy](CLIPFORMAT format) -> std::optional<std::vector<std::uint8_t>> {
+        {static_cast<CLIPFORMAT>(copy), static_cast<CLIPFORMAT>(process)},
+        [prototype, copy, process](CLIPFORMAT format) -> std::optional<std::vector<std::uint8_t>> {
+            if (format == process) {
+                const DWORD id = GetCurrentProcessId();
+                std::vector<std::uint8_t> bytes(sizeof id);
+                std::memcpy(bytes.data(), &id, sizeof id);
+                return bytes;
+            }
             if (format != copy)
                 return std::nullopt;
             const EntryList none;
@@ -282,6 +301,7 @@ void CCommView::StartDrag(const SceneEntry* prototype) {
     ComPtr<IDropSource> source = MakeDropSource(nullptr);
     DWORD effect = DROPEFFECT_NONE;
     DoDragDrop(data.Get(), source.Get(), DROPEFFECT_COPY, &effect);
+    DeleteDragImage();
 }
 
 }  // namespace vl

@@ -75,7 +75,7 @@ class CCommView final : public Window {
     LRESULT OnNotify(const NMHDR& header);
     bool OnDoubleClick();
     // Drags a copy of the kind's prototype into the scene list.
-    void StartDrag(const SceneEntry* prototype);
+    void StartDrag(HTREEITEM item, const SceneEntry* prototype);
     void OnRightClick();
     void OnContextMenu(LPARAM position);
     void ShowContextMenu(POINT screen);

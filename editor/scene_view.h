@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/core/command_ids.h"
+#include "editor/core/drag_image_file.h"
 #include "editor/core/mouse_selection.h"
 #include "editor/entry_editor.h"
 #include "editor/scene_view_look.h"
@@ -24,10 +25,6 @@
 #include "scene/entry_list.h"
 
 namespace vl {
-
-// Offered beside the three scene formats by a drag from the list: the id of the process the drag
-// comes from, so that another running builder's indices and references are never applied here.
-inline constexpr char kDragSourceFormat[] = "SceneSource1.0";
 
 class CSceneView final : public Control, private IDropHandler {
   public:

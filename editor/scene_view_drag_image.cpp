@@ -2,10 +2,8 @@
 // "ImageCursor.tmp" for every target, and shown over the list while a drag is over it.
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
-#include "editor/core/drag_image_file.h"
+#include "editor/drag_image_store.h"
 #include "editor/scene_view.h"
 #include "scene/nesting.h"
 #include <cstring>
@@ -16,14 +14,6 @@ namespace {
 constexpr COLORREF kStripMask = RGB(0, 128, 128);
 constexpr int kStripHeight = 16;
 constexpr int kMaxStripWidth = 32000;
-
-std::string DragImagePath() {
-    char folder[MAX_PATH + 1] = "";
-    const DWORD length = GetTempPathA(MAX_PATH, folder);
-    if (length == 0 || length > MAX_PATH)
-        return std::string();
-    return std::string(folder) + kDragImageFileName;
-}
 
 }  // namespace
 
@@ -88,11 +78,7 @@ bool CSceneView::WriteDragImageFile(int line, POINT press) {
         image.hotX = press.x - rect.left;
         image.hotY = press.y - rect.top;
         SelectObject(dc, oldBitmap);
-        const std::vector<std::uint8_t> bytes = WriteDragImage(image, GetCurrentProcessId());
-        std::ofstream file(DragImagePath(), std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-        written = static_cast<bool>(file);
+        written = SaveDragImage(image);
     }
     SelectObject(dc, oldFont);
     DeleteDC(dc);
@@ -100,16 +86,13 @@ bool CSceneView::WriteDragImageFile(int line, POINT press) {
 }
 
 void CSceneView::DeleteDragImageFile() {
-    DeleteFileA(DragImagePath().c_str());
+    DeleteDragImage();
 }
 
 void CSceneView::ShowDragImage(POINT point, DWORD sourceProcess) {
     dragImage_.Reset();
-    std::ifstream file(DragImagePath(), std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file),
-                                          std::istreambuf_iterator<char>()};
     // A missing, damaged or foreign file leaves the drag without a picture; it works as usual.
-    const auto image = ReadDragImage(bytes.data(), bytes.size(), sourceProcess);
+    const auto image = LoadDragImage(sourceProcess);
     if (!image)
         return;
     BITMAPINFO info{};

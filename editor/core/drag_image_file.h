@@ -13,6 +13,10 @@ namespace vl {
 
 inline constexpr char kDragImageFileName[] = "ImageCursor.tmp";
 
+// Offered beside the three scene formats by a drag from the list: the id of the process the drag
+// comes from, so that another running builder's indices and references are never applied here.
+inline constexpr char kDragSourceFormat[] = "SceneSource1.0";
+
 struct DragImage {
     std::int32_t width = 0;
     std::int32_t height = 0;
