@@ -87,6 +87,9 @@ void CMainFrame::RegisterListCommands() {
     ruled(kCmdAdd, [insert] { insert(CSceneView::Place::kAppend); });
     ruled(kCmdInsert, [insert] { insert(CSceneView::Place::kBeforeCaret); });
     ruled(kCmdDelete, [this] { sceneList_.DeleteSelection(true); });
+    ruled(kCmdCut, [this] { sceneList_.CutSelection(); });
+    ruled(kCmdCopy, [this] { sceneList_.CopySelection(); });
+    ruled(kCmdPaste, [this] { sceneList_.Paste(); });
     ruled(kCmdDeactivate, [this] { sceneList_.SetDisabled(true); });
     ruled(kCmdActivate, [this] { sceneList_.SetDisabled(false); });
     ruled(kCmdActivateAll, [this] { sceneList_.ActivateAll(); });

@@ -68,7 +68,7 @@ CMainFrame::CMainFrame(Services services)
                             services_.document.Store().Options(), times, services_.loop,
                             services_.settings});
           },
-          services_.openFile, [this] { router_.SetFocusedView(nullptr); }}),
+          services_.openFile, [this] { router_.SetFocusedView(nullptr); }, nullptr}),
       statusBar_("Ready") {}
 
 CMainFrame::~CMainFrame() {
@@ -392,6 +392,7 @@ void CMainFrame::OnClose() {
     StoreOnClose();
     if (!services_.document.SaveModified())
         return;
+    sceneList_.CleanUpClipboardAtExit();
     closing_ = true;
     Destroy();
 }
@@ -439,6 +440,7 @@ CommandContext CMainFrame::Context() const {
     CommandContext context;
     context.listEmpty = services_.document.Entries().Empty();
     context.selection = sceneList_.SelectedCount() > 0;
+    context.clipboardData = sceneList_.CanPaste();
     context.kindSelected = palette_.HasKindSelected();
     context.caretSet = sceneList_.Caret() >= 0;
     context.reuse = reuse_;

@@ -20,6 +20,7 @@
 #include "app/single_instance.h"
 #include "editor/options_dialog.h"
 #include "framework/message_loop.h"
+#include "framework/ole.h"
 #include "editor/property_dialogs.h"
 #include "framework/prompt.h"
 #include "framework/win32_prompt.h"
@@ -89,22 +90,6 @@ void ReportToUser(const std::string& what) {
                                 "is still open: save it to keep your work.",
                             MessageIcon::Stop);
 }
-
-// Ends the component support the builder started, however start-up ends.
-class OleSession {
-  public:
-    OleSession() : ok_(SUCCEEDED(OleInitialize(nullptr))) {}
-    ~OleSession() {
-        if (ok_)
-            OleUninitialize();
-    }
-    OleSession(const OleSession&) = delete;
-    OleSession& operator=(const OleSession&) = delete;
-    bool Ok() const { return ok_; }
-
-  private:
-    bool ok_;
-};
 
 int Run(int show) {
     Win32Prompt prompt("Vistaloom");

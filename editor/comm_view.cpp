@@ -2,9 +2,15 @@
 
 #include <windowsx.h>
 
+#include <cstring>
+
 #include "app/core/command_ids.h"
 #include "editor/editor_resources.h"
+#include "editor/drag_image_store.h"
+#include "framework/clipboard.h"
+#include "framework/ole.h"
 #include "framework/string_resource.h"
+#include "scene/clipboard_blocks.h"
 #include "scene/kinds.h"
 
 namespace vl {
@@ -125,6 +131,13 @@ LRESULT CCommView::OnNotify(const NMHDR& header) {
         case NM_RCLICK:
             OnRightClick();
             return 1;
+        case TVN_BEGINDRAGA:
+        case TVN_BEGINDRAGW:
+            // The item's data is its kind's prototype; the root has none.
+            StartDrag(reinterpret_cast<const NMTREEVIEWA&>(header).itemNew.hItem,
+                      reinterpret_cast<const SceneEntry*>(
+                          reinterpret_cast<const NMTREEVIEWA&>(header).itemNew.lParam));
+            return 0;
         case NM_SETFOCUS: {
             // The frame puts the focused pane's commands first.
             NMHDR focus = {Handle(), static_cast<UINT_PTR>(id_), static_cast<UINT>(NM_SETFOCUS)};
@@ -255,6 +268,40 @@ bool CCommView::EditSelectedPrototype() {
     // still this prototype.
     SendMessageA(frame, WM_COMMAND, MAKEWPARAM(kCmdAdd, 0), 0);
     return true;
+}
+
+void CCommView::StartDrag(HTREEITEM item, const SceneEntry* prototype) {
+    if (!prototype)
+        return;
+    // The tree's own picture of the item, for the list to show while the drag is over it.
+    ImageListHandle picture(TreeView_CreateDragImage(tree_.Handle(), item));
+    if (auto image = ImageOfList(picture.Get(), RGB(0, 128, 128))) {
+        image->hotX = 17;
+        image->hotY = 9;
+        SaveDragImage(*image);
+    }
+    picture.Reset();
+    const UINT copy = RegisteredFormat(kCopySceneFormat);
+    const UINT process = RegisteredFormat(kDragSourceFormat);
+    // The prototype is only written when a target asks; it stays in the palette.
+    ComPtr<IDataObject> data = MakeDataObject(
+        {static_cast<CLIPFORMAT>(copy), static_cast<CLIPFORMAT>(process)},
+        [prototype, copy, process](CLIPFORMAT format) -> std::optional<std::vector<std::uint8_t>> {
+            if (format == process) {
+                const DWORD id = GetCurrentProcessId();
+                std::vector<std::uint8_t> bytes(sizeof id);
+                std::memcpy(bytes.data(), &id, sizeof id);
+                return bytes;
+            }
+            if (format != copy)
+                return std::nullopt;
+            const EntryList none;
+            return WriteCopyBlock(none, {prototype});
+        });
+    ComPtr<IDropSource> source = MakeDropSource(nullptr);
+    DWORD effect = DROPEFFECT_NONE;
+    DoDragDrop(data.Get(), source.Get(), DROPEFFECT_COPY, &effect);
+    DeleteDragImage();
 }
 
 }  // namespace vl

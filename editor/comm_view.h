@@ -74,6 +74,8 @@ class CCommView final : public Window {
     void FillTree();
     LRESULT OnNotify(const NMHDR& header);
     bool OnDoubleClick();
+    // Drags a copy of the kind's prototype into the scene list.
+    void StartDrag(HTREEITEM item, const SceneEntry* prototype);
     void OnRightClick();
     void OnContextMenu(LPARAM position);
     void ShowContextMenu(POINT screen);

@@ -7,8 +7,10 @@
 
 #include "editor/core/delete_entries.h"
 #include "engine/text/engine_preparer.h"
+#include "framework/clipboard.h"
 #include "framework/prompt.h"
 #include "package/atomic_file.h"
+#include "scene/clipboard_blocks.h"
 #include "scene/nesting.h"
 #include "scene/scene_check.h"
 
@@ -25,7 +27,12 @@ SceneEntry* EntryOfItem(ULONG_PTR data) {
 
 }  // namespace
 
-CSceneView::CSceneView(Services services) : services_(std::move(services)) {}
+CSceneView::CSceneView(Services services)
+    : services_(std::move(services)),
+      copyFormat_(RegisteredFormat(kCopySceneFormat)),
+      moveFormat_(RegisteredFormat(kMoveSceneFormat)),
+      linkFormat_(RegisteredFormat(kLinkSceneFormat)),
+      sourceFormat_(RegisteredFormat(kDragSourceFormat)) {}
 
 bool CSceneView::Create(HWND parent, int id, const EditorOptions* options) {
     HWND list =
@@ -47,6 +54,11 @@ bool CSceneView::Create(HWND parent, int id, const EditorOptions* options) {
         ReleaseDC(list, dc);
     }
     SendMessageA(list, LB_SETHORIZONTALEXTENT, kHorizontalExtent, 0);
+    RememberClipboardBlock();
+    dropTarget_ = MakeDropTarget(list, DropHandler());
+    // Without OLE on this thread (some tests) the list is no drop target; drops still work
+    // through DropHandler.
+    RegisterDragDrop(list, dropTarget_.Get());
     if (services_.calibration)
         times_ = CalibrateTimes(list, *services_.calibration);
     ApplyOptions(options ? *options : options_);

@@ -12,18 +12,21 @@
 #include <vector>
 
 #include "app/core/command_ids.h"
+#include "editor/core/drag_image_file.h"
 #include "editor/core/mouse_selection.h"
 #include "editor/entry_editor.h"
 #include "editor/scene_view_look.h"
 #include "engine/player/calibration.h"
 #include "framework/control.h"
 #include "framework/handles.h"
+#include "framework/ole.h"
+#include "scene/clipboard_blocks.h"
 #include "scene/editor_options.h"
 #include "scene/entry_list.h"
 
 namespace vl {
 
-class CSceneView final : public Control {
+class CSceneView final : public Control, private IDropHandler {
   public:
     struct Services {
         EntryList& entries;
@@ -44,6 +47,8 @@ class CSceneView final : public Control {
         std::function<void(const std::string& path)> openFile;
         // The list took the keyboard focus: its own commands come first now.
         std::function<void()> focused;
+        // A refused paste or drop; none: the system's default sound.
+        std::function<void()> beep;
     };
 
     explicit CSceneView(Services services);
@@ -80,6 +85,31 @@ class CSceneView final : public Control {
     // Opens the caret entry's dialog (Enter, double-click).
     void EditCaret();
 
+    // Copy and Cut put the selected entries on the clipboard as one "CopyScene1.0" block; Cut
+    // then deletes them without asking.
+    void CopySelection();
+    void CutSelection();
+    // Inserts the clipboard's entries after the only selected line, else at the end, linked as
+    // the block says, and selects them. A missing, foreign or refused block only beeps.
+    void Paste();
+    // The clipboard holds "CopyScene1.0" data.
+    bool CanPaste() const;
+    // The block this list last put on the clipboard (or found there at creation); forgotten when
+    // another owner empties the clipboard.
+    HANDLE ClipboardBlock() const { return clipboardBlock_; }
+    // The window is about to close: empties the clipboard of the list's data, keeps it or asks,
+    // as the options say.
+    void CleanUpClipboardAtExit();
+
+    // The drop target side of the list, for the drag loop (registered at creation when OLE is
+    // up on this thread) and for tests that play a drag step by step.
+    IDropHandler& DropHandler() { return *this; }
+    // What a drag from this list offers: the three formats and the process they come from,
+    // for the lines given (list indices, ascending), started from line start.
+    ComPtr<IDataObject> BeginDragData(const std::vector<int>& lines, int start);
+    // The drag loop of this list has ended.
+    void EndDragData();
+
     std::vector<int> Selection() const;
     int SelectedCount() const;
     int Caret() const;  // -1 in an empty list
@@ -101,8 +131,37 @@ class CSceneView final : public Control {
     // Left-button messages under the selection rules that keep a selection draggable; true when
     // the message was handled (not for the list box).
     bool OnLeftButton(UINT msg, WPARAM wParam, LPARAM lParam);
-    // Dragging the selection starts here; the drag itself comes with the clipboard's work.
-    void StartDrag() {}
+    // Runs the drag loop for the selection, from the line the press was on.
+    void StartDrag();
+    DWORD OnDragEnter(IDataObject* data, DWORD keys, POINT point, DWORD allowed) override;
+    DWORD OnDragOver(DWORD keys, POINT point, DWORD allowed) override;
+    void OnDragLeave() override;
+    DWORD OnDrop(IDataObject* data, DWORD keys, POINT point, DWORD allowed) override;
+    bool OnDragScroll(bool vertical, int direction, POINT point) override;
+    int LineAt(POINT point) const;
+    // Marks the line under point as the drop target and unmarks the previous one.
+    void UpdateTarget(POINT point);
+    void SetMarked(int line, bool marked);
+    // The effect for the keys held over the current target.
+    DWORD EffectFor(DWORD keys, DWORD allowed) const;
+    // The drag is over: the target unmarked, the saved selection forgotten.
+    void EndDragOver();
+    // The drag image: drawn for a line and written to the shared file when a drag starts; read
+    // and shown, moved, hidden while lines repaint, and ended by the drop target.
+    bool WriteDragImageFile(int line, POINT press);
+    void DeleteDragImageFile();
+    void ShowDragImage(POINT point, DWORD sourceProcess);
+    void MoveDragImage(POINT point);
+    void HideDragImage(bool hide);
+    void EndDragImage();
+    bool DropMove(IDataObject* data);
+    bool DropLink(IDataObject* data);
+    bool DropCopy(IDataObject* data);
+    void CopyToClipboard(bool cut);
+    // Inserts commands at index with redrawing off, selects them and puts the caret on the last.
+    void InsertBlock(std::vector<std::unique_ptr<SceneEntry>> commands, int index);
+    void Beep() const;
+    void RememberClipboardBlock();
 
     Services services_;
     EditorOptions options_;
@@ -118,6 +177,24 @@ class CSceneView final : public Control {
         std::vector<int> savedSelection;  // sorted: the selection when the drag entered
         int pointerLine = -1;
     } drag_;
+    UINT copyFormat_ = 0;
+    UINT moveFormat_ = 0;
+    UINT linkFormat_ = 0;
+    HANDLE clipboardBlock_ = nullptr;  // owned by the clipboard
+    UINT sourceFormat_ = 0;
+    // The drag loop of this list: the dragged lines (ascending) and the line it started from.
+    struct DragSource {
+        bool active = false;
+        std::vector<int> lines;
+        int start = -1;
+    } source_;
+    int target_ = -1;           // the marked drop target
+    int caretAtEntry_ = -1;     // the caret when the drag entered
+    bool sameProcess_ = false;  // the drag over the list comes from this process
+    EntryReferences references_;
+    ComPtr<IDropTarget> dropTarget_;
+    ImageListHandle dragImage_;  // while a drag with a readable image is over the list
+    POINT dragHot_{0, 0};
     std::uint32_t times_ = 0;  // the speed calibration count, lent to every preview
 };
 

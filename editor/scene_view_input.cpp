@@ -19,6 +19,13 @@ bool CtrlDown() {
 
 LRESULT CSceneView::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
+        case WM_DESTROY:
+            RevokeDragDrop(Handle());
+            break;
+        case WM_DESTROYCLIPBOARD:
+            // Another owner emptied the clipboard: the block is gone with it.
+            clipboardBlock_ = nullptr;
+            break;
         case WM_SETFOCUS:
             if (services_.focused)
                 services_.focused();

@@ -59,7 +59,7 @@ int main() {
     vl::EntryList entries;
     vl::CSceneView view(vl::CSceneView::Services{
         entries, [] {}, [](vl::CommandId) {}, [&] { return scene; }, [] {}, [] { return false; },
-        nullptr, nullptr, nullptr, [](const std::string&) {}});
+        nullptr, nullptr, nullptr, [](const std::string&) {}, nullptr, nullptr});
     BenchWindow window;
     if (!vl::Window::Register({"VistaloomSceneViewBench"}) ||
         !window.Create("VistaloomSceneViewBench", 0, "Scene list", WS_OVERLAPPEDWINDOW | WS_VISIBLE,

@@ -11,8 +11,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <atomic>
 #include <functional>
 #include <iterator>
+#include <thread>
 
 #include "app/builder_packaging.h"
 #include "app/disk_scene_storage.h"
@@ -24,6 +26,7 @@
 #include "support/input.h"
 #include "support/scratch_folder.h"
 #include "support/waits.h"
+#include "framework/ole.h"
 #include "framework/scripted_prompt.h"
 
 namespace vl {
@@ -336,6 +339,105 @@ TEST_F(MainFrameTest, TheWizardCommandAsksToSaveThenRunsTheWizardOverTheScene) {
     EXPECT_EQ(prompt_.Texts().back(), "Are you sure you want to exit Wizard?");
     EXPECT_EQ(document_.Entries().Count(), 1u);
     EXPECT_TRUE(document_.IsModified());
+}
+
+}  // namespace
+}  // namespace vl
+
+namespace vl {
+namespace {
+
+// Copy, Cut and Paste through the menus' route, Paste offered only while the clipboard holds
+// scene entries, and closing empties the clipboard (the option's default).
+TEST_F(MainFrameTest, TheClipboardCommandsAndClosingWithTheDefaultOption) {
+    HWND frame = frame_.Handle();
+    for (std::int32_t kind : {kWait, kCls})
+        frame_.AppendEntry(CreateEntry(kind));
+    HWND list = SceneList(frame, 2);
+    ASSERT_NE(list, nullptr);
+    if (OpenClipboard(frame)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+    EXPECT_FALSE(StateAsShown(frame, ID_EDIT_PASTE).enabled);
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    EXPECT_FALSE(StateAsShown(frame, ID_EDIT_COPY).enabled);
+    SendMessageA(list, LB_SETSEL, TRUE, 0);
+    EXPECT_TRUE(StateAsShown(frame, ID_EDIT_COPY).enabled);
+    EXPECT_TRUE(StateAsShown(frame, ID_EDIT_CUT).enabled);
+    SendMessageA(frame, WM_COMMAND, ID_EDIT_CUT, 0);
+    ASSERT_EQ(document_.Entries().Count(), 1u);
+    EXPECT_TRUE(prompt_.Shown().empty());
+    EXPECT_TRUE(StateAsShown(frame, ID_EDIT_PASTE).enabled);
+    SendMessageA(frame, WM_COMMAND, ID_EDIT_PASTE, 0);
+    ASSERT_EQ(document_.Entries().Count(), 2u);
+    EXPECT_EQ(document_.Entries().At(1).Kind(), kWait);
+
+    document_.SetModified(false);
+    SendMessageA(frame, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(frame));
+    // The frame's end asks the loop to quit; this test's thread goes on.
+    MSG quit;
+    PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    EXPECT_FALSE(IsClipboardFormatAvailable(RegisterClipboardFormatA("CopyScene1.0")));
+}
+
+}  // namespace
+}  // namespace vl
+
+namespace vl {
+namespace {
+
+// Drags by the system's mouse input, from a second thread while this one runs the frame.
+class MainFrameDragTest : public MainFrameTest {
+  protected:
+    OleSession ole_;
+};
+
+TEST_F(MainFrameDragTest, AKindDraggedFromThePaletteIsInsertedAtTheLineDroppedOn) {
+    ASSERT_TRUE(ole_.Ok());
+    HWND frame = frame_.Handle();
+    for (std::int32_t kind : {kWait, kCls, kLine, kComment})
+        frame_.AppendEntry(CreateEntry(kind));
+    ShowWindow(frame, SW_SHOW);
+    SetForegroundWindow(frame);
+    HWND tree = FindChild(frame, WC_TREEVIEWA);
+    HWND list = SceneList(frame, 4);
+    ASSERT_NE(tree, nullptr);
+    ASSERT_NE(list, nullptr);
+    ASSERT_TRUE(test::PumpUntil([&] { return IsWindowVisible(list) != FALSE; }));
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    const SceneEntry* prototype = &document_.Store().Prototypes().Prototype(kImage);
+    HTREEITEM image = TreeView_GetChild(tree, TreeView_GetRoot(tree));
+    RECT itemRect{};
+    ASSERT_TRUE(TreeView_GetItemRect(tree, image, &itemRect, TRUE));
+    POINT from{(itemRect.left + itemRect.right) / 2, (itemRect.top + itemRect.bottom) / 2};
+    ClientToScreen(tree, &from);
+    RECT lineRect{};
+    SendMessageA(list, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&lineRect));
+    POINT onto{lineRect.left + 60, (lineRect.top + lineRect.bottom) / 2};
+    ClientToScreen(list, &onto);
+
+    std::atomic<bool> marked{false}, done{false};
+    std::thread user([&] {
+        test::MovePointerTo(from.x, from.y);
+        test::PressLeft();
+        test::MovePointerTo(from.x + 10, from.y + 3);
+        test::MovePointerTo(onto.x - 5, onto.y);
+        test::MovePointerTo(onto.x, onto.y);
+        marked = test::PumpUntil([&] { return SendMessageA(list, LB_GETSEL, 2, 0) > 0; });
+        test::ReleaseLeft();
+        done = true;
+    });
+    const bool inserted = test::PumpUntil([&] { return done && document_.Entries().Count() == 5; });
+    user.join();
+    EXPECT_TRUE(marked) << "the line under the pointer was marked";
+    ASSERT_TRUE(inserted);
+    EXPECT_EQ(document_.Entries().At(2).Kind(), kImage);
+    EXPECT_EQ(document_.Entries().At(3).Kind(), kLine);
+    EXPECT_EQ(&document_.Store().Prototypes().Prototype(kImage), prototype)
+        << "the palette keeps its prototype";
+    document_.SetModified(false);
 }
 
 }  // namespace

@@ -7,16 +7,24 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <atomic>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "framework/clipboard.h"
+#include "framework/ole.h"
 #include "framework/scripted_prompt.h"
 #include "framework/window.h"
+#include "scene/clipboard_blocks.h"
 #include "scene/entries.h"
 #include "scene/kinds.h"
 #include "scene/nesting.h"
+#include "support/input.h"
 #include "support/scratch_folder.h"
 #include "support/waits.h"
 
@@ -42,7 +50,8 @@ class SceneViewTest : public ::testing::Test {
           view_(CSceneView::Services{
               entries_, [this] { ++modified_; }, [this](CommandId id) { sent_.push_back(id); },
               [this] { return path_; }, [this] { ++activated_; }, [] { return true; }, &editor_,
-              nullptr, nullptr, [this](const std::string& path) { opened_.push_back(path); }}) {}
+              nullptr, nullptr, [this](const std::string& path) { opened_.push_back(path); },
+              nullptr, [this] { ++beeps_; }}) {}
 
     void SetUp() override {
         ASSERT_TRUE(Window::Register({"VistaloomSceneViewTest"}));
@@ -73,6 +82,19 @@ class SceneViewTest : public ::testing::Test {
         for (int line : lines)
             SendMessageA(view_.Handle(), LB_SETSEL, TRUE, line);
     }
+    // The clipboard as another program leaves it: emptied by another owner, or holding bytes
+    // under "CopyScene1.0".
+    void EmptyTheClipboard() {
+        ClipboardGuard clipboard(parent_.Handle());
+        ASSERT_TRUE(clipboard.IsOpen());
+        EmptyClipboard();
+    }
+    void PutForeignBlock(const std::vector<std::uint8_t>& bytes) {
+        ClipboardGuard clipboard(parent_.Handle());
+        ASSERT_TRUE(clipboard.IsOpen());
+        EmptyClipboard();
+        ASSERT_NE(PutClipboardBytes(RegisteredFormat(kCopySceneFormat), bytes), nullptr);
+    }
     std::vector<std::int32_t> Kinds() const {
         std::vector<std::int32_t> kinds;
         for (std::size_t i = 0; i < entries_.Count(); ++i)
@@ -87,6 +109,7 @@ class SceneViewTest : public ::testing::Test {
     std::string path_;
     int modified_ = 0;
     int activated_ = 0;
+    int beeps_ = 0;
     std::vector<CommandId> sent_;
     std::vector<std::string> opened_;
     Parent parent_;
@@ -373,6 +396,505 @@ TEST_F(SceneViewTest, DeletingTheWholeSelectionOfALongSceneKeepsListAndEntriesTo
     view_.DeleteSelection(false);
     EXPECT_TRUE(entries_.Empty());
     EXPECT_EQ(ListCount(), 0);
+}
+
+}  // namespace
+}  // namespace vl
+
+namespace vl {
+namespace {
+
+TEST_F(SceneViewTest, ACopiedImageAndItsShowArePastedLinkedToEachOther) {
+    for (std::int32_t kind : {kWait, kCls, kImage, kComment, kShow})
+        Add(kind);
+    ASSERT_TRUE(entries_.At(4).SetObject(&entries_.At(2)));
+    Select({2, 4});
+    const int modifiedBefore = modified_;
+    view_.CopySelection();
+    EXPECT_TRUE(view_.CanPaste());
+    EXPECT_NE(view_.ClipboardBlock(), nullptr);
+    EXPECT_EQ(entries_.Count(), 5u);
+    EXPECT_EQ(modified_, modifiedBefore) << "a copy changes nothing";
+
+    Select({0});
+    view_.Paste();
+    EXPECT_EQ(Kinds(),
+              (std::vector<std::int32_t>{kWait, kImage, kShow, kCls, kImage, kComment, kShow}));
+    EXPECT_EQ(entries_.At(2).GetLinkedObject(), &entries_.At(1)) << "the pasted Image";
+    EXPECT_EQ(entries_.At(6).GetLinkedObject(), &entries_.At(4)) << "the original keeps its own";
+    EXPECT_EQ(entries_.At(1).Users().size(), 1u);
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(view_.Caret(), 2);
+    EXPECT_EQ(modified_, modifiedBefore + 1);
+    EXPECT_EQ(beeps_, 0);
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewTest, AShowCopiedAloneLinksOnlyToAFittingLineOfTheList) {
+    Add(kImage);
+    Add(kShow);
+    ASSERT_TRUE(entries_.At(1).SetObject(&entries_.At(0)));
+    Select({1});
+    view_.CopySelection();
+    Select({});
+    view_.Paste();
+    ASSERT_EQ(entries_.Count(), 3u);
+    EXPECT_EQ(entries_.At(2).GetLinkedObject(), &entries_.At(0)) << "line 1 is still the Image";
+
+    // The list's line 1 is a Comment now.
+    view_.SelectAll();
+    view_.DeleteSelection(false);
+    Add(kComment);
+    view_.Paste();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kComment, kShow}));
+    EXPECT_EQ(entries_.At(1).GetLinkedObject(), nullptr);
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewTest, PasteGoesAfterTheOnlySelectedLineOtherwiseToTheEnd) {
+    for (std::int32_t kind : {kWait, kCls, kLine})
+        Add(kind);
+    Select({2});
+    view_.CopySelection();
+    Select({0});
+    view_.Paste();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kLine, kCls, kLine}));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{1});
+
+    Select({});
+    view_.Paste();
+    EXPECT_EQ(entries_.Count(), 5u);
+    EXPECT_EQ(view_.Selection(), std::vector<int>{4});
+    EXPECT_EQ(view_.Caret(), 4);
+
+    Select({0, 1});
+    view_.Paste();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kLine, kCls, kLine, kLine, kLine}));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{5}) << "only the pasted line stays selected";
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewTest, RefusedDamagedAndMissingBlocksOnlyBeep) {
+    Add(kWait);
+    Add(kComment);
+    Select({0, 1});
+    view_.CopySelection();
+    const auto written = ReadClipboardBytes(parent_.Handle(), RegisteredFormat(kCopySceneFormat));
+    ASSERT_TRUE(written.has_value());
+    std::vector<std::uint8_t> block = *written;
+    const float older = 2.0f;
+    std::memcpy(block.data(), &older, sizeof older);
+    const int modifiedBefore = modified_;
+    Select({1});
+
+    PutForeignBlock(block);
+    view_.Paste();
+    EXPECT_EQ(beeps_, 1) << "version 2.0";
+    // Clipboard memory comes in whole pages, so a short block reads on into zeros: a count beyond
+    // what the block can hold, and an unknown kind, are what make it unreadable.
+    std::vector<std::uint8_t> hostile(written->begin(), written->begin() + 4);
+    for (std::int32_t value : {1000000, 0})
+        hostile.insert(hostile.end(), reinterpret_cast<const std::uint8_t*>(&value),
+                       reinterpret_cast<const std::uint8_t*>(&value) + 4);
+    PutForeignBlock(hostile);
+    view_.Paste();
+    EXPECT_EQ(beeps_, 2) << "more commands than bytes";
+    hostile = std::vector<std::uint8_t>(written->begin(), written->begin() + 8);
+    const std::int32_t unknownKind = 13;
+    hostile.insert(hostile.end(), reinterpret_cast<const std::uint8_t*>(&unknownKind),
+                   reinterpret_cast<const std::uint8_t*>(&unknownKind) + 4);
+    PutForeignBlock(hostile);
+    view_.Paste();
+    EXPECT_EQ(beeps_, 3) << "kind 13";
+    EmptyTheClipboard();
+    EXPECT_FALSE(view_.CanPaste());
+    view_.Paste();
+    EXPECT_EQ(beeps_, 4) << "nothing on the clipboard";
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kComment}));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{1});
+    EXPECT_EQ(modified_, modifiedBefore);
+
+    // The same block with its version intact, as another builder puts it there, is pasted.
+    PutForeignBlock(*written);
+    view_.Paste();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kComment, kWait, kComment}));
+    EXPECT_EQ(beeps_, 4);
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewTest, CutRemovesWithoutAskingAndPasteBringsTheLinesBack) {
+    for (std::int32_t kind : {kWait, kCls, kLine})
+        Add(kind);
+    Select({0, 2});
+    view_.CutSelection();
+    EXPECT_TRUE(prompt_.Shown().empty());
+    EXPECT_EQ(Kinds(), std::vector<std::int32_t>{kCls});
+    EXPECT_TRUE(view_.CanPaste());
+    view_.Paste();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kCls, kWait, kLine}));
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewTest, TheRememberedBlockIsForgottenWhenAnotherOwnerEmptiesTheClipboard) {
+    Add(kWait);
+    Select({0});
+    view_.CopySelection();
+    const HANDLE block = view_.ClipboardBlock();
+    ASSERT_NE(block, nullptr);
+    {
+        ClipboardGuard clipboard(parent_.Handle());
+        ASSERT_TRUE(clipboard.IsOpen());
+        EXPECT_EQ(GetClipboardData(RegisteredFormat(kCopySceneFormat)), block);
+    }
+    EmptyTheClipboard();
+    EXPECT_EQ(view_.ClipboardBlock(), nullptr);
+}
+
+TEST_F(SceneViewTest, ClosingEmptiesKeepsOrAsksAsTheOptionSays) {
+    Add(kWait);
+    Select({0});
+    EditorOptions options;
+    const auto closeWith = [&](std::int32_t option) {
+        view_.CopySelection();
+        options.deleteClipboardOnExit = option;
+        view_.ApplyOptions(options);
+        view_.CleanUpClipboardAtExit();
+        return view_.CanPaste();
+    };
+    EXPECT_FALSE(closeWith(kDeleteClipboard));
+    EXPECT_TRUE(closeWith(kKeepClipboard));
+    EXPECT_TRUE(prompt_.Shown().empty());
+    prompt_.AnswerYes();
+    EXPECT_TRUE(closeWith(kAskClipboard));
+    prompt_.AnswerNo();
+    EXPECT_FALSE(closeWith(kAskClipboard));
+    ASSERT_EQ(prompt_.Shown().size(), 2u);
+    EXPECT_EQ(prompt_.Shown()[0].text, "Are you sure you want to keep data on the clipboard?");
+    EXPECT_EQ(prompt_.Shown()[0].kind, PromptKind::Question);
+    EXPECT_TRUE(prompt_.Shown()[0].defaultNo);
+
+    // Without the list's data there is nothing to ask about.
+    EmptyTheClipboard();
+    options.deleteClipboardOnExit = kAskClipboard;
+    view_.ApplyOptions(options);
+    view_.CleanUpClipboardAtExit();
+    EXPECT_EQ(prompt_.Shown().size(), 2u);
+}
+
+}  // namespace
+}  // namespace vl
+
+namespace vl {
+namespace {
+
+constexpr DWORD kAllEffects = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+
+std::string TempPath(const char* name) {
+    char folder[MAX_PATH + 1] = "";
+    GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + name;
+}
+
+// A drag played step by step on the list's drop target, as the drag loop calls it.
+class SceneViewDragTest : public SceneViewTest {
+  protected:
+    POINT LinePoint(int line) const {
+        RECT rect{};
+        SendMessageA(view_.Handle(), LB_GETITEMRECT, line, reinterpret_cast<LPARAM>(&rect));
+        return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
+    POINT BelowTheLastLine() const { return {100, 340}; }
+    // Enters at from, moves to to, and drops there with keys; the effects the list answered.
+    std::vector<DWORD> Drag(IDataObject* data, POINT from, POINT to, DWORD keys = 0,
+                            DWORD allowed = kAllEffects) {
+        IDropHandler& target = view_.DropHandler();
+        std::vector<DWORD> effects;
+        effects.push_back(target.OnDragEnter(data, keys, from, allowed));
+        effects.push_back(target.OnDragOver(keys, to, allowed));
+        effects.push_back(target.OnDrop(data, keys, to, allowed));
+        return effects;
+    }
+    // What another builder's list or the palette offers: a copy block written from its own list,
+    // with the process it claims to come from (none: no such format).
+    ComPtr<IDataObject> ForeignData(const std::vector<std::uint8_t>& copyBlock,
+                                    std::optional<DWORD> process, bool offerMove) {
+        const UINT copy = RegisteredFormat(kCopySceneFormat);
+        const UINT move = RegisteredFormat(kMoveSceneFormat);
+        const UINT source = RegisteredFormat(kDragSourceFormat);
+        std::vector<CLIPFORMAT> formats{static_cast<CLIPFORMAT>(copy)};
+        if (offerMove)
+            formats.push_back(static_cast<CLIPFORMAT>(move));
+        if (process)
+            formats.push_back(static_cast<CLIPFORMAT>(source));
+        return MakeDataObject(
+            formats, [=](CLIPFORMAT format) -> std::optional<std::vector<std::uint8_t>> {
+                if (format == copy)
+                    return copyBlock;
+                if (format == move)
+                    return WriteMoveBlock({0, 1});  // that list's lines, meaningless here
+                std::vector<std::uint8_t> bytes(4);
+                std::memcpy(bytes.data(), &*process, 4);
+                return bytes;
+            });
+    }
+    void AddEight() {
+        for (std::int32_t kind : {kWait, kCls, kLine, kComment, kRepeat, kUntil, kStop, kPlay})
+            Add(kind);
+    }
+};
+
+TEST_F(SceneViewDragTest, LinesDraggedDownLandAfterTheTargetAndUpBeforeIt) {
+    AddEight();
+    Select({1, 2});
+    ComPtr<IDataObject> data = view_.BeginDragData({1, 2}, 1);
+    EXPECT_EQ(Drag(data.Get(), LinePoint(1), LinePoint(5)),
+              (std::vector<DWORD>{DROPEFFECT_NONE, DROPEFFECT_MOVE, DROPEFFECT_MOVE}))
+        << "entering on a dragged line offers no drop";
+    view_.EndDragData();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kComment, kRepeat, kUntil, kCls, kLine,
+                                                  kStop, kPlay}));
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{4, 5}));
+    EXPECT_EQ(view_.Caret(), 5);
+    ExpectLockstep();
+
+    // Line 6 (the Line) up onto line 2.
+    Select({5});
+    data = view_.BeginDragData({5}, 5);
+    EXPECT_EQ(Drag(data.Get(), LinePoint(5), LinePoint(1)).back(),
+              static_cast<DWORD>(DROPEFFECT_MOVE));
+    view_.EndDragData();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kLine, kComment, kRepeat, kUntil, kCls,
+                                                  kStop, kPlay}));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{1});
+    EXPECT_EQ(entries_.At(4).indentation, 0) << "nesting follows the new order";
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewDragTest, OntoADraggedLineNothingIsDroppedAndEmptySpaceCopies) {
+    AddEight();
+    Select({2, 3});
+    const int modifiedBefore = modified_;
+    ComPtr<IDataObject> data = view_.BeginDragData({2, 3}, 2);
+    EXPECT_EQ(Drag(data.Get(), LinePoint(0), LinePoint(3)).back(),
+              static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_EQ(entries_.Count(), 8u);
+    EXPECT_EQ(modified_, modifiedBefore);
+    EXPECT_EQ(Drag(data.Get(), LinePoint(0), BelowTheLastLine()).back(),
+              static_cast<DWORD>(DROPEFFECT_COPY));
+    view_.EndDragData();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kCls, kLine, kComment, kRepeat, kUntil,
+                                                  kStop, kPlay, kLine, kComment}));
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{8, 9}));
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewDragTest, AnImageDroppedOnAMoveLinksItAndShiftMovesTheLineInstead) {
+    for (std::int32_t kind : {kImage, kWait, kCls, kMove})
+        Add(kind);
+    Select({0});
+    ComPtr<IDataObject> data = view_.BeginDragData({0}, 0);
+    EXPECT_EQ(Drag(data.Get(), LinePoint(1), LinePoint(3)).back(),
+              static_cast<DWORD>(DROPEFFECT_LINK));
+    EXPECT_EQ(entries_.At(3).GetLinkedObject(), &entries_.At(0));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{3});
+    EXPECT_EQ(view_.Caret(), 3);
+    EXPECT_EQ(Drag(data.Get(), LinePoint(1), LinePoint(3), MK_SHIFT).back(),
+              static_cast<DWORD>(DROPEFFECT_MOVE));
+    view_.EndDragData();
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kCls, kMove, kImage}));
+    EXPECT_EQ(entries_.At(2).GetLinkedObject(), &entries_.At(3)) << "the link moves along";
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewDragTest, AnotherBuildersMoveIsCarriedOutAsACopy) {
+    AddEight();
+    EntryList elsewhere;
+    elsewhere.Append(CreateEntry(kHide));
+    elsewhere.Append(CreateEntry(kCls));
+    const std::vector<std::uint8_t> block =
+        WriteCopyBlock(elsewhere, {&elsewhere.At(0), &elsewhere.At(1)});
+    ComPtr<IDataObject> data = ForeignData(block, GetCurrentProcessId() + 4, true);
+    const std::vector<DWORD> effects = Drag(data.Get(), LinePoint(0), LinePoint(2));
+    EXPECT_EQ(effects.back(), static_cast<DWORD>(DROPEFFECT_COPY));
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kCls, kHide, kCls, kLine, kComment,
+                                                  kRepeat, kUntil, kStop, kPlay}))
+        << "the other list's lines 1 and 2 are not moved here";
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{2, 3}));
+    ExpectLockstep();
+}
+
+TEST_F(SceneViewDragTest, APaletteKindGoesBeforeTheLineOrToTheEnd) {
+    for (std::int32_t kind : {kWait, kCls, kLine})
+        Add(kind);
+    EntryList none;
+    auto prototype = CreateEntry(kComment);
+    const std::vector<std::uint8_t> block = WriteCopyBlock(none, {prototype.get()});
+    ComPtr<IDataObject> data = ForeignData(block, std::nullopt, false);
+    const std::vector<DWORD> effects =
+        Drag(data.Get(), LinePoint(0), LinePoint(2), 0, DROPEFFECT_COPY);
+    EXPECT_EQ(effects, (std::vector<DWORD>{DROPEFFECT_COPY, DROPEFFECT_COPY, DROPEFFECT_COPY}));
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kCls, kComment, kLine}));
+    Drag(data.Get(), LinePoint(0), BelowTheLastLine(), 0, DROPEFFECT_COPY);
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kCls, kComment, kLine, kComment}));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{4});
+    EXPECT_EQ(beeps_, 0);
+}
+
+TEST_F(SceneViewDragTest, RefusedDropsBeepAndLeaveTheListAsItWas) {
+    for (std::int32_t kind : {kWait, kCls})
+        Add(kind);
+    Select({0});
+    EntryList none;
+    auto prototype = CreateEntry(kComment);
+    std::vector<std::uint8_t> block = WriteCopyBlock(none, {prototype.get()});
+    const float older = 2.0f;
+    std::memcpy(block.data(), &older, sizeof older);
+    ComPtr<IDataObject> data = ForeignData(block, std::nullopt, false);
+    EXPECT_EQ(Drag(data.Get(), LinePoint(0), LinePoint(1), 0, DROPEFFECT_COPY).back(),
+              static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_EQ(beeps_, 1);
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kCls}));
+
+    // Data in none of the three formats is not taken at all.
+    ComPtr<IDataObject> other = MakeDataObject({CF_TEXT}, nullptr);
+    EXPECT_EQ(view_.DropHandler().OnDragEnter(other.Get(), 0, LinePoint(1), kAllEffects),
+              static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_EQ(view_.DropHandler().OnDrop(other.Get(), 0, LinePoint(1), kAllEffects),
+              static_cast<DWORD>(DROPEFFECT_NONE));
+    EXPECT_EQ(view_.Selection(), std::vector<int>{0});
+}
+
+TEST_F(SceneViewDragTest, TheTargetIsMarkedWhileOverItAndLeavingRestoresTheSelection) {
+    AddEight();
+    Select({0});
+    SendMessageA(view_.Handle(), LB_SETCARETINDEX, 0, FALSE);
+    EntryList none;
+    auto prototype = CreateEntry(kComment);
+    ComPtr<IDataObject> data =
+        ForeignData(WriteCopyBlock(none, {prototype.get()}), std::nullopt, false);
+    IDropHandler& target = view_.DropHandler();
+    target.OnDragEnter(data.Get(), 0, LinePoint(3), DROPEFFECT_COPY);
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{0, 3}));
+    target.OnDragOver(0, LinePoint(5), DROPEFFECT_COPY);
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{0, 5}));
+    target.OnDragOver(0, LinePoint(0), DROPEFFECT_COPY);
+    EXPECT_EQ(view_.Selection(), std::vector<int>{0});
+    target.OnDragOver(0, LinePoint(6), DROPEFFECT_COPY);
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{0, 6})) << "a saved line stays selected";
+    target.OnDragLeave();
+    EXPECT_EQ(view_.Selection(), std::vector<int>{0});
+    EXPECT_EQ(view_.Caret(), 0);
+    EXPECT_EQ(entries_.Count(), 8u);
+}
+
+}  // namespace
+}  // namespace vl
+
+namespace vl {
+namespace {
+
+// The whole drag loop, driven by the system's input queue from a second thread while this one
+// runs the list (the loop blocks it from the first move on).
+class SceneViewMouseDragTest : public SceneViewDragTest {
+  protected:
+    OleSession ole_;
+
+    bool Selected(int line) const { return SendMessageA(view_.Handle(), LB_GETSEL, line, 0) > 0; }
+    POINT OnScreen(POINT client) const {
+        ClientToScreen(view_.Handle(), &client);
+        return client;
+    }
+};
+
+TEST_F(SceneViewMouseDragTest, PressMoveByOnePixelMoveAndReleaseReordersTheLines) {
+    ASSERT_TRUE(ole_.Ok());
+    AddEight();
+    ShowWindow(parent_.Handle(), SW_SHOW);
+    SetForegroundWindow(parent_.Handle());
+    ASSERT_TRUE(test::PumpUntil([&] { return IsWindowVisible(view_.Handle()) != FALSE; }));
+    Select({1, 2});
+    const POINT from = OnScreen(LinePoint(1));
+    const POINT onto = OnScreen(LinePoint(5));
+    HWND list = view_.Handle();
+    const std::string image = TempPath("ImageCursor.tmp");
+    std::atomic<bool> marked{false}, done{false}, imageDuringDrag{false};
+    std::thread user([&] {
+        test::MovePointerTo(from.x, from.y);
+        test::PressLeft();
+        test::PumpUntil([&] { return SendMessageA(list, LB_GETCARETINDEX, 0, 0) == 1; });
+        test::MovePointerTo(from.x + 1, from.y);
+        test::MovePointerTo(onto.x, onto.y - 2);
+        test::MovePointerTo(onto.x, onto.y);
+        marked = test::PumpUntil([&] { return SendMessageA(list, LB_GETSEL, 5, 0) > 0; });
+        imageDuringDrag = GetFileAttributesA(image.c_str()) != INVALID_FILE_ATTRIBUTES;
+        test::ReleaseLeft();
+        done = true;
+    });
+    const bool finished =
+        test::PumpUntil([&] { return done && Kinds().front() == kWait && Kinds()[4] == kCls; });
+    user.join();
+    EXPECT_TRUE(marked) << "the target line was marked during the drag";
+    EXPECT_TRUE(imageDuringDrag) << "the drag image travels through the file";
+    EXPECT_EQ(GetFileAttributesA(image.c_str()), INVALID_FILE_ATTRIBUTES) << "and is gone after";
+    ASSERT_TRUE(finished);
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kComment, kRepeat, kUntil, kCls, kLine,
+                                                  kStop, kPlay}));
+    EXPECT_EQ(view_.Selection(), (std::vector<int>{4, 5}));
+    ExpectLockstep();
+}
+
+}  // namespace
+}  // namespace vl
+
+namespace vl {
+namespace {
+
+TEST_F(SceneViewDragTest, ADamagedOrForeignDragImageFileLeavesTheDropWorking) {
+    for (std::int32_t kind : {kWait, kCls})
+        Add(kind);
+    EntryList none;
+    auto prototype = CreateEntry(kLine);
+    ComPtr<IDataObject> data =
+        ForeignData(WriteCopyBlock(none, {prototype.get()}), std::nullopt, false);
+    const std::string image = TempPath("ImageCursor.tmp");
+    for (const char* contents : {"VLDI not an image", ""}) {
+        {
+            std::ofstream file(image, std::ios::binary | std::ios::trunc);
+            file << contents;
+        }
+        EXPECT_EQ(Drag(data.Get(), LinePoint(0), LinePoint(1), 0, DROPEFFECT_COPY).back(),
+                  static_cast<DWORD>(DROPEFFECT_COPY));
+    }
+    DeleteFileA(image.c_str());
+    EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kLine, kLine, kCls}));
+}
+
+TEST_F(SceneViewDragTest, AutoScrollGoesOneLineWhileTheListCanScroll) {
+    for (int i = 0; i < 40; ++i)
+        Add(kWait);
+    EditorOptions options;
+    options.scrollTime = 0;
+    view_.ApplyOptions(options);
+    EntryList none;
+    auto prototype = CreateEntry(kComment);
+    ComPtr<IDataObject> data =
+        ForeignData(WriteCopyBlock(none, {prototype.get()}), std::nullopt, false);
+    IDropHandler& target = view_.DropHandler();
+    const POINT bottom{100, 350};
+    EXPECT_FALSE(target.OnDragScroll(true, SB_LINEDOWN, bottom)) << "no drag over the list";
+    SendMessageA(view_.Handle(), LB_SETTOPINDEX, 0, 0);
+    target.OnDragEnter(data.Get(), 0, {100, 150}, DROPEFFECT_COPY);
+    const auto top = [&] { return SendMessageA(view_.Handle(), LB_GETTOPINDEX, 0, 0); };
+    EXPECT_FALSE(target.OnDragScroll(true, SB_LINEUP, {100, 2})) << "already at the top";
+    EXPECT_TRUE(target.OnDragScroll(true, SB_LINEDOWN, bottom));
+    EXPECT_EQ(top(), 1);
+    int steps = 1;
+    while (target.OnDragScroll(true, SB_LINEDOWN, bottom) && steps < 100)
+        ++steps;
+    EXPECT_LT(steps, 40) << "scrolling stops at the last line";
+    EXPECT_GT(top(), 1);
+    target.OnDragLeave();
+    EXPECT_EQ(entries_.Count(), 40u);
 }
 
 }  // namespace

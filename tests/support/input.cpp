@@ -56,6 +56,20 @@ void PressKeys(std::initializer_list<WORD> chord) {
     SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
 }
 
+void PressLeft() {
+    INPUT button = {};
+    button.type = INPUT_MOUSE;
+    button.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    SendInput(1, &button, sizeof(INPUT));
+}
+
+void ReleaseLeft() {
+    INPUT button = {};
+    button.type = INPUT_MOUSE;
+    button.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(1, &button, sizeof(INPUT));
+}
+
 void ClickLeft() {
     Click(MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP);
 }

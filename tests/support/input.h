@@ -15,6 +15,9 @@ void PressKey(WORD virtualKey);
 // Presses the keys in order and releases them in reverse, as a chord: {VK_CONTROL, 'G'}.
 void PressKeys(std::initializer_list<WORD> chord);
 void ClickLeft();
+// The left button's halves apart, for drags.
+void PressLeft();
+void ReleaseLeft();
 void ClickRight();
 
 }  // namespace vl::test
