@@ -3,6 +3,7 @@
 // go to the thread's media playback.
 #pragma once
 
+#include "engine/core/plain_screen.h"
 #include "engine/core/scene_runner.h"
 #include "engine/media/media_playback.h"
 #include "engine/player/drawing_window.h"
@@ -17,14 +18,31 @@ class ThreadEntryPlatform final : public IEntryPlatform {
                         DrawingWindow& window, MediaPlayback& media)
         : target_(target), context_(context), drawing_(drawing), window_(window), media_(media) {}
 
-    void Show(ShowEntry& entry) override { drawing_.Show(entry, target_, context_); }
-    void Move(MoveEntry& entry) override { drawing_.Move(entry, target_, context_); }
-    void Hide(HideEntry& entry) override { drawing_.Hide(entry, target_); }
-    void Line(LineEntry& entry) override { drawing_.Line(entry, target_); }
+    void Show(ShowEntry& entry) override {
+        screen_.Drawn();
+        drawing_.Show(entry, target_, context_);
+    }
+    void Move(MoveEntry& entry) override {
+        screen_.Drawn();
+        drawing_.Move(entry, target_, context_);
+    }
+    void Hide(HideEntry& entry) override {
+        screen_.Drawn();
+        drawing_.Hide(entry, target_);
+    }
+    void Line(LineEntry& entry) override {
+        screen_.Drawn();
+        drawing_.Line(entry, target_);
+    }
     // The colour is resolved anew (a random one changes at every Cls); the mixing code goes with
-    // it. The drawing takes the colour as the window's background from here on.
+    // it. The drawing takes the colour as the window's background from here on. A Cls that would
+    // repaint what is already there is skipped.
     void Cls(ClsEntry& entry) override;
-    void Play(PlayEntry& entry) override { media_.Play(entry); }
+    // A video plays in the window.
+    void Play(PlayEntry& entry) override {
+        screen_.Drawn();
+        media_.Play(entry);
+    }
     void StopMedia(StopEntry& entry) override { media_.Stop(entry); }
 
   private:
@@ -33,6 +51,7 @@ class ThreadEntryPlatform final : public IEntryPlatform {
     IEntryDrawing& drawing_;
     DrawingWindow& window_;
     MediaPlayback& media_;
+    PlainScreen screen_;
 };
 
 }  // namespace vl
