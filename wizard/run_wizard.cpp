@@ -82,7 +82,9 @@ class FrameHost final : public WizardHost {
     bool FileExists(const std::string& path) override {
         return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
     }
-    void DeleteFile(const std::string& path) override { DeleteFileA(path.c_str()); }
+    // windows.h makes this method DeleteFileA: the system's function needs its scope, or the call
+    // would be this method again, for ever.
+    void DeleteFile(const std::string& path) override { ::DeleteFileA(path.c_str()); }
     void NewScene() override {
         if (frame_.newScene) {
             frame_.newScene();

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -182,13 +183,17 @@ TEST(RunWizard, TheDefaultFolderIsInTheUsersDocuments) {
     EXPECT_EQ(folder.substr(folder.size() - tail.size()), tail);
 }
 
+// A 24-bit bitmap of one red pixel.
+std::vector<std::uint8_t> OnePixelBitmap() {
+    return {'B', 'M', 58, 0, 0, 0, 0, 0, 0,  0, 54, 0, 0, 0, 40, 0, 0,   0, 1, 0,
+            0,   0,   1,  0, 0, 0, 1, 0, 24, 0, 0,  0, 0, 0, 4,  0, 0,   0, 0, 0,
+            0,   0,   0,  0, 0, 0, 0, 0, 0,  0, 0,  0, 0, 0, 0,  0, 255, 0, 0, 0};
+}
+
 // The whole way through the real pages: a name, one picture, one sequence made of it, Finish.
 TEST(RunWizard, APictureSequenceFromTheFirstPageToFinish) {
     WizardRun run;
-    const std::vector<std::uint8_t> bitmap = {'B', 'M', 58, 0, 0, 0, 0, 0, 0, 0, 54, 0,   0, 0,  40,
-                                              0,   0,   0,  1, 0, 0, 0, 1, 0, 0, 0,  1,   0, 24, 0,
-                                              0,   0,   0,  0, 4, 0, 0, 0, 0, 0, 0,  0,   0, 0,  0,
-                                              0,   0,   0,  0, 0, 0, 0, 0, 0, 0, 0,  255, 0, 0,  0};
+    const std::vector<std::uint8_t> bitmap = OnePixelBitmap();
     const std::string picture = run.folder.Write("dot.bmp", bitmap);
     run.prompt.AnswerFiles({picture}).AnswerYes();
     ScopedPromptOverride use(run.prompt);
@@ -218,6 +223,50 @@ TEST(RunWizard, APictureSequenceFromTheFirstPageToFinish) {
     EXPECT_EQ(image->data.size(), bitmap.size());
     EXPECT_EQ(run.frame.received.back(), "scr");
     EXPECT_EQ(run.prompt.Texts().back(), "Wizard finished succesfully.");
+}
+
+// "Preview SS" writes the scene beside the others and the main window previews it; going back
+// from the sequences page removes that file, and a second preview writes it again.
+TEST(RunWizard, PreviousAfterAWholeScenePreviewRemovesTheSceneThePreviewWrote) {
+    WizardRun run;
+    run.wizard.saveScene = [&](const std::string& path, const std::string&) {
+        run.saved.push_back(path);
+        return !run.folder.Write("Made\\Dots.ssd", {1, 2, 3}).empty();
+    };
+    const std::string scene = run.folder.Path("Made\\Dots.ssd");
+    auto exists = [&] { return GetFileAttributesA(scene.c_str()) != INVALID_FILE_ATTRIBUTES; };
+    run.prompt.AnswerFiles({run.folder.Write("dot.bmp", OnePixelBitmap())}).AnswerYes();
+    ScopedPromptOverride use(run.prompt);
+    bool afterPreview = false, afterPrevious = true;
+    DialogScript script;
+    script.SetText(IDC_WIZARD_NAME, "Dots")
+        .Click(IDOK)            // page 1
+        .Click(IDC_OBJECT_ADD)  // page 2A
+        .Click(IDOK)
+        .Click(IDC_SEQ_ADD_IMAGE)
+        .Do([](HWND dialog) { SendDlgItemMessageA(dialog, IDC_INSERT_LIST, LB_SETCURSEL, 0, 0); })
+        .Click(IDOK)
+        .Click(IDC_SEQ_PREVIEW_SCENE)
+        .Do([&](HWND) { afterPreview = exists(); })
+        .Click(IDC_WIZARD_PREVIOUS)  // back on page 2A
+        .Do([&](HWND) { afterPrevious = exists(); })
+        .Click(IDCANCEL);  // and Yes, exit
+    script.Play([&] {
+        return RunWizard(run.folder.Path("Made"), run.wizard) == WizardOutcome::kCancelled
+                   ? IDCANCEL
+                   : IDOK;
+    });
+    for (const std::string& failure : script.Failures())
+        ADD_FAILURE() << failure;
+    for (const std::string& failure : run.prompt.Failures())
+        ADD_FAILURE() << failure;
+    EXPECT_TRUE(afterPreview) << "the preview wrote the scene";
+    EXPECT_FALSE(afterPrevious) << "going back removed it";
+    EXPECT_EQ(run.saved.size(), 1u);
+    EXPECT_NE(std::find(run.frame.received.begin(), run.frame.received.end(), "command 32793"),
+              run.frame.received.end())
+        << "the main window was asked to preview (32793)";
+    RemoveDirectoryA(run.folder.Path("Made").c_str());
 }
 
 }  // namespace
