@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "app/builder_packaging.h"
+#include "tests/app/main_frame_fixture.h"
 #include "app/disk_scene_storage.h"
 #include "app/registry_key_tree.h"
 #include "app/resource.h"
@@ -31,8 +32,6 @@
 
 namespace vl {
 namespace {
-
-constexpr char kTestSettings[] = "Software\\VistaloomFrameTest";
 
 struct MenuItemState {
     bool enabled;
@@ -53,47 +52,6 @@ MenuItemState StateAsShown(HWND frame, UINT command) {
     ADD_FAILURE() << "no menu item " << command;
     return {false, false};
 }
-
-// The Options dialog as a test answers it: a new tab size, confirmed or not.
-class ScriptedOptionsEditor final : public OptionsEditor {
-  public:
-    bool Edit(HWND, EditorOptions& options) override {
-        ++opened;
-        options.tabSize = tabSize;
-        return confirm;
-    }
-    int opened = 0;
-    int tabSize = 5;
-    bool confirm = true;
-};
-
-class MainFrameTest : public ::testing::Test {
-  protected:
-    MainFrameTest()
-        : override_(prompt_),
-          settings_(kTestSettings),
-          packaging_(settings_, folders_),
-          frame_({document_, settings_, packaging_, loop_, folders_, std::string(),
-                  [this](const std::string& path) { opened_.push_back(path); }, nullptr,
-                  &optionsEditor_}) {}
-    void SetUp() override {
-        RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettings);
-        ASSERT_TRUE(frame_.Create({0, 0, 640, 480}, BuilderSettings{}));
-    }
-    void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettings); }
-
-    ScriptedPrompt prompt_;
-    ScopedPromptOverride override_;
-    DiskSceneStorage storage_;
-    CSceneDoc document_{storage_};
-    RegistrySettingsStore settings_;
-    BuilderFolders folders_;
-    BuilderPackagingSystem packaging_;
-    MessageLoop loop_;
-    std::vector<std::string> opened_;
-    ScriptedOptionsEditor optionsEditor_;
-    CMainFrame frame_;
-};
 
 TEST_F(MainFrameTest, MenusOfferWhatTheSceneAllows) {
     HWND frame = frame_.Handle();
