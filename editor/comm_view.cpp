@@ -70,6 +70,10 @@ bool CCommView::CreateTree() {
         return false;
     tree_.Attach(tree);
     SendMessageA(tree, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), 0);
+    drop_.Attach(tree);
+    dropTarget_ = MakeDropTarget(tree, drop_);
+    // Without OLE on this thread (some tests) the tree is simply no drop target.
+    RegisterDragDrop(tree, dropTarget_.Get());
     return treeKeys_.Attach(tree);
 }
 
@@ -161,6 +165,9 @@ LRESULT PaletteTreeKeys::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             }
             break;
         }
+        case WM_DESTROY:
+            RevokeDragDrop(Handle());
+            break;
         case WM_SYSKEYDOWN:
         case WM_SYSKEYUP:
             // Not every system's DefWindowProc turns Shift+F10 into WM_CONTEXTMENU, so the palette
@@ -268,6 +275,26 @@ bool CCommView::EditSelectedPrototype() {
     // still this prototype.
     SendMessageA(frame, WM_COMMAND, MAKEWPARAM(kCmdAdd, 0), 0);
     return true;
+}
+
+DWORD PaletteDropHandler::OnDragEnter(IDataObject* data, DWORD, POINT point, DWORD) {
+    for (const char* format : {kCopySceneFormat, kMoveSceneFormat, kLinkSceneFormat}) {
+        if (OffersFormat(data, static_cast<CLIPFORMAT>(RegisteredFormat(format)))) {
+            image_.Show(tree_, point, DragSourceProcess(data));
+            break;
+        }
+    }
+    return DROPEFFECT_NONE;
+}
+
+DWORD PaletteDropHandler::OnDragOver(DWORD, POINT point, DWORD) {
+    image_.Move(point);
+    return DROPEFFECT_NONE;
+}
+
+DWORD PaletteDropHandler::OnDrop(IDataObject*, DWORD, POINT, DWORD) {
+    image_.End();
+    return DROPEFFECT_NONE;
 }
 
 void CCommView::StartDrag(HTREEITEM item, const SceneEntry* prototype) {

@@ -11,9 +11,11 @@
 #include <memory>
 
 #include "app/core/command_router.h"
+#include "editor/drag_image_view.h"
 #include "editor/entry_editor.h"
 #include "framework/control.h"
 #include "framework/handles.h"
+#include "framework/ole.h"
 #include "framework/tree_control.h"
 #include "framework/window.h"
 #include "scene/entry.h"
@@ -22,6 +24,25 @@
 namespace vl {
 
 class CCommView;
+
+// A drag of scene lines over the palette shows its image there but is never dropped: kinds come
+// from the palette, nothing goes into it.
+class PaletteDropHandler final : public IDropHandler {
+  public:
+    void Attach(HWND tree) { tree_ = tree; }
+
+    DWORD OnDragEnter(IDataObject* data, DWORD keys, POINT point, DWORD allowed) override;
+    DWORD OnDragOver(DWORD keys, POINT point, DWORD allowed) override;
+    void OnDragLeave() override { image_.End(); }
+    DWORD OnDrop(IDataObject* data, DWORD keys, POINT point, DWORD allowed) override;
+    bool OnDragScroll(bool, int, POINT) override { return false; }
+
+    bool ShowsImage() const { return image_.Shown(); }
+
+  private:
+    HWND tree_ = nullptr;
+    DragImageView image_;
+};
 
 // The tree's own keys: Enter without auto-repeat edits the chosen kind (the tree tells its parent
 // nothing that shows an auto-repeat), Shift+F10 opens the context menu.
@@ -61,6 +82,8 @@ class CCommView final : public Window {
     // sends Add to the main frame, which appends that prototype. False when nothing was confirmed
     // (or the root is selected).
     bool EditSelectedPrototype();
+    // What the tree does with a drag over it.
+    PaletteDropHandler& DropHandler() { return drop_; }
 
     // The palette's own commands (none yet: the frame owns Add, Insert and their rules).
     CommandTarget& Commands() { return commands_; }
@@ -91,6 +114,8 @@ class CCommView final : public Window {
     HTREEITEM root_ = nullptr;
     int id_ = 0;
     CommandTarget commands_;
+    PaletteDropHandler drop_;
+    ComPtr<IDropTarget> dropTarget_;
 };
 
 }  // namespace vl

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <vector>
 
+#include "framework/dib_section.h"
 #include "framework/handles.h"
 
 namespace vl {
@@ -41,21 +42,13 @@ std::optional<DragImage> ImageOfList(HIMAGELIST list, COLORREF mask) {
     int width = 0, height = 0;
     if (!list || !ImageList_GetIconSize(list, &width, &height) || width <= 0 || height <= 0)
         return std::nullopt;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
     HDC dc = CreateCompatibleDC(nullptr);
-    BitmapHandle bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits) {
+    const DibSection bitmap = MakeTopDownDib(dc, width, height);
+    if (!bitmap) {
         DeleteDC(dc);
         return std::nullopt;
     }
-    const HGDIOBJ old = SelectObject(dc, bitmap.Get());
+    const HGDIOBJ old = SelectObject(dc, bitmap.bitmap.Get());
     RECT all{0, 0, width, height};
     BrushHandle background(CreateSolidBrush(mask));
     FillRect(dc, &all, background.Get());
@@ -66,7 +59,7 @@ std::optional<DragImage> ImageOfList(HIMAGELIST list, COLORREF mask) {
     DragImage image;
     image.width = width;
     image.height = height;
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    const std::uint32_t* pixels = bitmap.pixels;
     for (int i = 0; i < width * height; ++i)
         image.pixels.push_back(pixels[i] & 0x00FFFFFF);
     return image;

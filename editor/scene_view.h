@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/core/command_ids.h"
+#include "editor/drag_image_view.h"
 #include "editor/core/drag_image_file.h"
 #include "editor/core/mouse_selection.h"
 #include "editor/entry_editor.h"
@@ -146,14 +147,10 @@ class CSceneView final : public Control, private IDropHandler {
     DWORD EffectFor(DWORD keys, DWORD allowed) const;
     // The drag is over: the target unmarked, the saved selection forgotten.
     void EndDragOver();
-    // The drag image: drawn for a line and written to the shared file when a drag starts; read
-    // and shown, moved, hidden while lines repaint, and ended by the drop target.
+    // The drag image: drawn for a line and written to the shared file when a drag starts;
+    // dragImage_ shows it while a drag is over the list.
     bool WriteDragImageFile(int line, POINT press);
     void DeleteDragImageFile();
-    void ShowDragImage(POINT point, DWORD sourceProcess);
-    void MoveDragImage(POINT point);
-    void HideDragImage(bool hide);
-    void EndDragImage();
     bool DropMove(IDataObject* data);
     bool DropLink(IDataObject* data);
     bool DropCopy(IDataObject* data);
@@ -193,8 +190,7 @@ class CSceneView final : public Control, private IDropHandler {
     bool sameProcess_ = false;  // the drag over the list comes from this process
     EntryReferences references_;
     ComPtr<IDropTarget> dropTarget_;
-    ImageListHandle dragImage_;  // while a drag with a readable image is over the list
-    POINT dragHot_{0, 0};
+    DragImageView dragImage_;  // while a drag with a readable image is over the list
     std::uint32_t times_ = 0;  // the speed calibration count, lent to every preview
 };
 

@@ -89,7 +89,7 @@ void CSceneView::StartDrag() {
     DoDragDrop(data.Get(), source.Get(), DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK,
                &effect);
     // A move inside the list was done by the drop; the source itself changes nothing.
-    EndDragImage();
+    dragImage_.End();
     DeleteDragImageFile();
     EndDragData();
 }
@@ -122,14 +122,14 @@ void CSceneView::SetMarked(int line, bool marked) {
 }
 
 void CSceneView::UpdateTarget(POINT point) {
-    MoveDragImage(point);
+    dragImage_.Move(point);
     const int line = LineAt(point);
     const int before = drag_.pointerLine;
     drag_.pointerLine = line;
     if (line == target_ && before == line)
         return;
     // The image would be painted over and then restored with stale pixels.
-    HideDragImage(true);
+    dragImage_.Hide(true);
     if (line != target_) {
         SetMarked(target_, false);
         target_ = line;
@@ -138,7 +138,7 @@ void CSceneView::UpdateTarget(POINT point) {
         RepaintItem(line);
     }
     UpdateWindow(Handle());
-    HideDragImage(false);
+    dragImage_.Hide(false);
 }
 
 DWORD CSceneView::EffectFor(DWORD keys, DWORD allowed) const {
@@ -167,11 +167,8 @@ DWORD CSceneView::OnDragEnter(IDataObject* data, DWORD keys, POINT point, DWORD 
         !OffersFormat(data, static_cast<CLIPFORMAT>(linkFormat_)) &&
         !OffersFormat(data, static_cast<CLIPFORMAT>(copyFormat_)))
         return DROPEFFECT_NONE;
-    const auto process = GetDataBytes(data, static_cast<CLIPFORMAT>(sourceFormat_));
-    DWORD id = 0;
-    if (process && process->size() >= sizeof id)
-        std::memcpy(&id, process->data(), sizeof id);
-    sameProcess_ = process && id == GetCurrentProcessId();
+    const DWORD id = DragSourceProcess(data);
+    sameProcess_ = id != 0 && id == GetCurrentProcessId();
     drag_.over = true;
     drag_.fromThisList = source_.active && sameProcess_;
     drag_.savedSelection = Selection();
@@ -180,8 +177,8 @@ DWORD CSceneView::OnDragEnter(IDataObject* data, DWORD keys, POINT point, DWORD 
     target_ = -1;
     if (drag_.fromThisList && caretAtEntry_ >= 0)
         RepaintItem(caretAtEntry_);
-    if (!dragImage_)
-        ShowDragImage(point, sameProcess_ ? GetCurrentProcessId() : id);
+    if (!dragImage_.Shown())
+        dragImage_.Show(Handle(), point, id);
     UpdateTarget(point);
     return EffectFor(keys, allowed);
 }
@@ -194,7 +191,7 @@ DWORD CSceneView::OnDragOver(DWORD keys, POINT point, DWORD allowed) {
 }
 
 void CSceneView::EndDragOver() {
-    EndDragImage();
+    dragImage_.End();
     const int target = target_;
     SetMarked(target_, false);
     target_ = -1;
@@ -216,8 +213,9 @@ void CSceneView::OnDragLeave() {
         RepaintItem(caretAtEntry_);
     caretAtEntry_ = -1;
     // Where the image was.
-    const RECT strip{pointer.x - dragHot_.x, pointer.y - dragHot_.y, pointer.x - dragHot_.x + 3000,
-                     pointer.y - dragHot_.y + 16};
+    const POINT hot = dragImage_.Hot();
+    const RECT strip{pointer.x - hot.x, pointer.y - hot.y, pointer.x - hot.x + 3000,
+                     pointer.y - hot.y + 16};
     InvalidateRect(Handle(), &strip, TRUE);
 }
 
@@ -316,10 +314,10 @@ bool CSceneView::OnDragScroll(bool vertical, int direction, POINT point) {
     const bool towardsStart = direction == SB_LINEUP || direction == SB_LINELEFT;
     if (towardsStart ? info.nPos <= info.nMin : info.nPos >= last)
         return false;
-    HideDragImage(true);
+    dragImage_.Hide(true);
     SendMessageA(Handle(), vertical ? WM_VSCROLL : WM_HSCROLL, static_cast<WPARAM>(direction), 0);
     UpdateWindow(Handle());
-    HideDragImage(false);
+    dragImage_.Hide(false);
     UpdateTarget(point);
     // The option's pause keeps the list from racing past the lines.
     Sleep(static_cast<DWORD>(std::clamp(options_.scrollTime, 0, 500)));

@@ -5,13 +5,14 @@
 
 #include "editor/drag_image_store.h"
 #include "editor/scene_view.h"
+#include "framework/dib_section.h"
 #include "scene/nesting.h"
 #include <cstring>
 
 namespace vl {
 namespace {
 
-constexpr COLORREF kStripMask = RGB(0, 128, 128);
+constexpr COLORREF kStripMask = RGB(0, 128, 128);  // as the image view reads it
 constexpr int kStripHeight = 16;
 constexpr int kMaxStripWidth = 32000;
 
@@ -41,18 +42,10 @@ bool CSceneView::WriteDragImageFile(int line, POINT press) {
     const int width =
         static_cast<int>(std::min<LONG>(kIconSize + 3 + timeSize.cx + textSize.cx, kMaxStripWidth));
 
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -kStripHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    BitmapHandle strip(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const DibSection strip = MakeTopDownDib(dc, width, kStripHeight);
     bool written = false;
-    if (strip && bits) {
-        const HGDIOBJ oldBitmap = SelectObject(dc, strip.Get());
+    if (strip) {
+        const HGDIOBJ oldBitmap = SelectObject(dc, strip.bitmap.Get());
         RECT all{0, 0, width, kStripHeight};
         BrushHandle mask(CreateSolidBrush(kStripMask));
         FillRect(dc, &all, mask.Get());
@@ -69,7 +62,7 @@ bool CSceneView::WriteDragImageFile(int line, POINT press) {
         DragImage image;
         image.width = width;
         image.height = kStripHeight;
-        const auto* pixels = static_cast<const std::uint32_t*>(bits);
+        const std::uint32_t* pixels = strip.pixels;
         image.pixels.reserve(static_cast<std::size_t>(width) * kStripHeight);
         for (int i = 0; i < width * kStripHeight; ++i)
             image.pixels.push_back(pixels[i] & 0x00FFFFFF);
@@ -87,55 +80,6 @@ bool CSceneView::WriteDragImageFile(int line, POINT press) {
 
 void CSceneView::DeleteDragImageFile() {
     DeleteDragImage();
-}
-
-void CSceneView::ShowDragImage(POINT point, DWORD sourceProcess) {
-    dragImage_.Reset();
-    // A missing, damaged or foreign file leaves the drag without a picture; it works as usual.
-    const auto image = LoadDragImage(sourceProcess);
-    if (!image)
-        return;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = image->width;
-    info.bmiHeader.biHeight = -image->height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    BitmapHandle bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap || !bits)
-        return;
-    std::copy(image->pixels.begin(), image->pixels.end(), static_cast<std::uint32_t*>(bits));
-    dragImage_.Reset(ImageList_Create(image->width, image->height, ILC_COLOR24 | ILC_MASK, 1, 0));
-    if (!dragImage_ || ImageList_AddMasked(dragImage_.Get(), bitmap.Get(), kStripMask) < 0) {
-        dragImage_.Reset();
-        return;
-    }
-    dragHot_ = {image->hotX, image->hotY};
-    if (!ImageList_BeginDrag(dragImage_.Get(), 0, 0, 0)) {
-        dragImage_.Reset();
-        return;
-    }
-    ImageList_DragEnter(Handle(), point.x - dragHot_.x, point.y - dragHot_.y);
-}
-
-void CSceneView::MoveDragImage(POINT point) {
-    if (dragImage_)
-        ImageList_DragMove(point.x - dragHot_.x, point.y - dragHot_.y);
-}
-
-void CSceneView::HideDragImage(bool hide) {
-    if (dragImage_)
-        ImageList_DragShowNolock(hide ? FALSE : TRUE);
-}
-
-void CSceneView::EndDragImage() {
-    if (!dragImage_)
-        return;
-    ImageList_DragLeave(Handle());
-    ImageList_EndDrag();
-    dragImage_.Reset();
 }
 
 }  // namespace vl

@@ -3,6 +3,7 @@
 #include <winternl.h>
 
 #include "engine/image/image_runtime.h"
+#include "framework/dib_section.h"
 #include "support/waits.h"
 
 #include <cstdlib>
@@ -25,17 +26,6 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     }
 }
 
-BITMAPINFO TopDown32(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
 COLORREF FromDib(std::uint32_t pixel) {
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
 }
@@ -51,7 +41,7 @@ Pixels ReadPixels(HDC dc, const Rect& area) {
     Pixels pixels;
     pixels.width = area.Width();
     pixels.height = area.Height();
-    BITMAPINFO info = TopDown32(pixels.width, pixels.height);
+    BITMAPINFO info = TopDown32BitInfo(pixels.width, pixels.height);
     void* bits = nullptr;
     BitmapHandle dib(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     MemoryDc copy(CreateCompatibleDC(dc));
@@ -105,7 +95,7 @@ void PaintPattern(HDC dc, const Rect& area, const PixelPattern& pattern) {
         for (int x = 0; x < width; ++x)
             bits[static_cast<std::size_t>(y) * width + x] = ToDib(pattern(x, y));
     }
-    BITMAPINFO info = TopDown32(width, height);
+    BITMAPINFO info = TopDown32BitInfo(width, height);
     SetDIBitsToDevice(dc, area.left, area.top, width, height, 0, 0, 0, height, bits.data(), &info,
                       DIB_RGB_COLORS);
 }

@@ -7,11 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "app/resource.h"
+#include "editor/drag_image_store.h"
+#include "framework/clipboard.h"
+#include "scene/clipboard_blocks.h"
 #include "scene/entries.h"
 #include "support/input.h"
 #include "support/waits.h"
@@ -407,6 +411,50 @@ TEST_F(PaletteTest, TheTreesFocusReachesTheParentAsThePalettes) {
     EXPECT_EQ(GetFocus(), Tree().Handle());
     ASSERT_FALSE(frame_.focusNotes.empty());
     EXPECT_EQ(frame_.focusNotes.back(), static_cast<UINT_PTR>(kPaletteId));
+}
+
+}  // namespace
+}  // namespace vl
+
+namespace vl {
+namespace {
+
+// Scene lines dragged over the palette: their image shows there, but no drop is taken.
+TEST_F(PaletteTest, ADragOfSceneLinesShowsItsImageButIsNeverDropped) {
+    DragImage picture;
+    picture.width = 4;
+    picture.height = 2;
+    picture.pixels.assign(8, 0x00FF0000);
+    ASSERT_TRUE(SaveDragImage(picture));
+    const UINT copy = RegisteredFormat(kCopySceneFormat);
+    const UINT source = RegisteredFormat(kDragSourceFormat);
+    ComPtr<IDataObject> lines = MakeDataObject(
+        {static_cast<CLIPFORMAT>(copy), static_cast<CLIPFORMAT>(source)},
+        [=](CLIPFORMAT format) -> std::optional<std::vector<std::uint8_t>> {
+            const DWORD id = GetCurrentProcessId();
+            if (format == source)
+                return std::vector<std::uint8_t>(reinterpret_cast<const std::uint8_t*>(&id),
+                                                 reinterpret_cast<const std::uint8_t*>(&id + 1));
+            return WriteCopyBlock(EntryList(), std::vector<const SceneEntry*>{});
+        });
+    PaletteDropHandler& drop = frame_.palette.DropHandler();
+    const DWORD all = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
+    EXPECT_EQ(drop.OnDragEnter(lines.Get(), 0, {20, 20}, all), DWORD(DROPEFFECT_NONE));
+    EXPECT_TRUE(drop.ShowsImage());
+    EXPECT_EQ(drop.OnDragOver(MK_CONTROL, {30, 25}, all), DWORD(DROPEFFECT_NONE));
+    EXPECT_EQ(drop.OnDrop(lines.Get(), 0, {30, 25}, all), DWORD(DROPEFFECT_NONE));
+    EXPECT_FALSE(drop.ShowsImage()) << "the drop ends the image";
+
+    drop.OnDragEnter(lines.Get(), 0, {20, 20}, all);
+    drop.OnDragLeave();
+    EXPECT_FALSE(drop.ShowsImage()) << "leaving ends the image";
+
+    // Text from another program shows no image.
+    ComPtr<IDataObject> text = MakeDataObject({CF_TEXT}, nullptr);
+    EXPECT_EQ(drop.OnDragEnter(text.Get(), 0, {20, 20}, all), DWORD(DROPEFFECT_NONE));
+    EXPECT_FALSE(drop.ShowsImage());
+    drop.OnDragLeave();
+    DeleteDragImage();
 }
 
 }  // namespace

@@ -26,6 +26,7 @@
 #include "scene/nesting.h"
 #include "support/input.h"
 #include "support/scratch_folder.h"
+#include "support/screen.h"
 #include "support/waits.h"
 
 namespace vl {
@@ -817,7 +818,13 @@ TEST_F(SceneViewMouseDragTest, PressMoveByOnePixelMoveAndReleaseReordersTheLines
     const POINT onto = OnScreen(LinePoint(5));
     HWND list = view_.Handle();
     const std::string image = TempPath("ImageCursor.tmp");
-    std::atomic<bool> marked{false}, done{false}, imageDuringDrag{false};
+    std::atomic<bool> marked{false}, done{false}, imageDuringDrag{false}, redDuringDrag{false};
+    // The time is red; drawn small, its strokes are blended towards the background.
+    const auto reddish = [](COLORREF c) {
+        return GetRValue(c) >= 0xC0 && GetGValue(c) <= 0x40 && GetBValue(c) <= 0x40;
+    };
+    const RECT aroundTarget{onto.x - 300, onto.y - 20, onto.x + 300, onto.y + 20};
+    const int redBefore = test::CountOnScreen(aroundTarget, reddish);
     std::thread user([&] {
         test::MovePointerTo(from.x, from.y);
         test::PressLeft();
@@ -827,6 +834,9 @@ TEST_F(SceneViewMouseDragTest, PressMoveByOnePixelMoveAndReleaseReordersTheLines
         test::MovePointerTo(onto.x, onto.y);
         marked = test::PumpUntil([&] { return SendMessageA(list, LB_GETSEL, 5, 0) > 0; });
         imageDuringDrag = GetFileAttributesA(image.c_str()) != INVALID_FILE_ATTRIBUTES;
+        // The strip follows the pointer with the time in red.
+        redDuringDrag = test::PumpUntil(
+            [&] { return test::CountOnScreen(aroundTarget, reddish) > redBefore + 20; });
         test::ReleaseLeft();
         done = true;
     });
@@ -835,6 +845,10 @@ TEST_F(SceneViewMouseDragTest, PressMoveByOnePixelMoveAndReleaseReordersTheLines
     user.join();
     EXPECT_TRUE(marked) << "the target line was marked during the drag";
     EXPECT_TRUE(imageDuringDrag) << "the drag image travels through the file";
+    EXPECT_TRUE(redDuringDrag) << "the drag image with its red time was on the screen";
+    EXPECT_TRUE(test::PumpUntil([&] {
+        return test::CountOnScreen(aroundTarget, reddish) <= redBefore;
+    })) << "the drag image is gone after the drop";
     EXPECT_EQ(GetFileAttributesA(image.c_str()), INVALID_FILE_ATTRIBUTES) << "and is gone after";
     ASSERT_TRUE(finished);
     EXPECT_EQ(Kinds(), (std::vector<std::int32_t>{kWait, kComment, kRepeat, kUntil, kCls, kLine,

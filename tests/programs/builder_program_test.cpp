@@ -13,6 +13,7 @@
 
 #include "program_paths.h"
 #include "tests/programs/program_process.h"
+#include "app/resource.h"
 #include "scene/editor_options.h"
 #include "scene/entries.h"
 #include "scene/scene_file.h"
@@ -217,6 +218,58 @@ TEST_F(BuilderProgramTest, TheScreenSaverItMakesHasTheToolsBytes) {
     const std::vector<char> made = FileBytes(folder_ + "\\Night.scr");
     ASSERT_FALSE(made.empty());
     EXPECT_TRUE(made == FileBytes(byTool)) << "the builder's screen saver differs from the tool's";
+}
+
+// The scene list of a builder's frame (another process's: found by class, never by pointer).
+HWND SceneListOf(HWND frame) {
+    HWND found = nullptr;
+    EnumChildWindows(
+        frame,
+        [](HWND child, LPARAM out) -> BOOL {
+            char name[32] = "";
+            GetClassNameA(child, name, sizeof name);
+            if (lstrcmpiA(name, "ListBox") != 0)
+                return TRUE;
+            *reinterpret_cast<HWND*>(out) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Lines copied in one running builder are pasted in another: the clipboard carries them between
+// processes.
+TEST_F(BuilderProgramTest, LinesCopiedInOneBuilderArePastedInAnother) {
+    const std::string other = folder_ + "\\Dawn.ssd";
+    WriteScene(other, "dawn");
+    ProgramProcess first(WindowsPath(VL_VISTALOOM_PATH), "\"" + scene_ + "\"");
+    HWND firstFrame = first.WaitForWindow("Vistaloom2.2", "Night.ssd - Vistaloom");
+    ASSERT_NE(firstFrame, nullptr);
+    ProgramProcess second(WindowsPath(VL_VISTALOOM_PATH), "\"" + other + "\"");
+    HWND secondFrame = second.WaitForWindow("Vistaloom2.2", "Dawn.ssd - Vistaloom");
+    ASSERT_NE(secondFrame, nullptr);
+    HWND from = SceneListOf(firstFrame);
+    HWND into = SceneListOf(secondFrame);
+    ASSERT_NE(from, nullptr);
+    ASSERT_NE(into, nullptr);
+    ASSERT_EQ(SendMessageA(into, LB_GETCOUNT, 0, 0), 1);
+
+    SendMessageA(from, LB_SETSEL, TRUE, 0);
+    SendMessageA(firstFrame, WM_COMMAND, ID_EDIT_COPY, 0);
+    SendMessageA(secondFrame, WM_COMMAND, ID_EDIT_PASTE, 0);
+    EXPECT_TRUE(test::PumpUntil([&] { return SendMessageA(into, LB_GETCOUNT, 0, 0) == 2; }))
+        << "the second builder did not take the first one's line";
+    EXPECT_EQ(SendMessageA(from, LB_GETCOUNT, 0, 0), 1) << "a copy leaves the source as it was";
+
+    // The changed scene is offered for saving on close; No keeps the file as it was.
+    PostMessageA(secondFrame, WM_CLOSE, 0, 0);
+    HWND box = second.WaitForWindow("#32770", nullptr);
+    ASSERT_NE(box, nullptr);
+    PostMessageA(box, WM_COMMAND, IDNO, 0);
+    DWORD code = 99;
+    ASSERT_TRUE(second.WaitForExit(kExitTimeoutMs, &code));
+    EXPECT_EQ(code, 0u);
+    Close(first, firstFrame);
 }
 
 TEST_F(BuilderProgramTest, StartingRegistersTheSceneTypeForTheUser) {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "support/waits.h"
@@ -12,6 +13,10 @@ namespace vl::test {
 
 // The screen's pixel, read afresh.
 COLORREF ScreenPixel(int x, int y);
+
+// How many pixels of the screen's area match, read in one copy of the area (the part of it on
+// the screen).
+int CountOnScreen(const RECT& area, const std::function<bool(COLORREF)>& matches);
 
 struct ExpectedPixel {
     int x;
