@@ -10,10 +10,12 @@
 // Pictures.
 #define IDB_SPLASH 102
 #define IDB_START_WIZARD 298
-#define IDB_START_EMPTY 299
-#define IDB_START_OPEN 300
+#define IDB_START_EMPTY 300
+#define IDB_START_OPEN 299
 #define IDB_TOOLBAR_DISABLED 302
 #define IDB_TOOLBAR 303
+// The About box's picture.
+#define IDB_ABOUT 305
 
 // Dialogs and their controls.
 #define IDD_ABOUTBOX 100

@@ -7,6 +7,7 @@
 #include "app/core/command_ids.h"
 #include "editor/editor_resources.h"
 #include "editor/drag_image_store.h"
+#include "editor/program_drag_cursors.h"
 #include "framework/clipboard.h"
 #include "framework/ole.h"
 #include "framework/string_resource.h"
@@ -325,7 +326,8 @@ void CCommView::StartDrag(HTREEITEM item, const SceneEntry* prototype) {
             const EntryList none;
             return WriteCopyBlock(none, {prototype});
         });
-    ComPtr<IDropSource> source = MakeDropSource(nullptr);
+    // One command, copied.
+    ComPtr<IDropSource> source = MakeDropSource(ProgramDragCursors(1));
     DWORD effect = DROPEFFECT_NONE;
     DoDragDrop(data.Get(), source.Get(), DROPEFFECT_COPY, &effect);
     DeleteDragImage();

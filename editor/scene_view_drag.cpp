@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "editor/core/clipboard_rules.h"
+#include "editor/program_drag_cursors.h"
 #include "editor/scene_view.h"
 
 namespace vl {
@@ -83,8 +84,7 @@ void CSceneView::StartDrag() {
     const ListPoint press = mouse_.PressPoint();
     WriteDragImageFile(start, POINT{press.x, press.y});
     ComPtr<IDataObject> data = BeginDragData(lines, start);
-    // The system's cursors stand for the effects.
-    ComPtr<IDropSource> source = MakeDropSource(nullptr);
+    ComPtr<IDropSource> source = MakeDropSource(ProgramDragCursors(lines.size()));
     DWORD effect = DROPEFFECT_NONE;
     DoDragDrop(data.Get(), source.Get(), DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK,
                &effect);

@@ -2,6 +2,9 @@
 // string table and the code use the same literal.
 #pragma once
 
+// The program's icon, the first in the file: the one the shell shows for a screen saver.
+#define IDI_GLINT 100
+
 // The preview picture; the builder overwrites its data in place, so it stays 96 x 112 with 256
 // colours.
 #define IDB_PREVIEW 144

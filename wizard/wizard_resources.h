@@ -84,11 +84,14 @@
 
 #define IDD_WIZARD_IMAGES 263
 #define IDD_WIZARD_MEDIA 264
+// The media icon of page 2B (in app/vistaloom.rc, with the program's other icons).
+#define IDI_MEDIA 240
 
 // Pages 2A and 2B
 #define IDC_OBJECT_FILE_NAME 1081
 #define IDC_OBJECT_PICTURE 1099
 #define IDC_MEDIA_FILE_NAME 1140
+#define IDC_MEDIA_ICON 1144
 #define IDC_MEDIA_PLAY 1141
 #define IDC_OBJECT_PICTURE_SIZE 1170
 #define IDC_OBJECT_ADD 1209

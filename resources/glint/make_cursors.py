@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Writes Glint's two cursors: arrow.cur (a visible arrow, hot spot 1,1) and blank.cur (fully
-transparent). Both are 32 x 32 monochrome cursors; run this again after changing a shape."""
+transparent). Both are 32 x 32 monochrome cursors. tools/make-art runs it, with the folder to write
+into as its argument (this folder when there is none)."""
 import os
 import struct
+import sys
 
 ARROW = [
     "X",
@@ -53,7 +55,7 @@ def cursor(shape, hot_x, hot_y, left, top):
     return directory + entry + image
 
 
-here = os.path.dirname(os.path.abspath(__file__))
+here = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
 with open(os.path.join(here, "arrow.cur"), "wb") as f:
     f.write(cursor(ARROW, 1, 1, 1, 1))
 with open(os.path.join(here, "blank.cur"), "wb") as f:

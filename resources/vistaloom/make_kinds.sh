@@ -1,15 +1,14 @@
 #!/usr/bin/env bash
 # Draws the strip of 16 x 16 icons that the palette and the scene list share (kinds.bmp, bitmap
 # 190): the closed and the open folder, then one icon per entry kind in kind order (Image, Show,
-# Move, Hide, Wait, Cls, Repeat, Until, Line, Multimedia, Play, Stop, Comment). Run it again after
-# changing a drawing; the file it writes is committed. With --preview DIR it also writes an
-# enlarged PNG of the strip into DIR for looking at.
+# Move, Hide, Wait, Cls, Repeat, Until, Line, Multimedia, Play, Stop, Comment). tools/make-art runs
+# it; the file it writes is committed.
 #
 # Each icon is drawn in MVG on a 16-unit grid at four times its size and reduced with a box filter.
 # Pixels at least half covered keep their colour (edges blended over white, the tree's and the
 # list's background); every other pixel becomes exactly the mask colour RGB(0,128,128), which the
 # image list makes transparent. Needs ImageMagick 6.
-source "$(dirname "$0")/art_common.sh"
+source "$(dirname "$0")/art_common.sh" "$@"
 
 ink='#2B3A55'
 paper='#FFFFFF'
@@ -220,19 +219,19 @@ for name in "${icons[@]}"; do
   on_mask "$tmp/$name.png" "$tmp/${name}_masked.png"
   strip+=("$tmp/${name}_masked.png")
 done
-convert "${strip[@]}" +append -alpha off -type TrueColor "BMP3:$here/kinds.bmp"
+convert "${strip[@]}" +append -alpha off -type TrueColor "BMP3:$out/kinds.bmp"
 
 # --- Checks -------------------------------------------------------------------------------------
 
-size=$(identify -format '%wx%h' "$here/kinds.bmp")
-bits=$(od -An -tu2 -j28 -N2 "$here/kinds.bmp" | tr -d ' ')
+size=$(identify -format '%wx%h' "$out/kinds.bmp")
+bits=$(od -An -tu2 -j28 -N2 "$out/kinds.bmp" | tr -d ' ')
 if [ "$size" != 240x16 ] || [ "$bits" != 24 ]; then
   echo "make_kinds: kinds.bmp is $size, $bits bits, not 240x16, 24 bits" >&2
   exit 1
 fi
 # Every icon shows something, and no two are alike.
 for i in "${!icons[@]}"; do
-  drawn=$(convert "$here/kinds.bmp" -crop "16x16+$((i * 16))+0" +repage \
+  drawn=$(convert "$out/kinds.bmp" -crop "16x16+$((i * 16))+0" +repage \
     -fx "(r == 0 && abs(g - 128/255) < 0.002 && abs(b - 128/255) < 0.002) ? 0 : 1" \
     -format '%[fx:round(mean * w * h)]' info:)
   if [ "$drawn" -lt 40 ]; then
@@ -241,10 +240,6 @@ for i in "${!icons[@]}"; do
   fi
 done
 sums=$(for i in "${!icons[@]}"; do
-  convert "$here/kinds.bmp" -crop "16x16+$((i * 16))+0" +repage rgb:- | md5sum
+  convert "$out/kinds.bmp" -crop "16x16+$((i * 16))+0" +repage rgb:- | md5sum
 done | sort | uniq -d)
 [ -z "$sums" ] || { echo "make_kinds: two icons are the same" >&2; exit 1; }
-
-if [ -n "$preview" ]; then
-  convert "$here/kinds.bmp" -fill white -opaque "$mask" -scale 800% "$preview/kinds_x8.png"
-fi

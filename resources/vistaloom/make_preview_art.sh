@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Draws the preview toolbar's buttons into this folder: preview_toolbar.bmp (Go, Step By Step,
 # Pause, Stop, Sound, Exit and Keep Visible off, seven 16 x 15 images) and preview_keep_visible.bmp
-# (Keep Visible on). Run it again after changing a drawing; the files it writes are committed.
-# With --preview DIR it also writes an enlarged PNG of both strips into DIR for looking at.
+# (Keep Visible on).
+# tools/make-art runs it; the files it writes are committed.
 #
 # Each button is drawn in MVG in pixel units at four times its size and reduced with a box filter:
 # outlines run through pixel centres (x.5), so straight edges stay one sharp pixel wide. Magenta
 # marks what is not part of a button. Needs ImageMagick 6.
-source "$(dirname "$0")/art_common.sh"
+source "$(dirname "$0")/art_common.sh" "$@"
 
 # The builder's palette (make_art.sh).
 ink='#2B3A55'
@@ -130,28 +130,23 @@ for name in go step pause stop sound exit keep_off; do
 done
 convert -background none "${strip[@]}" +append "$tmp/strip.png"
 on_magenta "$tmp/strip.png" "$tmp/strip_keyed.png"
-bmp24 "$tmp/strip_keyed.png" "$here/preview_toolbar.bmp"
+bmp24 "$tmp/strip_keyed.png" "$out/preview_toolbar.bmp"
 
 render keep_on "$tmp/keep_on.png"
 on_magenta "$tmp/keep_on.png" "$tmp/keep_on_keyed.png"
-bmp24 "$tmp/keep_on_keyed.png" "$here/preview_keep_visible.bmp"
+bmp24 "$tmp/keep_on_keyed.png" "$out/preview_keep_visible.bmp"
 
 # --- Checks -------------------------------------------------------------------------------------
 
 for check in "preview_toolbar.bmp $((7 * width))x$height" "preview_keep_visible.bmp ${width}x$height"; do
   read -r file size <<<"$check"
-  got=$(identify -format '%wx%h' "$here/$file")
-  bits=$(od -An -tu2 -j28 -N2 "$here/$file" | tr -d ' ')
+  got=$(identify -format '%wx%h' "$out/$file")
+  bits=$(od -An -tu2 -j28 -N2 "$out/$file" | tr -d ' ')
   if [ "$got" != "$size" ] || [ "$bits" != 24 ]; then
     echo "make_preview_art: $file is $got, $bits bits, not $size, 24 bits" >&2
     exit 1
   fi
-  near=$(convert "$here/$file" -fx '(r > 0.7 && b > 0.7 && g < 0.35 && !(r == 1 && b == 1 && g == 0)) ? 1 : 0' \
+  near=$(convert "$out/$file" -fx '(r > 0.7 && b > 0.7 && g < 0.35 && !(r == 1 && b == 1 && g == 0)) ? 1 : 0' \
     -format '%[fx:round(mean * w * h)]' info:)
   [ "$near" = 0 ] || { echo "make_preview_art: $file has $near pixels close to magenta" >&2; exit 1; }
 done
-
-if [ -n "$preview" ]; then
-  convert "$here/preview_toolbar.bmp" "$here/preview_keep_visible.bmp" +append \
-    -fill '#F0F0F0' -opaque "$magenta" -scale 1000% "$preview/preview_toolbar_x10.png"
-fi
