@@ -13,7 +13,7 @@
 #include "scene/entries.h"
 #include "scene/messages.h"
 #include "scene/nesting.h"
-#include "scene/portable_preparer.h"
+#include "engine/image/core/decoding_preparer.h"
 #include "scene/scene_check.h"
 #include "scene/scene_file.h"
 
@@ -157,7 +157,7 @@ int Check(const Arguments& args) {
     if (!Load(path, entries, loaded, code)) {
         return code;
     }
-    PortablePreparer preparer;
+    DecodingPreparer preparer;
     const SceneCheckResult result = CheckScene(entries, preparer);
     if (json) {
         if (result.ok) {

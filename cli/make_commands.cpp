@@ -6,7 +6,7 @@
 #include "package/package_layout.h"
 #include "package/package_messages.h"
 #include "package/package_names.h"
-#include "scene/portable_preparer.h"
+#include "engine/image/core/decoding_preparer.h"
 #include "scene/scene_check.h"
 
 namespace vl::cli {
@@ -73,7 +73,7 @@ int ReadCheckedScene(const std::string& path, SharedBytes& bytes, std::size_t& o
         WriteErr(loaded.error + "\n");
         return loaded.exitCode;
     }
-    PortablePreparer preparer;
+    DecodingPreparer preparer;
     const SceneCheckResult check = CheckScene(entries, preparer);
     if (!check.ok) {
         WriteErr("Line " + std::to_string(check.index + 1) + ": " + check.message + "\n");

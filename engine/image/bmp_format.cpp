@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "engine/image/byte_order.h"
+#include "engine/image/core/picture_limits.h"
 #include "engine/image/sec_image.h"
 
 namespace vl {
@@ -152,6 +153,11 @@ bool ParseBmpHeader(const std::uint8_t* data, std::size_t size, BmpHeader& heade
         return false;
     if (header.width <= 0 || header.height == 0 || header.height == INT_MIN)
         return false;
+    const std::int64_t rows = header.height < 0 ? -std::int64_t{header.height} : header.height;
+    if (!PictureSizeAllowed(static_cast<std::uint32_t>(header.width),
+                            static_cast<std::uint64_t>(rows))) {
+        return false;
+    }
     // Compressed rows only run bottom-up.
     if (header.height < 0 && header.compression != kBmpRgb && header.compression != kBmpBitFields) {
         return false;

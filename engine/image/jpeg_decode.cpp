@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "engine/image/core/picture_limits.h"
 #include "engine/image/jpeg_codec.h"
 #include "engine/image/jpeg_error.h"
 #include "engine/image/sec_image.h"
@@ -31,6 +32,14 @@ bool Decode(jpeg_decompress_struct& info, const std::uint8_t* data, std::size_t 
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
+    // The screen saver's small decoder reads only 8-bit Huffman-coded pictures; the others are
+    // refused here too, whatever this build's libjpeg could do, so every program agrees.
+    if (info.data_precision != 8 || info.arith_code ||
+        !PictureSizeAllowed(info.image_width, info.image_height)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    info.mem->max_memory_to_use = kMaxJpegWorkBytes;
     const bool grey = info.jpeg_color_space == JCS_GRAYSCALE;
     if (quantizeColours > 0) {
         info.quantize_colors = TRUE;

@@ -3,28 +3,76 @@
 #include <utility>
 #include <vector>
 
+#include "engine/image/byte_order.h"
+#include "engine/image/core/picture_decoder.h"
 #include "engine/image/image_bitmap.h"
-#include "engine/image/jpeg_codec.h"
-#include "engine/image/picture_format.h"
 #include "framework/prompt.h"
 #include "scene/messages.h"
 #include "scene/portable_preparer.h"
-#include "engine/image/sec_dib.h"
 #include "engine/image/sec_file_system.h"
 
 namespace vl {
 namespace {
 
-bool LoadImageBytes(PreparedPicture& picture, const ByteBlock& bytes, bool jpeg) {
-    SECDib image;
-    const bool decoded = jpeg ? DecodeJpegForDisplay(bytes.data(), bytes.size(), image)
-                              : image.Load(bytes.data(), bytes.size());
-    if (!decoded)
+IconRequest SystemIconRequest(HDC screen) {
+    IconRequest request;
+    request.iconWidth = GetSystemMetrics(SM_CXICON);
+    request.iconHeight = GetSystemMetrics(SM_CYICON);
+    request.cursorWidth = GetSystemMetrics(SM_CXCURSOR);
+    request.cursorHeight = GetSystemMetrics(SM_CYCURSOR);
+    request.displayBits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
+    return request;
+}
+
+// The icon is made from the decoded pixels (or, for a PNG image, from its checked bytes) at the
+// system's size for its kind.
+bool SetIcon(PreparedPicture& picture, const DecodedPicture& decoded, const ByteBlock& bytes,
+             const IconRequest& request, HDC screen) {
+    const bool isCursor = decoded.format == PictureFormat::kCursor;
+    const int width = isCursor ? request.cursorWidth : request.iconWidth;
+    const int height = isCursor ? request.cursorHeight : request.iconHeight;
+    // The system reads a cursor image with its hotspot in front, as cursor resources hold it.
+    std::vector<std::uint8_t> resource;
+    if (isCursor) {
+        AppendLe16(resource, static_cast<std::uint32_t>(decoded.chosen.hotspotX));
+        AppendLe16(resource, static_cast<std::uint32_t>(decoded.chosen.hotspotY));
+    }
+    if (decoded.icon.png) {
+        const std::uint8_t* image = bytes.data() + decoded.chosen.offset;
+        resource.insert(resource.end(), image, image + decoded.chosen.size);
+    } else {
+        const std::vector<std::uint8_t> pixels = IconResource(decoded.icon);
+        resource.insert(resource.end(), pixels.begin(), pixels.end());
+    }
+    IconHandle icon(CreateIconFromResourceEx(resource.data(), static_cast<DWORD>(resource.size()),
+                                             !isCursor, 0x00030000, width, height,
+                                             LR_DEFAULTCOLOR));
+    if (!icon)
         return false;
-    BitmapHandle bitmap = CreateBitmapFromImage(image);
+    // The bitmap's content is undefined: the icon is painted into it at every draw.
+    BitmapHandle bitmap(CreateCompatibleBitmap(screen, width, height));
     if (!bitmap)
         return false;
-    picture.Set(std::move(bitmap), IconHandle(), image.Width(), image.Height());
+    picture.Set(std::move(bitmap), std::move(icon), width, height);
+    return true;
+}
+
+bool LoadDecoded(PreparedPicture& picture, const ByteBlock& bytes, bool iconsOnly) {
+    WindowDc screen(nullptr);
+    if (!screen)
+        return false;
+    const IconRequest request = SystemIconRequest(screen.Get());
+    DecodedPicture decoded;
+    if (!DecodePicture(bytes, request, decoded))
+        return false;
+    if (decoded.format == PictureFormat::kIcon || decoded.format == PictureFormat::kCursor)
+        return SetIcon(picture, decoded, bytes, request, screen.Get());
+    if (iconsOnly)
+        return false;
+    BitmapHandle bitmap = CreateBitmapFromImage(decoded.image);
+    if (!bitmap)
+        return false;
+    picture.Set(std::move(bitmap), IconHandle(), decoded.image.Width(), decoded.image.Height());
     return true;
 }
 
@@ -43,58 +91,11 @@ int LoadFile(PreparedPicture& picture, const std::string& fileName,
 }  // namespace
 
 bool LoadPictureBytes(PreparedPicture& picture, const ByteBlock& bytes) {
-    switch (DetectPictureFormat(bytes)) {
-        case PictureFormat::kJpeg:
-            return LoadImageBytes(picture, bytes, true);
-        case PictureFormat::kBitmap:
-            return LoadImageBytes(picture, bytes, false);
-        case PictureFormat::kIcon:
-        case PictureFormat::kCursor:
-            return LoadIconOrCursorBytes(picture, bytes);
-        default:
-            return false;
-    }
+    return LoadDecoded(picture, bytes, false);
 }
 
 bool LoadIconOrCursorBytes(PreparedPicture& picture, const ByteBlock& bytes) {
-    const std::uint8_t* data = bytes.data();
-    const std::size_t size = bytes.size();
-    bool isCursor = false;
-    std::vector<IconImage> images;
-    if (!ParseIconDirectory(data, size, isCursor, images))
-        return false;
-    const int width = GetSystemMetrics(isCursor ? SM_CXCURSOR : SM_CXICON);
-    const int height = GetSystemMetrics(isCursor ? SM_CYCURSOR : SM_CYICON);
-    WindowDc screen(nullptr);
-    if (!screen)
-        return false;
-    const int displayBits =
-        GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES);
-    const int chosen = ChooseIconImage(images, width, height, displayBits);
-    if (chosen < 0)
-        return false;
-    const IconImage& image = images[chosen];
-
-    // The system reads a cursor image with its hotspot in front, as cursor resources hold it.
-    std::vector<std::uint8_t> resource;
-    if (isCursor) {
-        resource.push_back(static_cast<std::uint8_t>(image.hotspotX));
-        resource.push_back(static_cast<std::uint8_t>(image.hotspotX >> 8));
-        resource.push_back(static_cast<std::uint8_t>(image.hotspotY));
-        resource.push_back(static_cast<std::uint8_t>(image.hotspotY >> 8));
-    }
-    resource.insert(resource.end(), data + image.offset, data + image.offset + image.size);
-    IconHandle icon(CreateIconFromResourceEx(resource.data(), static_cast<DWORD>(resource.size()),
-                                             !isCursor, 0x00030000, width, height,
-                                             LR_DEFAULTCOLOR));
-    if (!icon)
-        return false;
-    // The bitmap's content is undefined: the icon is painted into it at every draw.
-    BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
-    if (!bitmap)
-        return false;
-    picture.Set(std::move(bitmap), std::move(icon), width, height);
-    return true;
+    return LoadDecoded(picture, bytes, true);
 }
 
 int LoadPicture(PreparedPicture& picture, const std::string& fileName) {

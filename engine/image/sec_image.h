@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/image/core/picture_limits.h"
+
 class SECImage {
   public:
     // Pictures larger than this many bytes of pixels are refused rather than attempted.
-    static constexpr std::size_t kMaxPixelBytes = std::size_t{512} << 20;
+    static constexpr std::size_t kMaxPixelBytes = vl::kMaxPictureBytes;
 
     SECImage() = default;
     virtual ~SECImage() = default;

@@ -9,6 +9,7 @@
 #include "package/fixed_images.h"
 #include "tests/cli/run_cli.h"
 #include "tests/cli/test_scenes.h"
+#include "tests/image/bmp_vectors.h"
 
 namespace vl::test {
 namespace {
@@ -87,6 +88,16 @@ TEST(CliDescribe, PrintsTheTextExportWithRecomputedIndentation) {
     EXPECT_EQ(RunCli({"describe"}).status, 64);
 }
 
+// A picture of the fuzzers' corpora (under Wine the host's root is drive Z:).
+ByteBlock CorpusFile(const std::string& name) {
+#ifdef _WIN32
+    const std::string root = "Z:";
+#else
+    const std::string root;
+#endif
+    return ByteBlock::Adopt(ReadBytes(root + VL_FUZZ_CORPUS + "/" + name));
+}
+
 struct CheckCase {
     const char* name;
     std::function<void(EntryList&)> build;
@@ -138,6 +149,40 @@ TEST(CliCheck, ReportsTheMessageAndTheLineTheBuilderWouldSelect) {
          },
          "{\"ok\": false, \"index\": 0, \"message\": \"x\xC3\xA9.gif\\ncannot be loaded.\"}",
          "Line 1: x\xE9.gif\ncannot be loaded."},
+        {"damaged bitmap after a whole one: only decoding tells them apart",
+         [](EntryList& l) {
+             ImageEntry& good = Add<ImageEntry>(l);
+             good.fileName = "good.bmp";
+             good.data = ByteBlock::Copy(kBmp24BottomUp.data(), kBmp24BottomUp.size());
+             Add<ShowEntry>(l).SetObject(&good);
+             ImageEntry& cut = Add<ImageEntry>(l);
+             cut.fileName = "cut.bmp";
+             cut.data = ByteBlock::Copy(kBmp24BottomUp.data(), kBmp24BottomUp.size() - 4);
+         },
+         R"({"ok": false, "index": 2, "message": "cut.bmp\ncannot be loaded."})",
+         "Line 3: cut.bmp\ncannot be loaded."},
+        {"12-bit and arithmetic-coded JPEGs, which the screen saver cannot read",
+         [](EntryList& l) {
+             ImageEntry& deep = Add<ImageEntry>(l);
+             deep.fileName = "deep.jpg";
+             deep.data = CorpusFile("jpeg_decode/libjpeg-testorig12.jpg");
+             ImageEntry& arithmetic = Add<ImageEntry>(l);
+             arithmetic.disabled = 1;
+             arithmetic.fileName = "ari.jpg";
+             arithmetic.data = CorpusFile("jpeg_decode/libjpeg-testimgari.jpg");
+         },
+         R"({"ok": false, "index": 0, "message": "deep.jpg\ncannot be loaded."})",
+         "Line 1: deep.jpg\ncannot be loaded."},
+        {"arithmetic-coded JPEG used by an active Show",
+         [](EntryList& l) {
+             ImageEntry& arithmetic = Add<ImageEntry>(l);
+             arithmetic.disabled = 1;
+             arithmetic.fileName = "ari.jpg";
+             arithmetic.data = CorpusFile("jpeg_decode/libjpeg-testimgari.jpg");
+             Add<ShowEntry>(l).SetObject(&arithmetic);
+         },
+         R"({"ok": false, "index": 0, "message": "ari.jpg\ncannot be loaded."})",
+         "Line 1: ari.jpg\ncannot be loaded."},
         {"text of line breaks only",
          [](EntryList& l) {
              ImageEntry& image = Add<ImageEntry>(l);

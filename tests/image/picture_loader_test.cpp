@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "tests/image/bmp_vectors.h"
 #include "tests/image/image_test_data.h"
+#include "engine/image/picture_format.h"
 #include "engine/image/picture_loader.h"
 #include "scene/messages.h"
 #include "framework/scripted_prompt.h"
@@ -172,6 +174,81 @@ TEST(LoadPicture, WrittenBitmapFileHasTheExactLayoutAndLoadsBack) {
     PreparedPicture picture;
     ASSERT_EQ(vl::LoadPicture(picture, folder.Path("written.bmp")), 1);
     EXPECT_EQ(ColourAt(PixelsOf(picture.Bitmap()), 0, 0), RGB(255, 0, 0));
+}
+
+}  // namespace
+
+namespace {
+
+// The icon drawn at width x height over mid grey into a 32-bit bitmap, as rows of pixels.
+std::vector<std::uint8_t> Drawn(HICON icon, int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    std::vector<std::uint8_t> pixels;
+    if (dc && bitmap) {
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        std::memset(bits, 0x80, std::size_t{4} * width * height);
+        DrawIconEx(dc, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+        GdiFlush();
+        const auto* start = static_cast<const std::uint8_t*>(bits);
+        pixels.assign(start, start + std::size_t{4} * width * height);
+        SelectObject(dc, old);
+    }
+    if (bitmap)
+        DeleteObject(bitmap);
+    if (dc)
+        DeleteDC(dc);
+    return pixels;
+}
+
+// Every icon and cursor of the corpus that decodes, shown as the builder prepares it now (from
+// the decoder's pixels) and as the system shows the file's own image: the same pixels.
+TEST(LoadPicture, IconsFromDecodedPixelsDrawLikeTheFilesOwnImages) {
+    int compared = 0;
+    const std::string folder = std::string(VL_FUZZ_CORPUS) + "/icon_reader/";
+    for (const char* name :
+         {"1bit.ico", "4bit.ico", "8bit.ico", "24bit.ico", "32bit.ico", "every-depth.ico",
+          "8bit.cur", "im-16-and-32.ico", "test-two_sizes.ico", "test-arrow.cur", "png-256.ico"}) {
+        std::vector<std::uint8_t> bytes;
+        ASSERT_TRUE(SECFileSystem::ReadFileBytes(folder + name, bytes)) << name;
+        PreparedPicture picture;
+        ASSERT_TRUE(Load(picture, bytes)) << name;
+        bool isCursor = false;
+        std::vector<vl::IconImage> images;
+        ASSERT_TRUE(vl::ParseIconDirectory(bytes.data(), bytes.size(), isCursor, images));
+        // The image the builder chose has the picture's size; the system reads the same one.
+        HDC screen = GetDC(nullptr);
+        const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
+        ReleaseDC(nullptr, screen);
+        const int chosen = vl::ChooseIconImage(images, picture.Width(), picture.Height(), bits);
+        ASSERT_GE(chosen, 0);
+        std::vector<std::uint8_t> resource;
+        if (isCursor) {
+            for (int value : {images[chosen].hotspotX, images[chosen].hotspotY}) {
+                resource.push_back(static_cast<std::uint8_t>(value));
+                resource.push_back(static_cast<std::uint8_t>(value >> 8));
+            }
+        }
+        const std::uint8_t* image = bytes.data() + images[chosen].offset;
+        resource.insert(resource.end(), image, image + images[chosen].size);
+        HICON own = CreateIconFromResourceEx(resource.data(), static_cast<DWORD>(resource.size()),
+                                             !isCursor, 0x00030000, picture.Width(),
+                                             picture.Height(), LR_DEFAULTCOLOR);
+        ASSERT_NE(own, nullptr) << name;
+        EXPECT_EQ(Drawn(picture.Icon(), picture.Width(), picture.Height()),
+                  Drawn(own, picture.Width(), picture.Height()))
+            << name;
+        DestroyIcon(own);
+        ++compared;
+    }
+    EXPECT_EQ(compared, 11);
 }
 
 }  // namespace

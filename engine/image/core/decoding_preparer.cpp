@@ -1,0 +1,17 @@
+#include "engine/image/core/decoding_preparer.h"
+
+#include "engine/image/core/picture_decoder.h"
+#include "scene/messages.h"
+
+namespace vl {
+
+Validation DecodingPreparer::PrepareImage(ImageEntry& image) {
+    if (image.IsTextObject() || image.data.empty())
+        return PortablePreparer::PrepareImage(image);
+    DecodedPicture picture;
+    if (!DecodePicture(image.data, IconRequest(), picture))
+        return Validation::Fail(image.fileName + msg::kCannotBeLoadedSuffix);
+    return Validation::Pass();
+}
+
+}  // namespace vl

@@ -1,0 +1,54 @@
+#include "engine/image/core/picture_decoder.h"
+
+#include <vector>
+
+#include "engine/image/jpeg_codec.h"
+
+namespace vl {
+namespace {
+
+bool DecodeIconOrCursor(const std::uint8_t* data, std::size_t size, const IconRequest& request,
+                        DecodedPicture& out) {
+    bool isCursor = false;
+    std::vector<IconImage> images;
+    if (!ParseIconDirectory(data, size, isCursor, images))
+        return false;
+    // The directory's own type decides, whatever the first bytes suggested.
+    out.format = isCursor ? PictureFormat::kCursor : PictureFormat::kIcon;
+    const int chosen =
+        ChooseIconImage(images, isCursor ? request.cursorWidth : request.iconWidth,
+                        isCursor ? request.cursorHeight : request.iconHeight, request.displayBits);
+    if (chosen < 0)
+        return false;
+    out.chosen = images[chosen];
+    return DecodeIconImage(data + out.chosen.offset, out.chosen.size, out.icon);
+}
+
+}  // namespace
+
+bool DecodePicture(const ByteBlock& bytes, const IconRequest& request, DecodedPicture& out) {
+    out = DecodedPicture();
+    out.format = DetectPictureFormat(bytes);
+    bool decoded = false;
+    switch (out.format) {
+        case PictureFormat::kJpeg:
+            decoded = DecodeJpegForDisplay(bytes.data(), bytes.size(), out.image);
+            break;
+        case PictureFormat::kBitmap:
+            decoded = out.image.Load(bytes.data(), bytes.size());
+            break;
+        case PictureFormat::kIcon:
+        case PictureFormat::kCursor:
+            decoded = DecodeIconOrCursor(bytes.data(), bytes.size(), request, out);
+            break;
+        default:
+            break;
+    }
+    if (!decoded) {
+        out.image.Clear();
+        out.icon = IconPixels();
+    }
+    return decoded;
+}
+
+}  // namespace vl
