@@ -252,15 +252,21 @@ wizard_step2c() {
   click "$1" 58 281
 }
 
-# wait_for_signature WINDOW: waits until the example has drawn its last text to the end, "a
-# Vistaloom example" letter by letter at the bottom left: then the sun, the title and the lines
-# are on the screen too, and nothing changes for a second and a half.
-wait_for_signature() {
+# shoot_signed_saver WINDOW FILE: the example screen saver once it has drawn its last text to the
+# end, "a Vistaloom example" letter by letter at the bottom left: then the sun, the title and the
+# lines are on the screen too, and nothing changes for a second and a half. The grab that shows
+# the text's last letter is the picture.
+shoot_signed_saver() {
   local bright deadline=$((SECONDS + 40))
   while [ $SECONDS -lt $deadline ]; do
-    bright=$(xwd -display "$DISPLAY" -id "$1" -silent |
-      convert xwd:- -crop 24x24+242+718 -colorspace gray -format '%[fx:maxima > 0.6]' info:)
-    [ "$bright" = 1 ] && return 0
+    xwd -display "$DISPLAY" -id "$1" -silent >"$work/saver.xwd"
+    bright=$(convert "xwd:$work/saver.xwd" -crop 24x24+242+718 -colorspace gray \
+      -format '%[fx:maxima > 0.6]' info:)
+    if [ "$bright" = 1 ]; then
+      save_png "xwd:$work/saver.xwd" "$2"
+      echo "take-screenshots: ${2#"$here"/}"
+      return 0
+    fi
     sleep 0.1
   done
   die "the example screen saver did not show its last text"
