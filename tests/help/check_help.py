@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
 """Checks the builder's help folder: the pages the programs open exist, every relative link and
-anchor resolves, nothing is loaded from outside, and an installed copy matches the source.
+anchor resolves, every wanted screenshot is shown, nothing is loaded from outside, and an installed
+copy matches the source; also that the pictures a README shows exist.
 
-usage: check_help.py --source DIR [--programs DIR ...] [--screenshots LIST]
+usage: check_help.py --source DIR [--programs DIR ...] [--screenshots LIST] [--readme FILE ...]
                      [--installed DIR ...] [--installed-if-present DIR ...]
 Prints one line per problem and exits with 1 when there is any, else prints a summary and 0.
 """
@@ -24,6 +25,9 @@ LOADING = {("img", "src"), ("script", "src"), ("link", "href"), ("iframe", "src"
 # A help path in a C++ string literal: "Help\\Step1.htm".
 SOURCE_PAGE = re.compile(r'Help\\\\([A-Za-z0-9_.-]+\.html?)"')
 SHOT_MARK = re.compile(r'^\s*screenshot (images/[A-Za-z0-9_.-]+\.png): (.+?)\s*$')
+# Pictures in Markdown: ![alt](path "title") and <img src="path">.
+MD_IMAGE = re.compile(r'!\[[^\]]*\]\(\s*<?([^)\s>]+)')
+HTML_IMG = re.compile(r'<img\b[^>]*\bsrc\s*=\s*["\']([^"\']+)', re.IGNORECASE)
 CSS_URL = re.compile(r'url\(\s*[\'"]?([^\'")]+)[\'"]?\s*\)|@import\s+[\'"]([^\'"]+)[\'"]')
 
 
@@ -105,8 +109,8 @@ def pages_named_in_sources(folders):
 
 
 def check_screenshots(pages, listing):
-    """The list of wanted screenshots and the places the pages mark for them agree, so the script
-    that takes them knows every place and each is either marked or already shown."""
+    """Every wanted screenshot is shown on its page: a marker still in a page means the picture
+    was never taken (or its page was not updated), and the guide would lack it."""
     problems = []
     listed = set()
     with open(listing, encoding="utf-8") as f:
@@ -127,6 +131,23 @@ def check_screenshots(pages, listing):
         for name in sorted(parser.shot_marks):
             if (page, name) not in listed:
                 problems.append(f"{page}: screenshot {name} is not in {listing}")
+            else:
+                problems.append(f"{page}: marks screenshot {name} instead of showing it; "
+                                "run tools/take-screenshots")
+    return problems
+
+
+def check_readme(readme):
+    """The pictures the README shows exist beside it."""
+    problems = []
+    folder = os.path.dirname(os.path.abspath(readme))
+    with open(readme, encoding="utf-8") as f:
+        text = f.read()
+    for url in MD_IMAGE.findall(text) + HTML_IMG.findall(text):
+        if is_outside(url):
+            continue
+        if not exists_exactly(folder, unquote(urlsplit(url).path)):
+            problems.append(f"{readme}: picture {url} is missing")
     return problems
 
 
@@ -212,10 +233,15 @@ def main(argv):
     ap.add_argument("--installed", action="append", default=[])
     ap.add_argument("--installed-if-present", action="append", default=[])
     ap.add_argument("--screenshots", help="list of wanted screenshots (NAME, PAGE, ALT)")
+    ap.add_argument("--readme", action="append", default=[],
+                    help="a Markdown file whose pictures must exist")
     args = ap.parse_args(argv)
     required = set(REQUIRED_PAGES) | pages_named_in_sources(args.programs)
     problems = check_source(args.source, required, args.screenshots)
     checked = [args.source]
+    for readme in args.readme:
+        problems += check_readme(readme)
+        checked.append(readme)
     for folder in args.installed + [d for d in args.installed_if_present if os.path.isdir(d)]:
         problems += check_installed(args.source, folder)
         checked.append(folder)

@@ -126,25 +126,79 @@ class CheckHelpTest(unittest.TestCase):
         self.assertEqual(self.help.run("--installed-if-present",
                                        os.path.join(installed, "absent"))[0], 0)
 
-    def test_screenshot_list_and_marks_agree(self):
+    def write_listing(self, text):
         listing = os.path.join(tempfile.mkdtemp(prefix="shots-"), "shots.txt")
         self.addCleanup(shutil.rmtree, os.path.dirname(listing))
         with open(listing, "w") as f:
-            f.write("# wanted\nimages/step1.png\tStep1.htm\tStep 1\n")
+            f.write(text)
+        return listing
+
+    def test_every_wanted_screenshot_is_shown(self):
+        listing = self.write_listing("# wanted\nimages/step1.png\tStep1.htm\tStep 1\n")
+        self.help.write("Step1.htm", page('<img class="shot" src="images/step1.png" alt="Step 1">'
+                                          '<a href="Index.html">x</a>'))
+        self.help.write("images/step1.png", "png")
+        self.assertEqual(self.help.run("--screenshots", listing)[0], 0)
+        # The picture shown but its file gone.
+        os.remove(os.path.join(self.help.root, "images/step1.png"))
+        code, out = self.help.run("--screenshots", listing)
+        self.assertEqual(code, 1)
+        self.assertIn('<img src="images/step1.png"> names a missing file', out)
+        # A marker left in place of the picture, with or without the file.
         self.help.write("Step1.htm", page('<!-- screenshot images/step1.png: Step 1 -->'
                                           '<a href="Index.html">x</a>'))
-        self.assertEqual(self.help.run("--screenshots", listing)[0], 0)
-        # Marked but not listed: the screenshot script would never take it.
+        code, out = self.help.run("--screenshots", listing)
+        self.assertEqual(code, 1)
+        self.assertIn("Step1.htm: marks screenshot images/step1.png instead of showing it", out)
+        self.help.write("images/step1.png", "png")
+        code, out = self.help.run("--screenshots", listing)
+        self.assertEqual(code, 1)
+        self.assertIn("marks screenshot images/step1.png instead of showing it", out)
+
+    def test_screenshot_list_and_pages_agree(self):
+        listing = self.write_listing("images/step1.png\tStep1.htm\tStep 1\nbad line\n")
         self.help.write("Step2a.htm", page('<!-- screenshot images/two.png: Two -->'
                                            '<a href="Index.html">x</a>'))
         code, out = self.help.run("--screenshots", listing)
         self.assertEqual(code, 1)
+        # Marked but not listed: the screenshot script would never take it.
         self.assertIn("Step2a.htm: screenshot images/two.png is not in", out)
-        # Listed but neither marked nor shown.
-        self.help.write("Step2a.htm", page('<a href="Index.html">x</a>'))
-        self.help.write("Step1.htm", page('<a href="Index.html">x</a>'))
-        code, out = self.help.run("--screenshots", listing)
+        # Listed but neither marked nor shown: the script would have nowhere to put it.
         self.assertIn("Step1.htm neither marks nor shows images/step1.png", out)
+        self.assertIn("shots.txt:2: expected NAME<tab>PAGE<tab>ALT", out)
+
+    def test_installed_copy_has_the_pictures(self):
+        self.help.write("Step1.htm", page('<img src="images/one.png" alt="one">'
+                                          '<a href="Index.html">x</a>'))
+        self.help.write("images/one.png", "png")
+        installed = os.path.join(tempfile.mkdtemp(prefix="installed-"), "Help")
+        self.addCleanup(shutil.rmtree, os.path.dirname(installed))
+        shutil.copytree(self.help.root, installed)
+        self.assertEqual(self.help.run("--installed", installed)[0], 0)
+        shutil.rmtree(os.path.join(installed, "images"))
+        code, out = self.help.run("--installed", installed)
+        self.assertEqual(code, 1)
+        self.assertIn("images/one.png is missing", out)
+
+    def test_readme_pictures_exist(self):
+        folder = tempfile.mkdtemp(prefix="readme-")
+        self.addCleanup(shutil.rmtree, folder)
+        readme = os.path.join(folder, "README.md")
+        os.makedirs(os.path.join(folder, "docs/images"))
+        with open(os.path.join(folder, "docs/images/builder.png"), "w") as f:
+            f.write("png")
+        with open(readme, "w") as f:
+            f.write("![The builder](docs/images/builder.png)\n"
+                    "![badge](https://ci.example/badge.svg)\n"
+                    '<img src="docs/images/builder.png" alt="again">\n')
+        self.assertEqual(self.help.run("--readme", readme)[0], 0)
+        with open(readme, "a") as f:
+            f.write("![Playing](docs/images/screen-saver.png \"title\")\n"
+                    '<img alt="x" src="docs/images/Builder.png">\n')
+        code, out = self.help.run("--readme", readme)
+        self.assertEqual(code, 1)
+        self.assertIn("picture docs/images/screen-saver.png is missing", out)
+        self.assertIn("picture docs/images/Builder.png is missing", out)
 
 
 if __name__ == "__main__":
