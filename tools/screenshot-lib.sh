@@ -273,12 +273,12 @@ wizard_step2c() {
 # shoot_signed_saver WINDOW FILE: the example screen saver once it has drawn its last text to the
 # end, "a Vistaloom example" letter by letter at the bottom left: then the sun, the title and the
 # lines are on the screen too, and nothing changes for a second and a half. The grab that shows
-# the text's last letter is the picture.
+# the text's last letter (the final "e", right of x = 248) is the picture.
 shoot_signed_saver() {
   local bright deadline=$((SECONDS + 40))
   while [ $SECONDS -lt $deadline ]; do
     xwd -display "$DISPLAY" -id "$1" -silent >"$work/saver.xwd"
-    bright=$(convert "xwd:$work/saver.xwd" -crop 24x24+242+718 -colorspace gray \
+    bright=$(convert "xwd:$work/saver.xwd" -crop 10x24+249+718 -colorspace gray \
       -format '%[fx:maxima > 0.6]' info:)
     if [ "$bright" = 1 ]; then
       save_png "xwd:$work/saver.xwd" "$2"
