@@ -74,7 +74,13 @@ UINT_PTR CALLBACK FileDialogHook(HWND hook, UINT msg, WPARAM, LPARAM lParam) {
 }  // namespace
 
 HWND Win32Prompt::Owner() const {
-    return owner_ ? owner_ : GetActiveWindow();
+    if (!owner_)
+        return GetActiveWindow();
+    // While a modal dialog of the frame is up (a wizard page), the prompt belongs to that
+    // dialog: a box owned by the disabled frame enables the frame again when it closes, and
+    // the frame comes up over the dialog that is still waiting for the user.
+    HWND popup = GetLastActivePopup(owner_);
+    return popup && IsWindowEnabled(popup) ? popup : owner_;
 }
 
 const char* Win32Prompt::Caption(const std::string& caption) const {

@@ -159,5 +159,49 @@ TEST(Win32Prompt, CancelledSaveDialogChoosesNothing) {
     EXPECT_EQ(result.failure, 0u);
 }
 
+// A box asked for while a modal dialog of the frame is up belongs to that dialog: owned by the
+// disabled frame, it would enable the frame again on closing and let the user act behind the
+// dialog.
+TEST(Win32Prompt, WhileTheFrameHasAModalDialogTheBoxBelongsToTheDialog) {
+    HWND frame = CreateWindowExA(0, "STATIC", "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300,
+                                 200, nullptr, nullptr, nullptr, nullptr);
+    HWND dialog = CreateWindowExA(0, "STATIC", "Page", WS_POPUP | WS_CAPTION | WS_VISIBLE, 20, 20,
+                                  200, 100, frame, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(frame && dialog);
+    EnableWindow(frame, FALSE);  // as the dialog's modal loop does
+    SetActiveWindow(dialog);
+    Win32Prompt prompt("Vistaloom Test");
+    prompt.SetOwner(frame);
+
+    HWND boxOwner = nullptr;
+    std::thread user([&] {
+        HWND box = WaitForOwnDialog("Vistaloom Test");
+        if (!box)
+            return;
+        boxOwner = GetWindow(box, GW_OWNER);
+        PressButton(box, IDOK);
+    });
+    prompt.Message("Picture.bmp\ncannot be loaded.", MessageIcon::Stop, "");
+    user.join();
+    EXPECT_EQ(boxOwner, dialog);
+    EXPECT_FALSE(IsWindowEnabled(frame));
+
+    // Without a dialog up, the frame owns the box.
+    DestroyWindow(dialog);
+    EnableWindow(frame, TRUE);
+    boxOwner = nullptr;
+    std::thread second([&] {
+        HWND box = WaitForOwnDialog("Vistaloom Test");
+        if (!box)
+            return;
+        boxOwner = GetWindow(box, GW_OWNER);
+        PressButton(box, IDOK);
+    });
+    prompt.Message("Done.", MessageIcon::Information, "");
+    second.join();
+    EXPECT_EQ(boxOwner, frame);
+    DestroyWindow(frame);
+}
+
 }  // namespace
 }  // namespace vl
