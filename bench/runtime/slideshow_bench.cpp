@@ -133,10 +133,10 @@ HWND WhiteScreen() {
 }
 
 struct Run {
-    bool complete = false;    // every photo appeared
-    int seen = 0;             // photos that appeared
-    double firstFrame = -1;   // seconds from start to photo 1
-    double worstDelay = 0;    // seconds of the latest photo behind its Wait's end
+    bool complete = false;   // every photo appeared
+    int seen = 0;            // photos that appeared
+    double firstFrame = -1;  // seconds from start to photo 1
+    double worstDelay = 0;   // seconds of the latest photo behind its Wait's end
     SIZE_T peakWorkingSet = 0;
     SIZE_T peakPrivate = 0;
     bool ended = false;
@@ -254,7 +254,8 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
     }
     ReleaseDC(nullptr, screen);
-    std::printf("goals: first frame within 0.5 s after Wine's own start; peak below the payload + "
-                "8 screen bitmaps + 64 MB; no Show later than its Wait's end\n");
+    std::printf(
+        "goals: first frame within 0.5 s after Wine's own start; peak below the payload + "
+        "8 screen bitmaps + 64 MB; no Show later than its Wait's end\n");
     return 0;
 }

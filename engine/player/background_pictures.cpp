@@ -157,9 +157,9 @@ void BackgroundPictures::Work() {
             stretched = OnlyStretched(*image);
         }
         PreparedPicture picture;
-        const bool made = stretched ? LoadPictureBytesForScreen(picture, image->data, screenWidth_,
-                                                                screenHeight_)
-                                    : LoadPictureBytes(picture, image->data);
+        const bool made =
+            stretched ? LoadPictureBytesForScreen(picture, image->data, screenWidth_, screenHeight_)
+                      : LoadPictureBytes(picture, image->data);
         {
             ExclusiveLock locked(lock_);
             if (job->image) {

@@ -97,13 +97,13 @@ TEST(PicturesAheadTest, FollowsTheLoopsAsTheirUntilsWillDecide) {
     ImageEntry& a = AddPicture(list, "a");
     ImageEntry& b = AddPicture(list, "b");
     ImageEntry& c = AddPicture(list, "c");
-    Add<RepeatEntry>(list);            // 3
-    AddUsing<ShowEntry>(list, a);      // 4
+    Add<RepeatEntry>(list);                    // 3
+    AddUsing<ShowEntry>(list, a);              // 4
     UntilEntry& until = AddUntil(list, 3, 3);  // 5
-    AddUsing<ShowEntry>(list, b);      // 6
-    Add<RepeatEntry>(list);            // 7
-    AddUsing<ShowEntry>(list, c);      // 8
-    AddUntil(list, 7, 1, true);        // 9
+    AddUsing<ShowEntry>(list, b);              // 6
+    Add<RepeatEntry>(list);                    // 7
+    AddUsing<ShowEntry>(list, c);              // 8
+    AddUntil(list, 7, 1, true);                // 9
     // From the first Until: a comes again before b; after the endless loop's c nothing else.
     EXPECT_EQ(Names(PicturesAhead(list, 5, 5, 100)), (Strings{"a", "b", "c"}));
     // In the last pass the Until falls through to b.
