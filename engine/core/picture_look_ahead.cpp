@@ -89,12 +89,18 @@ bool OnlyStretched(const ImageEntry& image) {
 
 PictureLookAhead::PictureLookAhead(const EntryList& entries, IPicturePreparation& preparation,
                                    std::size_t ahead)
-    : entries_(entries), preparation_(preparation), ahead_(std::max<std::size_t>(ahead, 1)) {}
+    : entries_(entries), preparation_(preparation), ahead_(std::max<std::size_t>(ahead, 1)) {
+    for (std::size_t i = 0; i < entries.Count() && !anyPicture_; ++i)
+        anyPicture_ = PictureUsedBy(entries.At(i)) != nullptr;
+}
 
 void PictureLookAhead::BeforeEntry(int index) {
-    // Enough steps to pass every entry a few times: loops without pictures end the walk.
-    const std::size_t walkLimit = 4 * entries_.Count() + 16;
-    std::vector<ImageEntry*> wanted = PicturesAhead(entries_, index, ahead_, walkLimit);
+    if (!anyPicture_)
+        return;
+    // The walk runs before every entry, so it stays short whatever the scene's length: a picture
+    // further away is asked for when the player comes nearer.
+    constexpr std::size_t kWalkLimit = 2048;
+    std::vector<ImageEntry*> wanted = PicturesAhead(entries_, index, ahead_, kWalkLimit);
     // Freed first, so that the memory of what is done with comes back before more is asked for.
     for (ImageEntry* image : held_) {
         if (!Holds(wanted, image))

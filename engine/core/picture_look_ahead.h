@@ -55,6 +55,7 @@ class PictureLookAhead {
     const EntryList& entries_;
     IPicturePreparation& preparation_;
     std::size_t ahead_;
+    bool anyPicture_ = false;        // some active command draws a picture
     std::vector<ImageEntry*> held_;  // prepared or asked for, in play order
 };
 

@@ -275,6 +275,47 @@ TEST(PictureLookAheadTest, ALoopOfMorePicturesThanHeldFreesAndPreparesInTurn) {
     EXPECT_TRUE(p.preparation.held.empty());
 }
 
+TEST(PictureLookAheadTest, APictureFarAheadIsAskedForOnceThePlayerComesNearer) {
+    LookAheadPlayer p;
+    ImageEntry& a = AddPicture(p.list, "a");
+    ImageEntry& b = AddPicture(p.list, "b");
+    AddUsing<ShowEntry>(p.list, a);
+    for (int i = 0; i < 2500; ++i)
+        Add<CommentEntry>(p.list);
+    AddUsing<ShowEntry>(p.list, b);
+    PictureLookAhead lookAhead(p.list, p.preparation, 3);
+    lookAhead.BeforeEntry(2);
+    EXPECT_EQ(Names(lookAhead.Held()), (Strings{"a"}));
+    lookAhead.BeforeEntry(2000);
+    EXPECT_EQ(Names(lookAhead.Held()), (Strings{"b"}));
+    EXPECT_EQ(p.preparation.released, (Strings{"a"}));
+    lookAhead.ReleaseAll();
+
+    // Played through, b is still there before its Show.
+    LookAheadPlayer played;
+    ImageEntry& c = AddPicture(played.list, "c");
+    AddUsing<ShowEntry>(played.list, c);
+    for (int i = 0; i < 2500; ++i)
+        Add<CommentEntry>(played.list);
+    AddUsing<ShowEntry>(played.list, AddPicture(played.list, "d"));
+    played.Play(3);
+    ASSERT_EQ(played.preparation.awaitedAt.size(), 2u);
+    EXPECT_EQ(played.preparation.preparedAt.size(), 2u);
+    EXPECT_TRUE(played.preparation.held.empty());
+}
+
+TEST(PictureLookAheadTest, ASceneWithoutPicturesAsksForNothing) {
+    LookAheadPlayer p;
+    ImageEntry& text = Add<ImageEntry>(p.list);
+    text.isText = 1;
+    text.text = "Hello";
+    AddUsing<ShowEntry>(p.list, text);
+    AddWait(p.list, 100);
+    p.Play(3);
+    EXPECT_TRUE(p.preparation.preparedAt.empty());
+    EXPECT_TRUE(p.preparation.awaitedAt.empty());
+}
+
 TEST(PictureLookAheadTest, AStopBeforeTheEndStillFreesEverything) {
     LookAheadPlayer p;
     ImageEntry& a = AddPicture(p.list, "a");
