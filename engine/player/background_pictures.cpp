@@ -68,25 +68,54 @@ void BackgroundPictures::Prepare(ImageEntry& image) {
 }
 
 void BackgroundPictures::Release(ImageEntry& image) {
-    bool installed = false;
     {
         ExclusiveLock locked(lock_);
-        Job* job = Find(image);
-        if (!job)
-            return;
-        installed = job->state == State::Installed;
-        if (job->state == State::Working) {
-            job->image = nullptr;  // the worker drops it when done
-        } else {
-            jobs_.erase(std::find_if(jobs_.begin(), jobs_.end(),
-                                     [job](const auto& held) { return held.get() == job; }));
+        if (Job* job = Find(image)) {
+            if (job->state == State::Working) {
+                job->image = nullptr;  // the worker drops it when done
+            } else {
+                jobs_.erase(std::find_if(jobs_.begin(), jobs_.end(),
+                                         [job](const auto& held) { return held.get() == job; }));
+            }
         }
     }
-    if (installed)
-        ImageRuntimeOf(image).picture.Clear();
+    // Installed or not (made on this thread when there is no worker), the entry holds none now.
+    ImageRuntimeOf(image).picture.Clear();
+}
+
+bool BackgroundPictures::Make(const ImageEntry& image, bool stretched,
+                              PreparedPicture& picture) const {
+    try {
+        return stretched
+                   ? LoadPictureBytesForScreen(picture, image.data, screenWidth_, screenHeight_)
+                   : LoadPictureBytes(picture, image.data);
+    } catch (...) {
+        // Out of memory for this picture: it fails like a damaged one, and the player, which
+        // waits for it, goes on.
+        return false;
+    }
+}
+
+void BackgroundPictures::Install(ImageEntry& image, PreparedPicture picture, bool made) {
+    ImageRuntimeOf(image).picture = std::move(picture);
+    if (!made) {
+        // The scene check before play judged only the picture's header; a fault deeper in its
+        // bytes shows here. A screen saver has nobody to answer a message box.
+        const std::string report = image.fileName + msg::kCannotBeLoadedSuffix + "\n";
+        OutputDebugStringA(report.c_str());
+    }
 }
 
 void BackgroundPictures::AwaitReady(ImageEntry& image) {
+    if (!worker_) {
+        // No thread of its own: the picture is made here, when it is needed.
+        if (!ImageRuntimeOf(image).picture.Empty())
+            return;
+        PreparedPicture picture;
+        const bool made = Make(image, OnlyStretched(image), picture);
+        Install(image, std::move(picture), made);
+        return;
+    }
     PreparedPicture picture;
     State state;
     {
@@ -112,22 +141,15 @@ void BackgroundPictures::AwaitReady(ImageEntry& image) {
         picture = std::move(job->picture);
         job->state = State::Installed;
     }
-    PreparedPicture& installed = ImageRuntimeOf(image).picture;
-    installed = std::move(picture);
-    if (state == State::Failed) {
-        // The scene check before play judged only the picture's kind; a fault deeper in its
-        // bytes shows here. A screen saver has nobody to answer a message box.
-        const std::string report = image.fileName + msg::kCannotBeLoadedSuffix + "\n";
-        OutputDebugStringA(report.c_str());
-    }
+    Install(image, std::move(picture), state != State::Failed);
 }
 
 DWORD WINAPI BackgroundPictures::WorkerEntry(void* self) {
     try {
         static_cast<BackgroundPictures*>(self)->Work();
     } catch (...) {
-        // Nothing crosses the thread's entry; the pictures not made stay queued and the player
-        // sees them when Stop comes.
+        // Nothing crosses the thread's entry. Work catches what one picture's preparation
+        // throws, so nothing is expected here.
     }
     return 0;
 }
@@ -157,9 +179,7 @@ void BackgroundPictures::Work() {
             stretched = OnlyStretched(*image);
         }
         PreparedPicture picture;
-        const bool made =
-            stretched ? LoadPictureBytesForScreen(picture, image->data, screenWidth_, screenHeight_)
-                      : LoadPictureBytes(picture, image->data);
+        const bool made = Make(*image, stretched, picture);
         {
             ExclusiveLock locked(lock_);
             if (job->image) {

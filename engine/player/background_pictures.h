@@ -39,6 +39,10 @@ class BackgroundPictures final : public IPicturePreparation {
         PreparedPicture picture;
     };
 
+    // Decodes the picture, at the screen's size when it is only drawn stretched.
+    bool Make(const ImageEntry& image, bool stretched, PreparedPicture& picture) const;
+    // On the player thread: the picture becomes the entry's; a failure is reported.
+    void Install(ImageEntry& image, PreparedPicture picture, bool made);
     static DWORD WINAPI WorkerEntry(void* self);
     void Work();
     // Under the lock.
