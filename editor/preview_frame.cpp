@@ -198,7 +198,7 @@ void PreviewFrame::Run(int step) {
         thread_->Continue();
     } else {
         auto thread = std::make_unique<CSceneThread>(
-            view_, &times_, ScenePlay{services_.entries, waitOptions_, nullptr});
+            view_, &times_, ScenePlay{services_.entries, waitOptions_, nullptr, true});
         if (!thread->Start(step))
             return;
         thread_ = std::move(thread);

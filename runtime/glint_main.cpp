@@ -38,7 +38,7 @@ int RunFullScreen() {
     vl::RegistryKeyCalibrationStore calibration(vl::kGlintKey);
     times = vl::CalibrateTimes(window.Handle(), calibration);
 
-    vl::EngineObjectPreparer preparer;
+    vl::PlayTimePreparer preparer;
     const vl::SceneCheckResult check = vl::CheckScene(entries, preparer);
     if (!check.ok) {
         vl::CurrentPrompt().Message(check.message, vl::MessageIcon::Stop);

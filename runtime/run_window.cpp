@@ -124,7 +124,8 @@ void RunWindow::CoverAreas(const std::vector<RECT>& areas) {
 }
 
 bool RunWindow::StartPlayer(EntryList& entries, std::uint32_t* times) {
-    player_ = std::make_unique<CSceneThread>(*this, times, ScenePlay{entries, WaitOptions{}});
+    player_ = std::make_unique<CSceneThread>(*this, times,
+                                             ScenePlay{entries, WaitOptions{}, nullptr, true});
     return player_->Start(0);
 }
 

@@ -60,6 +60,16 @@ class MoveDrawer final : public IMoveStepper {
     MoveCanvas& canvas_;
 };
 
+// Only a Hide gives a saved background back. An object that no active Hide uses keeps none, so a
+// slideshow of many pictures does not hold a screen area for every picture it has shown.
+bool SomeHideRestores(const ImageEntry& image) {
+    for (const SceneEntry* user : image.Users()) {
+        if (user->Kind() == kHide && !user->IsDisabled())
+            return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 void ShowImage(ShowEntry& show, DrawTarget& target, PlayerContext& context) {
@@ -73,7 +83,7 @@ void ShowImage(ShowEntry& show, DrawTarget& target, PlayerContext& context) {
     image->currentPlacement = motion;
     image->drawColour = show.params.colour;
 
-    if (motion.restoreAfterHide != 0) {
+    if (motion.restoreAfterHide != 0 && SomeHideRestores(*image)) {
         const Rect covered = Rect::At({motion.startX, motion.startY}, size);
         target.SetSavedBackground(*image, SaveArea(target, covered, target.Dc()));
         image->backgroundPlacement = motion;
@@ -100,7 +110,7 @@ void MoveImage(MoveEntry& move, DrawTarget& target, PlayerContext& context) {
 
     // The screen as it was, for what the object uncovers and for its Hide; taken once per Move.
     MoveCanvas canvas(target, ImageRuntimeOf(*image).picture.Bitmap());
-    const bool restore = placement.restoreAfterHide != 0;
+    const bool restore = placement.restoreAfterHide != 0 && SomeHideRestores(*image);
     if (restore)
         target.SetSavedBackground(*image, BitmapHandle());
 

@@ -36,6 +36,30 @@ BitmapHandle CreateBitmapFromImage(const SECImage& image) {
                                        reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS));
 }
 
+BitmapHandle CreateStretchedBitmapFromImage(const SECImage& image, int width, int height) {
+    if (image.IsEmpty() || width <= 0 || height <= 0)
+        return BitmapHandle();
+    BitmapInfo256 info;
+    FillInfo(image, info);
+    WindowDc screen(nullptr);
+    if (!screen)
+        return BitmapHandle();
+    BitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+    MemoryDc dc(CreateCompatibleDC(screen.Get()));
+    if (!bitmap || !dc)
+        return BitmapHandle();
+    {
+        SelectGuard selected(dc.Get(), bitmap.Get());
+        SetStretchBltMode(dc.Get(), COLORONCOLOR);
+        if (StretchDIBits(dc.Get(), 0, 0, width, height, 0, 0, image.Width(), image.Height(),
+                          image.Bits(), reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS,
+                          SRCCOPY) == 0) {
+            return BitmapHandle();
+        }
+    }
+    return bitmap;
+}
+
 bool CreateImageFromBitmap(SECImage& image, HBITMAP bitmap, HDC dc) {
     BITMAP description;
     if (!bitmap || !GetObjectA(bitmap, sizeof description, &description) ||

@@ -20,6 +20,10 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, SECImage& image,
 // that turning the picture into one is a plain copy.
 bool DecodeJpegForDisplay(const std::uint8_t* data, std::size_t size, SECImage& image);
 
+// Whether the header is one the decoders accept (8-bit Huffman coding, a size within the
+// picture limits). The pixels are not decoded: damage further in shows only when decoding.
+bool JpegHeaderAccepted(const std::uint8_t* data, std::size_t size);
+
 // Writes any image as a colour JPEG of the given quality (percent, clamped to 1..100).
 bool EncodeJpeg(const SECImage& image, int quality, std::vector<std::uint8_t>& out);
 

@@ -67,6 +67,23 @@ bool Decode(jpeg_decompress_struct& info, const std::uint8_t* data, std::size_t 
     return true;
 }
 
+// The same setjmp rule as Decode.
+bool ReadHeader(jpeg_decompress_struct& info, const std::uint8_t* data, std::size_t size) {
+    JpegErrorTrap trap;
+    info.err = InstallJpegErrorTrap(trap);
+    if (setjmp(trap.jump)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
+    jpeg_read_header(&info, TRUE);
+    const bool accepted = info.data_precision == 8 && !info.arith_code &&
+                          PictureSizeAllowed(info.image_width, info.image_height);
+    jpeg_destroy_decompress(&info);
+    return accepted;
+}
+
 bool DecodeChecked(const std::uint8_t* data, std::size_t size, SECImage& image, int quantizeColours,
                    int colourBits) {
     image.Clear();
@@ -90,6 +107,14 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, SECImage& image, int
 
 bool DecodeJpegForDisplay(const std::uint8_t* data, std::size_t size, SECImage& image) {
     return DecodeChecked(data, size, image, 0, 32);
+}
+
+bool JpegHeaderAccepted(const std::uint8_t* data, std::size_t size) {
+    if (data == nullptr || size == 0 || size > 0x7FFFFFFF)
+        return false;
+    jpeg_decompress_struct info;
+    std::memset(&info, 0, sizeof info);
+    return ReadHeader(info, data, size);
 }
 
 }  // namespace vl

@@ -57,7 +57,9 @@ bool SetIcon(PreparedPicture& picture, const DecodedPicture& decoded, const Byte
     return true;
 }
 
-bool LoadDecoded(PreparedPicture& picture, const ByteBlock& bytes, bool iconsOnly) {
+// screenWidth and screenHeight: 0, or the screen a picture larger than it is stretched over.
+bool LoadDecoded(PreparedPicture& picture, const ByteBlock& bytes, bool iconsOnly,
+                 int screenWidth = 0, int screenHeight = 0) {
     WindowDc screen(nullptr);
     if (!screen)
         return false;
@@ -69,10 +71,19 @@ bool LoadDecoded(PreparedPicture& picture, const ByteBlock& bytes, bool iconsOnl
         return SetIcon(picture, decoded, bytes, request, screen.Get());
     if (iconsOnly)
         return false;
-    BitmapHandle bitmap = CreateBitmapFromImage(decoded.image);
+    const SECImage& image = decoded.image;
+    if (screenWidth > 0 && screenHeight > 0 && image.Width() >= screenWidth &&
+        image.Height() >= screenHeight) {
+        BitmapHandle bitmap = CreateStretchedBitmapFromImage(image, screenWidth, screenHeight);
+        if (!bitmap)
+            return false;
+        picture.Set(std::move(bitmap), IconHandle(), screenWidth, screenHeight);
+        return true;
+    }
+    BitmapHandle bitmap = CreateBitmapFromImage(image);
     if (!bitmap)
         return false;
-    picture.Set(std::move(bitmap), IconHandle(), decoded.image.Width(), decoded.image.Height());
+    picture.Set(std::move(bitmap), IconHandle(), image.Width(), image.Height());
     return true;
 }
 
@@ -92,6 +103,11 @@ int LoadFile(PreparedPicture& picture, const std::string& fileName,
 
 bool LoadPictureBytes(PreparedPicture& picture, const ByteBlock& bytes) {
     return LoadDecoded(picture, bytes, false);
+}
+
+bool LoadPictureBytesForScreen(PreparedPicture& picture, const ByteBlock& bytes, int screenWidth,
+                               int screenHeight) {
+    return LoadDecoded(picture, bytes, false, screenWidth, screenHeight);
 }
 
 bool LoadIconOrCursorBytes(PreparedPicture& picture, const ByteBlock& bytes) {

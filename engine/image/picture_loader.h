@@ -12,6 +12,11 @@ namespace vl {
 
 // The decoding behind LoadPicture and PrepareObject; shows nothing.
 bool LoadPictureBytes(PreparedPicture& picture, const ByteBlock& bytes);
+// The same for a picture that is only ever drawn stretched over a screen of `screen` pixels: one
+// larger than that screen both ways is kept at the screen's size, stretched as the drawing would
+// stretch it, so it draws the same and holds a fraction of the memory. Shows nothing.
+bool LoadPictureBytesForScreen(PreparedPicture& picture, const ByteBlock& bytes, int screenWidth,
+                               int screenHeight);
 // Icons get a bitmap of the system's icon size, cursors one of its cursor size, whatever sizes
 // the file holds; the icon is kept for drawing. Shows nothing.
 bool LoadIconOrCursorBytes(PreparedPicture& picture, const ByteBlock& bytes);

@@ -3,8 +3,10 @@
 #include <mmsystem.h>
 
 #include "engine/core/scene_runner.h"
+#include "engine/core/picture_look_ahead.h"
 #include "engine/media/media_playback.h"
 #include "engine/media/video_window.h"
+#include "engine/player/background_pictures.h"
 #include "engine/player/thread_platform.h"
 
 namespace vl {
@@ -15,6 +17,9 @@ constexpr std::uint32_t kSourceCopy = SRCCOPY;
 // How often a waiting Stop silences sounds again: one started just after the first silencing
 // would otherwise hold the player to its end.
 constexpr DWORD kSilenceEveryMs = 100;
+// Pictures held while a scene plays, the one being drawn included: the next ones are decoded
+// while the current one shows, and a few bitmaps stay well inside memory.
+constexpr std::size_t kPicturesAhead = 3;
 
 // Waits for the handle while serving messages sent to this thread's windows. Returns false when
 // the wait itself fails.
@@ -51,6 +56,7 @@ CSceneThread::CSceneThread(DrawingWindow& window, std::uint32_t* times, const Sc
       calibrating_(false),
       entries_(&play.entries),
       drawing_(play.drawing ? play.drawing : &EngineEntryDrawing()),
+      picturesOnTheWay_(play.picturesOnTheWay),
       signals_(clock_),
       context_{clock_, signals_, sound_, play.waitOptions},
       ended_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
@@ -154,7 +160,16 @@ void CSceneThread::PlayEntries() {
     DrawTarget target(dc.Get(), DrawTarget::ScreenSizeOf(dc.Get()));
     ThreadEntryPlatform platform(target, context_, *drawing_, *drawingWindow_, media);
     SceneRunner runner(*entries_, context_, platform);
-    vl::PlayScene(runner, signals_, clock_);
+    if (!picturesOnTheWay_) {
+        vl::PlayScene(runner, signals_, clock_);
+        return;
+    }
+    const Size screen = target.Screen();
+    BackgroundPictures pictures(screen.width, screen.height, signals_.StopEvent());
+    PictureLookAhead lookAhead(*entries_, pictures, kPicturesAhead);
+    LookAheadRunner preparing(runner, lookAhead);
+    vl::PlayScene(preparing, signals_, clock_);
+    lookAhead.ReleaseAll();
 }
 
 }  // namespace vl

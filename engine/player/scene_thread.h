@@ -33,6 +33,9 @@ struct ScenePlay {
     EntryList& entries;                // the scene; unchanged while the thread runs; not owned
     WaitOptions waitOptions;           // the editor's wait slice and "Beep on Wait"
     IEntryDrawing* drawing = nullptr;  // Show, Move, Hide, Line; null: EngineEntryDrawing()
+    // Pictures are decoded while the scene plays, a few ahead of their use, and freed after it
+    // (the scene check then left them unprepared); otherwise they were prepared by the check.
+    bool picturesOnTheWay = false;
 };
 
 class CSceneThread {
@@ -87,6 +90,7 @@ class CSceneThread {
     const bool calibrating_;
     EntryList* entries_ = nullptr;      // not owned
     IEntryDrawing* drawing_ = nullptr;  // not owned
+    bool picturesOnTheWay_ = false;
 
     Win32Clock clock_;
     Win32PlayerSignals signals_;

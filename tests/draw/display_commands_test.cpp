@@ -120,6 +120,17 @@ TEST_F(DisplayTest, HideAfterShowWithRestoreBringsBackExactlyTheSavedPixels) {
     EXPECT_EQ(Screen().colours, painted.colours);
 }
 
+TEST_F(DisplayTest, WithoutAnActiveHideOfTheObjectNoBackgroundIsKept) {
+    hide_.SetDisabled(1);
+    ShowAt(40, 30, true);
+    EXPECT_FALSE(target_.HasSavedBackground(image_));
+    MoveAlongX(0, 30, 10, 10);
+    EXPECT_FALSE(target_.HasSavedBackground(image_));
+    hide_.SetDisabled(0);
+    ShowAt(40, 30, true);
+    EXPECT_TRUE(target_.HasSavedBackground(image_));
+}
+
 TEST_F(DisplayTest, HideWithoutRestoreErasesInTheBackgroundColour) {
     ShowAt(40, 30, false);
     HideImage(hide_, target_);

@@ -81,6 +81,8 @@ TEST_F(GdiObjectsTest, SavedBackgroundsEndWithTheirTarget) {
         ShowEntry show;
         show.SetObject(&picture_);
         show.params.motion.restoreAfterHide = 1;
+        HideEntry hide;  // the background is saved for it
+        hide.SetObject(&picture_);
         ShowImage(show, target, player_.context);
         ASSERT_TRUE(target.HasSavedBackground(picture_));
         EXPECT_GT(GdiObjectCount(), before);

@@ -34,6 +34,9 @@ class OnWindowTest : public WindowTest {
 
 TEST_F(OnWindowTest, ShowAndHideWithRestore) {
     const Pixels before = Screen();
+    // Linked before play, as in a scene: the Show saves the background for this Hide.
+    HideEntry hide;
+    hide.SetObject(&picture_);
     ShowEntry show;
     show.SetObject(&picture_);
     show.params.motion.startX = 200;
@@ -45,8 +48,6 @@ TEST_F(OnWindowTest, ShowAndHideWithRestore) {
     EXPECT_EQ(shown.At(240, 180), BackdropPixel(240, 180));
     HoldForScreenshot();
 
-    HideEntry hide;
-    hide.SetObject(&picture_);
     HideImage(hide, target_);
     EXPECT_EQ(Screen().colours, before.colours);
 }
@@ -85,6 +86,8 @@ TEST_F(OnWindowTest, MoveWithKeepOverAPictureAndHideLeaveThePictureWhole) {
     const Pixels tiled = Screen();
 
     ASSERT_TRUE(RenderText(text_));
+    HideEntry hide;
+    hide.SetObject(&text_);
     MoveEntry move;
     move.SetObject(&text_);
     move.params.motion.startX = 10;
@@ -99,8 +102,6 @@ TEST_F(OnWindowTest, MoveWithKeepOverAPictureAndHideLeaveThePictureWhole) {
     EXPECT_GT(CountDifferences(moved, tiled, Rect{150, 120, kWidth, kHeight}), 200);
     HoldForScreenshot();
 
-    HideEntry hide;
-    hide.SetObject(&text_);
     HideImage(hide, target_);
     EXPECT_EQ(Screen().colours, tiled.colours);
 }

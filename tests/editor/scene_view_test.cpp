@@ -21,6 +21,8 @@
 #include "framework/scripted_prompt.h"
 #include "framework/window.h"
 #include "scene/clipboard_blocks.h"
+#include "engine/image/jpeg_codec.h"
+#include "engine/image/sec_dib.h"
 #include "scene/entries.h"
 #include "scene/kinds.h"
 #include "scene/nesting.h"
@@ -228,6 +230,38 @@ TEST_F(SceneViewTest, ABalancedSceneOfValidCommandsPasses) {
     Add(kUntil);
     EXPECT_TRUE(view_.CheckScene());
     EXPECT_TRUE(prompt_.Shown().empty());
+}
+
+TEST_F(SceneViewTest, TheCheckDecodesEveryPictureWholeAndKeepsNone) {
+    SECDib pixels;
+    pixels.Create(24, 16, 24);
+    std::vector<std::uint8_t> jpeg;
+    ASSERT_TRUE(EncodeJpeg(pixels, 90, jpeg));
+    auto image = std::make_unique<ImageEntry>();
+    image->fileName = "photo.jpg";
+    image->data = ByteBlock::Copy(jpeg.data(), jpeg.size());
+    ImageEntry* photo = image.get();
+    entries_.Append(std::move(image));
+    auto show = std::make_unique<ShowEntry>();
+    show->SetObject(photo);
+    entries_.Append(std::move(show));
+    view_.Fill();
+    EXPECT_TRUE(view_.CheckScene());
+    // Nothing prepared stays behind: the preview prepares pictures on its way.
+    EXPECT_EQ(photo->runtime, nullptr);
+
+    // The scan names Huffman tables that do not exist: only decoding the pixels finds it.
+    for (std::size_t i = 2; i + 6 < jpeg.size(); ++i) {
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA) {
+            jpeg[i + 6] = 0x55;
+            break;
+        }
+    }
+    photo->data = ByteBlock::Copy(jpeg.data(), jpeg.size());
+    EXPECT_FALSE(view_.CheckScene());
+    ASSERT_EQ(prompt_.Shown().size(), 1u);
+    EXPECT_EQ(prompt_.Shown()[0].text, "photo.jpg\ncannot be loaded.");
+    EXPECT_EQ(view_.Selection(), std::vector<int>{0});
 }
 
 TEST_F(SceneViewTest, ExportWritesTheIndentedDescriptionsBesideTheScene) {

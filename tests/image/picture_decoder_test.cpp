@@ -10,6 +10,8 @@
 #include "engine/image/core/decoding_preparer.h"
 #include "engine/image/core/picture_decoder.h"
 #include "engine/image/core/picture_limits.h"
+#include "engine/image/jpeg_codec.h"
+#include "engine/image/sec_dib.h"
 #include "engine/image/sec_file_system.h"
 #include "scene/messages.h"
 #include "tests/image/bmp_vectors.h"
@@ -148,6 +150,62 @@ TEST(DecodingPreparer, PicturesAreDecodedWholeTextsJudgedAsBefore) {
     EXPECT_EQ(preparer.PrepareImage(text).message, std::string("\n") + vl::msg::kTextBitmapSuffix);
     text.text = "Hello";
     EXPECT_TRUE(preparer.PrepareImage(text).ok);
+}
+
+}  // namespace
+
+namespace {
+
+// A small textured colour JPEG, as an encoder writes it: one scan after its tables.
+std::vector<std::uint8_t> SmallJpeg() {
+    SECDib image;
+    image.Create(40, 24, 24);
+    for (int row = 0; row < 24; ++row) {
+        std::uint8_t* pixel = image.Row(row);
+        for (int x = 0; x < 40; ++x, pixel += 3) {
+            pixel[0] = static_cast<std::uint8_t>(x * 6);
+            pixel[1] = static_cast<std::uint8_t>(row * 10);
+            pixel[2] = static_cast<std::uint8_t>((x ^ row) * 5);
+        }
+    }
+    std::vector<std::uint8_t> jpeg;
+    vl::EncodeJpeg(image, 90, jpeg);
+    return jpeg;
+}
+
+std::size_t StartOfScan(const std::vector<std::uint8_t>& jpeg) {
+    for (std::size_t i = 2; i + 1 < jpeg.size(); ++i) {
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA)
+            return i;
+    }
+    return 0;
+}
+
+TEST(PictureHeaderAccepted, AJpegIsJudgedByItsHeaderAndEveryOtherPictureWhole) {
+    const std::vector<std::uint8_t> jpeg = SmallJpeg();
+    const std::size_t scan = StartOfScan(jpeg);
+    ASSERT_GT(scan, 0u);
+    vl::DecodedPicture picture;
+    EXPECT_TRUE(vl::PictureHeaderAccepted(Block(jpeg), vl::IconRequest()));
+    EXPECT_TRUE(vl::DecodePicture(Block(jpeg), vl::IconRequest(), picture));
+
+    // The scan names Huffman tables that do not exist: the header reads, the pixels do not.
+    std::vector<std::uint8_t> badTables = jpeg;
+    badTables[scan + 6] = 0x55;  // FF DA, length, count, first component, its table selectors
+    EXPECT_TRUE(vl::PictureHeaderAccepted(Block(badTables), vl::IconRequest()));
+    EXPECT_FALSE(vl::DecodePicture(Block(badTables), vl::IconRequest(), picture));
+
+    // Cut before the scan: the header itself is incomplete.
+    const std::vector<std::uint8_t> cut(jpeg.begin(), jpeg.begin() + static_cast<long>(scan));
+    EXPECT_FALSE(vl::PictureHeaderAccepted(Block(cut), vl::IconRequest()));
+
+    // A bitmap is decoded whole: a valid header over missing rows is refused.
+    const std::vector<std::uint8_t>& bmp = kBmp24BottomUp;
+    EXPECT_TRUE(vl::PictureHeaderAccepted(Block(bmp), vl::IconRequest()));
+    const std::vector<std::uint8_t> shortBmp(bmp.begin(), bmp.end() - 4);
+    EXPECT_FALSE(vl::PictureHeaderAccepted(Block(shortBmp), vl::IconRequest()));
+    EXPECT_FALSE(vl::PictureHeaderAccepted(Block({0x42, 0x4D, 1, 2, 3, 4}), vl::IconRequest()));
+    EXPECT_FALSE(vl::PictureHeaderAccepted(vl::ByteBlock(), vl::IconRequest()));
 }
 
 }  // namespace

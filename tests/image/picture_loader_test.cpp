@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "tests/image/bmp_vectors.h"
 #include "tests/image/image_test_data.h"
+#include "engine/image/jpeg_codec.h"
 #include "engine/image/picture_format.h"
 #include "engine/image/picture_loader.h"
 #include "scene/messages.h"
@@ -249,6 +251,102 @@ TEST(LoadPicture, IconsFromDecodedPixelsDrawLikeTheFilesOwnImages) {
         ++compared;
     }
     EXPECT_EQ(compared, 11);
+}
+
+}  // namespace
+
+namespace {
+
+// A picture with a different colour in every pixel's neighbourhood, so that any difference in
+// which rows and columns a stretch keeps shows.
+std::vector<std::uint8_t> TexturedJpeg(int width, int height) {
+    SECDib image;
+    image.Create(width, height, 24);
+    for (int row = 0; row < height; ++row) {
+        std::uint8_t* pixel = image.Row(row);
+        for (int x = 0; x < width; ++x, pixel += 3) {
+            pixel[0] = static_cast<std::uint8_t>(x * 7 + row);
+            pixel[1] = static_cast<std::uint8_t>(row * 5 + (x >> 3));
+            pixel[2] = static_cast<std::uint8_t>((x * 13) ^ (row * 3));
+        }
+    }
+    std::vector<std::uint8_t> jpeg;
+    vl::EncodeJpeg(image, 95, jpeg);
+    return jpeg;
+}
+
+// What a Stretch puts on a screen of width x height from the picture (DrawStretched's call).
+SECDib Stretched(const PreparedPicture& picture, int width, int height) {
+    HDC screen = GetDC(nullptr);
+    HBITMAP canvas = CreateCompatibleBitmap(screen, width, height);
+    HDC target = CreateCompatibleDC(screen);
+    HDC source = CreateCompatibleDC(screen);
+    HGDIOBJ oldTarget = SelectObject(target, canvas);
+    HGDIOBJ oldSource = SelectObject(source, picture.Bitmap());
+    SetStretchBltMode(target, COLORONCOLOR);
+    StretchBlt(target, 0, 0, width, height, source, 0, 0, picture.Width(), picture.Height(),
+               SRCCOPY);
+    SelectObject(source, oldSource);
+    SelectObject(target, oldTarget);
+    DeleteDC(source);
+    DeleteDC(target);
+    ReleaseDC(nullptr, screen);
+    SECDib pixels = PixelsOf(canvas);
+    DeleteObject(canvas);
+    return pixels;
+}
+
+bool SamePixels(const SECDib& a, const SECDib& b) {
+    if (a.Width() != b.Width() || a.Height() != b.Height())
+        return false;
+    for (int row = 0; row < a.Height(); ++row) {
+        if (std::memcmp(a.Row(row), b.Row(row), 3 * static_cast<std::size_t>(a.Width())) != 0)
+            return false;
+    }
+    return true;
+}
+
+struct StretchCase {
+    int pictureWidth, pictureHeight, screenWidth, screenHeight;
+};
+
+TEST(LoadPictureForScreen, APictureLargerThanTheScreenIsKeptAtItsSizeAndStretchesTheSame) {
+    const StretchCase cases[] = {
+        {1603, 1201, 1024, 768},  // a camera's proportions on a 4:3 screen
+        {1300, 700, 640, 480},    // wider than the screen's proportions
+        {700, 1300, 640, 480},    // taller
+        {640, 480, 640, 480},     // exactly the screen
+    };
+    for (const StretchCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.pictureWidth) + " x " + std::to_string(c.pictureHeight));
+        const std::vector<std::uint8_t> jpeg = TexturedJpeg(c.pictureWidth, c.pictureHeight);
+        const ByteBlock bytes = ByteBlock::Copy(jpeg.data(), jpeg.size());
+        PreparedPicture full;
+        ASSERT_TRUE(vl::LoadPictureBytes(full, bytes));
+        PreparedPicture fitted;
+        ASSERT_TRUE(vl::LoadPictureBytesForScreen(fitted, bytes, c.screenWidth, c.screenHeight));
+        ExpectRecordedSize(fitted, c.screenWidth, c.screenHeight);
+        EXPECT_TRUE(SamePixels(Stretched(full, c.screenWidth, c.screenHeight),
+                               Stretched(fitted, c.screenWidth, c.screenHeight)));
+    }
+}
+
+TEST(LoadPictureForScreen, APictureSmallerThanTheScreenEitherWayKeepsItsOwnSize) {
+    for (const StretchCase& c : {StretchCase{600, 900, 640, 480}, StretchCase{900, 400, 640, 480},
+                                 StretchCase{300, 200, 640, 480}}) {
+        const std::vector<std::uint8_t> jpeg = TexturedJpeg(c.pictureWidth, c.pictureHeight);
+        PreparedPicture picture;
+        ASSERT_TRUE(vl::LoadPictureBytesForScreen(
+            picture, ByteBlock::Copy(jpeg.data(), jpeg.size()), c.screenWidth, c.screenHeight));
+        ExpectRecordedSize(picture, c.pictureWidth, c.pictureHeight);
+    }
+    // An icon keeps the system's icon size, however small the screen.
+    PreparedPicture icon;
+    const std::vector<std::uint8_t> ico = ReadTestData("two_sizes.ico");
+    ASSERT_FALSE(ico.empty());
+    ASSERT_TRUE(vl::LoadPictureBytesForScreen(icon, ByteBlock::Copy(ico.data(), ico.size()), 8, 8));
+    EXPECT_NE(icon.Icon(), nullptr);
+    ExpectRecordedSize(icon, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
 }
 
 }  // namespace

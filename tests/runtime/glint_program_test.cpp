@@ -10,6 +10,8 @@
 #include "glint_paths.h"
 #include "runtime/glint_resources.h"
 #include "tests/runtime/glint_test_support.h"
+#include "engine/image/jpeg_codec.h"
+#include "engine/image/sec_dib.h"
 #include "package/fixed_images.h"
 #include "runtime/password_hash.h"
 #include "tests/programs/program_process.h"
@@ -318,6 +320,139 @@ TEST(GlintPayloadTest, APictureThatCannotBeLoadedIsReportedAndEndsTheRun) {
     HWND box = glint.WaitForWindow("#32770", "Screen Saver");
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(test::MessageBoxText(box), "broken.bmp\ncannot be loaded.");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    DWORD code = 99;
+    ASSERT_TRUE(glint.WaitForExit(kExitTimeoutMs, &code));
+    EXPECT_EQ(code, 1u);
+}
+
+// --- A slideshow of pictures larger than the screen ------------------------------------------
+
+// Photo k's colour: no two of the twelve within 40 of each other in every channel.
+COLORREF PhotoColour(int k) {
+    return RGB(30 + 40 * (k % 4), 30 + 60 * (k / 4), 128);
+}
+
+std::vector<std::uint8_t> SolidJpeg(int width, int height, COLORREF colour) {
+    SECDib image;
+    image.Create(width, height, 24);
+    for (int row = 0; row < height; ++row) {
+        std::uint8_t* pixel = image.Row(row);
+        for (int x = 0; x < width; ++x, pixel += 3) {
+            pixel[0] = GetBValue(colour);
+            pixel[1] = GetGValue(colour);
+            pixel[2] = GetRValue(colour);
+        }
+    }
+    std::vector<std::uint8_t> jpeg;
+    EncodeJpeg(image, 90, jpeg);
+    return jpeg;
+}
+
+// The same picture whose scan names Huffman tables that do not exist: its header reads, its
+// pixels do not.
+std::vector<std::uint8_t> WithUndefinedTables(std::vector<std::uint8_t> jpeg) {
+    for (std::size_t i = 2; i + 6 < jpeg.size(); ++i) {
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA) {
+            jpeg[i + 6] = 0x55;
+            break;
+        }
+    }
+    return jpeg;
+}
+
+bool NearColour(COLORREF a, COLORREF b) {
+    const auto close = [](int x, int y) { return x - y < 12 && y - x < 12; };
+    return close(GetRValue(a), GetRValue(b)) && close(GetGValue(a), GetGValue(b)) &&
+           close(GetBValue(a), GetBValue(b));
+}
+
+// What the centre of the screen shows from the first photo on, in order, until `last`
+// appears: the photos by number, anything else as -1.
+std::vector<int> PhotosSeen(int count, int last) {
+    std::vector<int> seen;
+    const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < test::kDeadlineMs) {
+        const COLORREF pixel = test::ScreenPixel(x, y);
+        int shown = -1;
+        for (int k = 0; k < count; ++k) {
+            if (NearColour(pixel, PhotoColour(k)))
+                shown = k;
+        }
+        if ((shown >= 0 || !seen.empty()) && (seen.empty() || seen.back() != shown))
+            seen.push_back(shown);
+        if (shown == last)
+            break;
+        Sleep(2);
+    }
+    return seen;
+}
+
+TEST(GlintSlideshowTest, EveryPictureAtItsMomentAndADamagedOneInTheMiddleDrawsNothing) {
+    test::RegistrySandbox sandbox;
+    // Larger than the screen both ways: the stretched ones are kept at the screen's size, the
+    // others whole; each covers the centre of the screen.
+    const int width = GetSystemMetrics(SM_CXSCREEN) + 60;
+    const int height = GetSystemMetrics(SM_CYSCREEN) + 40;
+    constexpr int kPhotos = 12;
+    constexpr int kDamaged = 6;
+    EntryList entries;
+    std::vector<ImageEntry*> images;
+    for (int k = 0; k < kPhotos; ++k) {
+        auto image = std::make_unique<ImageEntry>();
+        image->fileName = "photo" + std::to_string(k) + ".jpg";
+        std::vector<std::uint8_t> jpeg = SolidJpeg(width, height, PhotoColour(k));
+        if (k == kDamaged)
+            jpeg = WithUndefinedTables(jpeg);
+        image->data = ByteBlock::Copy(jpeg.data(), jpeg.size());
+        images.push_back(image.get());
+        entries.Append(std::move(image));
+    }
+    for (int k = 0; k < kPhotos; ++k) {
+        auto show = std::make_unique<ShowEntry>();
+        show->SetObject(images[k]);
+        show->params.motion.effect = k % 2 == 0 ? kEffectStretch : kEffectNone;
+        entries.Append(std::move(show));
+        auto wait = std::make_unique<WaitEntry>();
+        wait->duration.milliseconds = 150;
+        entries.Append(std::move(wait));
+    }
+    const std::string path = test::TestFolder() + "slideshow.scr";
+    ASSERT_TRUE(test::WriteScreenSaver(path, entries));
+
+    ProgramProcess glint(path, "/s");
+    ASSERT_TRUE(glint.Started());
+    std::vector<int> expected;
+    for (int k = 0; k < kPhotos; ++k) {
+        if (k != kDamaged)
+            expected.push_back(k);
+    }
+    // The damaged picture passes the check before play and fails when it is reached: its Show
+    // leaves the screen as it was (nothing else appears between photos 5 and 7), and the scene
+    // goes on.
+    EXPECT_EQ(PhotosSeen(kPhotos, kPhotos - 1), expected);
+    EXPECT_TRUE(glint.KeepsRunning(test::kReactionTimeMs));
+    test::PressKey('A');
+    DWORD code = 99;
+    ASSERT_TRUE(glint.WaitForExit(kExitTimeoutMs, &code));
+    EXPECT_EQ(code, 0u);
+}
+
+TEST(GlintPayloadTest, AJpegWhoseHeaderIsRefusedIsReportedBeforePlay) {
+    test::RegistrySandbox sandbox;
+    EntryList entries;
+    std::vector<std::uint8_t> jpeg = SolidJpeg(64, 48, kRed);
+    jpeg.resize(jpeg.size() / 4);  // cut inside its tables
+    test::AddShownPicture(entries, jpeg, "cut.jpg", 10, 10);
+    const std::string path = test::TestFolder() + "cut.scr";
+    ASSERT_TRUE(test::WriteScreenSaver(path, entries));
+    ProgramProcess glint(path, "/s");
+    ASSERT_TRUE(glint.Started());
+    HWND box = glint.WaitForWindow("#32770", "Screen Saver");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(test::MessageBoxText(box), "cut.jpg\ncannot be loaded.");
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     DWORD code = 99;
     ASSERT_TRUE(glint.WaitForExit(kExitTimeoutMs, &code));

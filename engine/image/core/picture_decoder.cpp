@@ -51,4 +51,11 @@ bool DecodePicture(const ByteBlock& bytes, const IconRequest& request, DecodedPi
     return decoded;
 }
 
+bool PictureHeaderAccepted(const ByteBlock& bytes, const IconRequest& request) {
+    if (DetectPictureFormat(bytes) == PictureFormat::kJpeg)
+        return JpegHeaderAccepted(bytes.data(), bytes.size());
+    DecodedPicture picture;
+    return DecodePicture(bytes, request, picture);
+}
+
 }  // namespace vl

@@ -38,4 +38,8 @@ struct DecodedPicture {
 // screen saver's small decoder cannot read) and anything beyond the picture limits.
 bool DecodePicture(const ByteBlock& bytes, const IconRequest& request, DecodedPicture& out);
 
+// What DecodePicture would refuse at a glance: a JPEG is judged by its header alone (its pixels
+// are the costly part), every other picture is decoded whole.
+bool PictureHeaderAccepted(const ByteBlock& bytes, const IconRequest& request);
+
 }  // namespace vl

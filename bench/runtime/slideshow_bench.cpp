@@ -1,0 +1,261 @@
+// A slideshow of camera photos, the commonest screen saver: N JPEGs of 4000 x 3000 (12 MP), each
+// shown with Stretch and followed by a Wait. For each N it makes the screen saver, starts it with
+// "/s" and reports, read from the display: the time from CreateProcess to the first photo, and
+// the largest delay of a photo behind the end of the Wait before it (when photo k appears later
+// than photo k - 1 + the Wait); and, from the system, the peak memory of the Glint process.
+// Run: tools/wine-run build/win64/bin/slideshow_bench.exe [N ...]   (default 5 20 50)
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "bench_paths.h"
+#include "engine/image/jpeg_codec.h"
+#include "engine/image/sec_dib.h"
+#include "package/fixed_images.h"
+#include "scene/entries.h"
+#include "scene/scene_file.h"
+
+namespace {
+
+constexpr int kWidth = 4000;
+constexpr int kHeight = 3000;
+constexpr int kWaitMs = 1000;
+// A uniform patch in the middle of every photo, so that the stretched photo shows its colour at
+// the centre of the screen whatever the screen's size.
+constexpr int kPatchWidth = 1200;
+constexpr int kPatchHeight = 900;
+
+// Photo k's patch colour: five levels a channel, 40 apart, so no two photos look alike.
+COLORREF PatchColour(int k) {
+    const auto level = [](int value) { return static_cast<BYTE>(30 + 40 * (value % 5)); };
+    return RGB(level(k), level(k / 5), level(k / 25));
+}
+
+std::string WindowsPath(std::string path) {
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return "Z:" + path;
+}
+
+std::vector<std::uint8_t> MakePhoto(int k) {
+    SECDib image;
+    image.Create(kWidth, kHeight, 24);
+    const COLORREF patch = PatchColour(k);
+    unsigned noise = 12345u + static_cast<unsigned>(k);
+    for (int row = 0; row < kHeight; ++row) {
+        const int y = kHeight - 1 - row;
+        const bool patchRow = y >= (kHeight - kPatchHeight) / 2 && y < (kHeight + kPatchHeight) / 2;
+        std::uint8_t* pixel = image.Row(row);
+        for (int x = 0; x < kWidth; ++x, pixel += 3) {
+            noise = noise * 1103515245u + 12345u;
+            if (patchRow && x >= (kWidth - kPatchWidth) / 2 && x < (kWidth + kPatchWidth) / 2) {
+                pixel[0] = GetBValue(patch);
+                pixel[1] = GetGValue(patch);
+                pixel[2] = GetRValue(patch);
+            } else {
+                pixel[0] = static_cast<std::uint8_t>((x + (noise >> 24)) & 0xFF);
+                pixel[1] = static_cast<std::uint8_t>((y / 3 + (noise >> 16)) & 0xFF);
+                pixel[2] = static_cast<std::uint8_t>(((x ^ y) + (noise >> 8)) & 0xFF);
+            }
+        }
+    }
+    std::vector<std::uint8_t> jpeg;
+    vl::EncodeJpeg(image, 85, jpeg);
+    return jpeg;
+}
+
+// Images 1..N, then Show k (Stretch) and Wait for each photo in turn.
+bool WriteSaver(const std::string& path, const std::vector<std::vector<std::uint8_t>>& photos,
+                int count) {
+    std::ifstream in(WindowsPath(VL_GLINT_PATH), std::ios::binary);
+    std::vector<std::uint8_t> file(std::istreambuf_iterator<char>(in), {});
+    if (file.size() != vl::kRuntimeImageSize)
+        return false;
+    vl::EntryList entries;
+    std::vector<vl::ImageEntry*> objects;
+    for (int k = 0; k < count; ++k) {
+        auto image = std::make_unique<vl::ImageEntry>();
+        image->fileName = "photo" + std::to_string(k + 1) + ".jpg";
+        image->data = vl::ByteBlock::Copy(photos[k].data(), photos[k].size());
+        objects.push_back(image.get());
+        entries.Append(std::move(image));
+    }
+    for (int k = 0; k < count; ++k) {
+        auto show = std::make_unique<vl::ShowEntry>();
+        show->SetObject(objects[k]);
+        show->params.motion.effect = vl::kEffectStretch;
+        entries.Append(std::move(show));
+        auto wait = std::make_unique<vl::WaitEntry>();
+        wait->duration.milliseconds = kWaitMs;
+        entries.Append(std::move(wait));
+    }
+    const std::vector<std::uint8_t> scene = vl::SaveSceneFile(entries);
+    const std::uint8_t lead[4] = {1, 0, 0, 0};
+    file.insert(file.end(), lead, lead + 4);
+    file.insert(file.end(), scene.begin(), scene.end());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(file.data()),
+              static_cast<std::streamsize>(file.size()));
+    return static_cast<bool>(out);
+}
+
+bool Near(COLORREF a, COLORREF b) {
+    const auto close = [](int x, int y) { return x - y < 12 && y - x < 12; };
+    return close(GetRValue(a), GetRValue(b)) && close(GetGValue(a), GetGValue(b)) &&
+           close(GetBValue(a), GetBValue(b));
+}
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&msg);
+}
+
+HWND WhiteScreen() {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = "VlSlideshowBenchWhite";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(0, "VlSlideshowBenchWhite", "", WS_POPUP | WS_VISIBLE, 0, 0,
+                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                                  nullptr, nullptr, nullptr, nullptr);
+    UpdateWindow(window);
+    Pump();
+    return window;
+}
+
+struct Run {
+    bool complete = false;   // every photo appeared
+    int seen = 0;            // photos that appeared
+    double firstFrame = -1;  // seconds from start to photo 1
+    double worstDelay = 0;   // seconds of the latest photo behind its Wait's end
+    SIZE_T peakWorkingSet = 0;
+    SIZE_T peakPrivate = 0;
+    bool ended = false;
+};
+
+double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to, const LARGE_INTEGER& frequency) {
+    return static_cast<double>(to.QuadPart - from.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
+}
+
+Run PlayOnce(const std::string& path, int count, HDC screen) {
+    Run result;
+    std::string commandLine = "\"" + path + "\" /s";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info = {};
+    LARGE_INTEGER frequency, begin, now, previous;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&begin);
+    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info)) {
+        return result;
+    }
+    const int probeX = GetSystemMetrics(SM_CXSCREEN) / 2;
+    const int probeY = GetSystemMetrics(SM_CYSCREEN) / 2;
+    previous = begin;
+    while (result.seen < count) {
+        QueryPerformanceCounter(&now);
+        if (Near(GetPixel(screen, probeX, probeY), PatchColour(result.seen))) {
+            if (result.seen == 0) {
+                result.firstFrame = Seconds(begin, now, frequency);
+            } else {
+                const double late = Seconds(previous, now, frequency) - kWaitMs / 1000.0;
+                result.worstDelay = std::max(result.worstDelay, late);
+            }
+            previous = now;
+            ++result.seen;
+            continue;
+        }
+        if (Seconds(previous, now, frequency) > 60 ||
+            WaitForSingleObject(info.hProcess, 1) == WAIT_OBJECT_0) {
+            break;
+        }
+    }
+    result.complete = result.seen == count;
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof(memory);
+    if (GetProcessMemoryInfo(info.hProcess, &memory, sizeof(memory))) {
+        result.peakWorkingSet = memory.PeakWorkingSetSize;
+        result.peakPrivate = memory.PeakPagefileUsage;
+    }
+    INPUT keys[2] = {};
+    keys[0].type = keys[1].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = keys[1].ki.wVk = VK_SHIFT;
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+    result.ended = WaitForSingleObject(info.hProcess, 10000) == WAIT_OBJECT_0;
+    if (!result.ended)
+        TerminateProcess(info.hProcess, 1);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return result;
+}
+
+Run PlayOnWhite(const std::string& path, int count, HDC screen) {
+    HWND white = WhiteScreen();
+    const Run run = PlayOnce(path, count, screen);
+    DestroyWindow(white);
+    Pump();
+    Sleep(300);
+    return run;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<int> counts;
+    for (int i = 1; i < argc; ++i)
+        counts.push_back(std::max(1, std::atoi(argv[i])));
+    if (counts.empty())
+        counts = {5, 20, 50};
+    const int most = *std::max_element(counts.begin(), counts.end());
+    std::printf("making %d photos of %d x %d ...\n", most, kWidth, kHeight);
+    std::fflush(stdout);
+    std::vector<std::vector<std::uint8_t>> photos;
+    std::size_t bytes = 0;
+    for (int k = 0; k < most; ++k) {
+        photos.push_back(MakePhoto(k));
+        bytes += photos.back().size();
+    }
+    std::printf("photos: %zu bytes on average; Wait %d ms after each Show\n", bytes / most,
+                kWaitMs);
+    const std::string path = WindowsPath(VL_BENCH_DIR) + "\\slideshow.scr";
+    HDC screen = GetDC(nullptr);
+    // The first start stores the calibration when it is missing; not counted.
+    if (!WriteSaver(path, photos, 1)) {
+        std::printf("cannot write the screen saver\n");
+        return 1;
+    }
+    PlayOnWhite(path, 1, screen);
+    std::printf("%6s %12s %14s %16s %16s\n", "N", "first frame", "worst delay", "peak working set",
+                "peak private");
+    for (const int count : counts) {
+        if (!WriteSaver(path, photos, count)) {
+            std::printf("cannot write the screen saver\n");
+            return 1;
+        }
+        const Run run = PlayOnWhite(path, count, screen);
+        std::printf("%6d %10.3f s %12.3f s %13zu MB %13zu MB%s%s\n", count, run.firstFrame,
+                    run.worstDelay, run.peakWorkingSet >> 20, run.peakPrivate >> 20,
+                    run.complete ? "" : "  (not every photo appeared)",
+                    run.ended ? "" : "  (did not end)");
+        if (!run.complete)
+            std::printf("       photos seen: %d of %d\n", run.seen, count);
+        std::fflush(stdout);
+    }
+    ReleaseDC(nullptr, screen);
+    std::printf(
+        "goals: first frame within 0.5 s after Wine's own start; peak below the payload + "
+        "8 screen bitmaps + 64 MB; no Show later than its Wait's end\n");
+    return 0;
+}
