@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# The 32-bit release run end to end: the i686 programs under the 32-bit Wine (emulated i386, see
+# scripts/setup) in the 32-bit prefix, looked at from outside Wine.
+#   run32_test.sh CASE WIN32_BIN NATIVE_CLI WORKDIR
+# CASE: glint_show, ferrule_install, builder_opens or cli_agrees. WIN32_BIN: build/win32/bin.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+case=$1 bin=$2 native_cli=$3 work=$4
+display=${DISPLAY:-:${VL_XVFB_DISPLAY:-77}}
+source "$root/tests/screen/x_screen.sh"
+export WINEARCH=win32
+export WINEPREFIX="$root/build/wineprefix32"
+run32() { "$root/tools/wine-run" "$@"; }
+winpath() { local p=$1; echo "Z:${p//\//\\}"; }
+
+# wait_until SECONDS COMMAND...: true once COMMAND succeeds, false at the deadline.
+wait_until() {
+  local deadline
+  deadline=$(echo "$(now) + $1" | bc)
+  shift
+  while [ "$(echo "$(now) < $deadline" | bc)" = 1 ]; do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+ended() { ! kill -0 "$1" 2>/dev/null; }
+# The X window of a top-level Wine window with exactly this title, if it is shown.
+window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
+has_window() { [ -n "$(window_named "$1")" ]; }
+
+red=FF0000 blue=0000FF white=FFFFFF
+
+rm -rf "$work"
+mkdir -p "$work/scene"
+pids=()
+trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done' EXIT
+
+# A scene made into a scene file by the 32-bit tool: a red screen, a blue picture at (100, 100), a
+# white line along y = 700, then a long wait that only a key ends.
+make_scene() {
+  convert -size 40x30 xc:'#0000ff' "BMP3:$work/scene/blue.bmp"
+  cat >"$work/scene/scene.json" <<JSON
+{"entries": [ {"kind": "Cls", "colour": {"colour": 255}},
+  {"kind": "Wait", "duration": {"milliseconds": 200}},
+  {"kind": "Image", "isText": 0, "source": 1, "fileName": "blue.bmp", "file": "blue.bmp", "users": [3]},
+  {"kind": "Show", "motion": {"startX": 100, "startY": 100}},
+  {"kind": "Line", "colour": {"colour": 16777215}, "penWidth": 3,
+   "motion": {"startX": 0, "startY": 700, "endX": 1000, "endY": 700}},
+  {"kind": "Wait", "duration": {"milliseconds": 600000}} ]}
+JSON
+  run32 "$bin/vistaloom-cli.exe" from-json "$(winpath "$work/scene")" "$(winpath "$work/t.ssd")" >/dev/null ||
+    fail "the 32-bit vistaloom-cli could not make the scene file"
+}
+
+case $case in
+  glint_show)
+    make_scene
+    run32 "$bin/vistaloom-cli.exe" make-scr "$(winpath "$work/t.ssd")" "$(winpath "$work/Run32.scr")" >/dev/null ||
+      fail "the 32-bit vistaloom-cli could not make the screen saver"
+    # The default architecture: the screen saver is the 32-bit Glint.
+    [ "$(od -An -tx1 -j"$(( $(od -An -tu4 -j60 -N4 "$work/Run32.scr") + 4 ))" -N2 "$work/Run32.scr" | tr -d ' ')" = 4c01 ] ||
+      fail "the screen saver made is not a 32-bit x86 program"
+    run32 "$work/Run32.scr" /s </dev/null &
+    glint=$!
+    pids+=("$glint")
+    # A Wine process's first start under emulation takes a few seconds: a generous deadline.
+    wait_for_pixel 60 10 10 $red || fail "the scene's first frame never appeared"
+    all_there() { [ "$(pixels 120,115 500,700 50,50 500,650)" = "$blue $white $red $red " ]; }
+    wait_until 30 all_there || expect_pixels "after the picture and the line" \
+      120,115=$blue 500,700=$white 50,50=$red 500,650=$red
+    # Still there a moment later: the scene waits.
+    sleep 1
+    expect_pixels "while the scene waits" 120,115=$blue 500,700=$white 50,50=$red 139,129=$blue 140,130=$red
+    ended "$glint" && fail "the screen saver ended by itself"
+    xdotool key --delay 50 space
+    wait_until 30 ended "$glint" || fail "a key did not end the screen saver"
+    status=0
+    wait "$glint" || status=$?
+    [ $status = 0 ] || fail "the screen saver ended with status $status"
+    ;;
+  ferrule_install)
+    make_scene
+    run32 "$bin/vistaloom-cli.exe" make-exe "$(winpath "$work/t.ssd")" "$(winpath "$work/Run32Saver.exe")" >/dev/null ||
+      fail "the 32-bit vistaloom-cli could not make the installer"
+    system32="$WINEPREFIX/drive_c/windows/system32"
+    installed="$system32/Run32Saver.scr"
+    rm -f "$installed"
+    [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ] || fail "the prefix is not a 32-bit one"
+    run32 "$work/Run32Saver.exe" </dev/null >/dev/null 2>&1 &
+    ferrule=$!
+    pids+=("$ferrule")
+    wait_until 60 has_window "Vistaloom Installer" || fail "the installer showed no dialog"
+    # Install is the dialog's default button.
+    xdotool windowfocus --sync "$(window_named "Vistaloom Installer")" key --delay 50 Return
+    wait_until 30 ended "$ferrule" || fail "the installer did not end after Install"
+    [ -f "$installed" ] || fail "nothing was installed into the 32-bit system folder"
+    run32 "$bin/vistaloom-cli.exe" info "$(winpath "$installed")" >"$work/installed.txt" ||
+      fail "the installed screen saver cannot be read"
+    run32 "$bin/vistaloom-cli.exe" info "$(winpath "$work/t.ssd")" >"$work/scene.txt"
+    diff "$work/scene.txt" "$work/installed.txt" >&2 || fail "the installed screen saver holds another scene"
+    rm -f "$installed"
+    ;;
+  builder_opens)
+    make_scene
+    run32 "$bin/Vistaloom.exe" "$(winpath "$work/t.ssd")" </dev/null >/dev/null 2>&1 &
+    builder=$!
+    pids+=("$builder")
+    title_has_scene() { xdotool search --onlyvisible --name 't\.ssd' >/dev/null 2>&1; }
+    wait_until 90 title_has_scene || fail "the builder showed no window with the scene t.ssd"
+    ended "$builder" && fail "the builder ended by itself"
+    # Without /f, taskkill asks the program's windows to close, as a person closing them would.
+    run32 taskkill /im Vistaloom.exe >/dev/null 2>&1 || fail "the builder's windows could not be asked to close"
+    wait_until 30 ended "$builder" || fail "the builder did not end after being asked to close"
+    status=0
+    wait "$builder" || status=$?
+    [ $status = 0 ] || fail "the builder ended with status $status"
+    ;;
+  cli_agrees)
+    [ -x "$native_cli" ] || fail "no native vistaloom-cli at $native_cli"
+    aurora="$root/examples/aurora"
+    "$native_cli" from-json "$aurora" "$work/aurora.ssd" >/dev/null
+    # Byte for byte, status and all (both write the scene's text with CR LF line ends).
+    n=0
+    for command in describe "check --json" check info; do
+      n=$((n + 1))
+      # shellcheck disable=SC2086
+      "$native_cli" $command "$work/aurora.ssd" >"$work/want$n" 2>&1 && ws=0 || ws=$?
+      # shellcheck disable=SC2086
+      run32 "$bin/vistaloom-cli.exe" $command "$(winpath "$work/aurora.ssd")" >"$work/got$n" 2>&1 &&
+        gs=0 || gs=$?
+      [ -s "$work/want$n" ] || fail "the native tool printed nothing for $command"
+      if ! cmp -s "$work/want$n" "$work/got$n" || [ $ws != $gs ]; then
+        diff "$work/want$n" "$work/got$n" >&2 || true
+        fail "$command: the 32-bit tool (status $gs) differs from the native one (status $ws)"
+      fi
+    done
+    ;;
+  *) echo "unknown case $case" >&2; exit 2 ;;
+esac
+echo "ok: $case"
