@@ -96,9 +96,10 @@ case $case in
     xdotool windowfocus --sync "$(window_named "Vistaloom Installer")" key --delay 50 Return
     wait_until 30 ended "$ferrule" || fail "the installer did not end after Install"
     [ -f "$installed" ] || fail "nothing was installed into the 32-bit system folder"
-    run32 "$bin/vistaloom-cli.exe" info "$(winpath "$installed")" >"$work/installed.txt" ||
+    run32 "$bin/vistaloom-cli.exe" describe "$(winpath "$installed")" >"$work/installed.txt" ||
       fail "the installed screen saver cannot be read"
-    run32 "$bin/vistaloom-cli.exe" info "$(winpath "$work/t.ssd")" >"$work/scene.txt"
+    run32 "$bin/vistaloom-cli.exe" describe "$(winpath "$work/t.ssd")" >"$work/scene.txt" && [ -s "$work/scene.txt" ] ||
+      fail "the scene file cannot be described"
     diff "$work/scene.txt" "$work/installed.txt" >&2 || fail "the installed screen saver holds another scene"
     rm -f "$installed"
     ;;
@@ -107,7 +108,14 @@ case $case in
     run32 "$bin/Vistaloom.exe" "$(winpath "$work/t.ssd")" </dev/null >/dev/null 2>&1 &
     builder=$!
     pids+=("$builder")
-    title_has_scene() { xdotool search --onlyvisible --name 't\.ssd' >/dev/null 2>&1; }
+    # The frame's title names the scene once it is open; the frame is mapped on the display.
+    title_has_scene() {
+      local w
+      for w in $(xdotool search --name '^t\.ssd - Vistaloom$' 2>/dev/null); do
+        xwininfo -display "$display" -id "$w" | grep -q 'Map State: IsViewable' && return 0
+      done
+      return 1
+    }
     wait_until 90 title_has_scene || fail "the builder showed no window with the scene t.ssd"
     ended "$builder" && fail "the builder ended by itself"
     # Without /f, taskkill asks the program's windows to close, as a person closing them would.
