@@ -2,7 +2,8 @@
 # The 32-bit release run end to end: the i686 programs under the 32-bit Wine (emulated i386, see
 # scripts/setup) in the 32-bit prefix, looked at from outside Wine.
 #   run32_test.sh CASE WIN32_BIN NATIVE_CLI WORKDIR
-# CASE: glint_show, ferrule_install, builder_opens or cli_agrees. WIN32_BIN: build/win32/bin.
+# CASE: glint_show, glint_settings, ferrule_install, builder_opens, cli_agrees or images_agree.
+# WIN32_BIN: build/win32/bin (build/win64/bin beside it).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -144,6 +145,45 @@ case $case in
         fail "$command: the 32-bit tool (status $gs) differs from the native one (status $ws)"
       fi
     done
+    ;;
+  glint_settings)
+    make_scene
+    run32 "$bin/vistaloom-cli.exe" make-scr "$(winpath "$work/t.ssd")" "$(winpath "$work/Run32.scr")" >/dev/null ||
+      fail "the 32-bit vistaloom-cli could not make the screen saver"
+    run32 "$work/Run32.scr" /c </dev/null >/dev/null 2>&1 &
+    glint=$!
+    pids+=("$glint")
+    wait_until 60 has_window "Settings" || fail "/c showed no settings dialog"
+    ended "$glint" && fail "the screen saver ended with its settings dialog"
+    # Cancel: the dialog closes and the program ends.
+    xdotool windowfocus --sync "$(window_named "Settings")" key --delay 50 Escape
+    wait_until 30 ended "$glint" || fail "the screen saver did not end when its settings were cancelled"
+    status=0
+    wait "$glint" || status=$?
+    [ $status = 0 ] || fail "the screen saver ended with status $status"
+    ;;
+  images_agree)
+    # The x86 Glint and Ferrule that the other programs carry are the i686 build's, byte for byte:
+    # the 64-bit and native tools carry both architectures, the 32-bit builder and tool their own.
+    win64_bin=$(cd "$bin/../../win64/bin" 2>/dev/null && pwd) || fail "no win64 build beside $bin"
+    python3 - "$bin" "$win64_bin/vistaloom-cli.exe" "$native_cli" "$bin/Vistaloom.exe" \
+      "$bin/vistaloom-cli.exe" <<'PY' || fail "a program carries other x86 images than the i686 build's"
+import sys
+images = {n: open(f"{sys.argv[1]}/{n}", "rb").read() for n in ("Glint.scr", "Ferrule.exe")}
+bad = [f"{carrier} lacks {name}" for carrier in sys.argv[2:] for name, image in images.items()
+       if open(carrier, "rb").read().find(image) < 0]
+print("\n".join(bad), file=sys.stderr)
+sys.exit(1 if bad else 0)
+PY
+    # And what they make from them is the same: the native tool's x86 screen saver and installer
+    # against the 32-bit tool's own, made under emulation.
+    make_scene
+    "$native_cli" make-scr --arch x86 "$work/t.ssd" "$work/native.scr" >/dev/null
+    "$native_cli" make-exe --arch x86 "$work/t.ssd" "$work/native.exe" >/dev/null
+    run32 "$bin/vistaloom-cli.exe" make-scr "$(winpath "$work/t.ssd")" "$(winpath "$work/run32.scr")" >/dev/null
+    run32 "$bin/vistaloom-cli.exe" make-exe "$(winpath "$work/t.ssd")" "$(winpath "$work/run32.exe")" >/dev/null
+    cmp "$work/native.scr" "$work/run32.scr" >&2 || fail "the screen savers differ"
+    cmp "$work/native.exe" "$work/run32.exe" >&2 || fail "the installers differ"
     ;;
   *) echo "unknown case $case" >&2; exit 2 ;;
 esac
