@@ -2,7 +2,8 @@
 # The 32-bit release run end to end: the i686 programs under the 32-bit Wine (emulated i386, see
 # scripts/setup) in the 32-bit prefix, looked at from outside Wine.
 #   run32_test.sh CASE WIN32_BIN NATIVE_CLI WORKDIR
-# CASE: glint_show, glint_settings, ferrule_install, builder_opens, cli_agrees or images_agree.
+# CASE: glint_show, glint_settings, ferrule_install, builder_opens, cli_agrees, images_agree or
+# big_scene.
 # WIN32_BIN: build/win32/bin (build/win64/bin beside it).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -184,6 +185,40 @@ PY
     run32 "$bin/vistaloom-cli.exe" make-exe "$(winpath "$work/t.ssd")" "$(winpath "$work/run32.exe")" >/dev/null
     cmp "$work/native.scr" "$work/run32.scr" >&2 || fail "the screen savers differ"
     cmp "$work/native.exe" "$work/run32.exe" >&2 || fail "the installers differ"
+    ;;
+  big_scene)
+    # A scene file of 300 MB (three pictures of 100 MB) in a 32-bit address space: the 32-bit
+    # tool reads it and writes it again exactly as the native one does.
+    python3 - "$work/scene" <<'PY'
+import struct, sys
+w = h = 5800
+row = (w * 3 + 3) & ~3
+size = 54 + row * h
+for n in range(3):
+    with open(f"{sys.argv[1]}/big{n}.bmp", "wb") as f:
+        f.write(b"BM" + struct.pack("<IHHI", size, 0, 0, 54) +
+                struct.pack("<IiiHHIIiiII", 40, w, h, 1, 24, 0, row * h, 2835, 2835, 0, 0))
+        f.seek(size - 1)
+        f.write(bytes([n + 1]))  # each picture its own, so no two are the same file
+PY
+    entries=""
+    for n in 0 1 2; do
+      entries+="{\"kind\": \"Image\", \"isText\": 0, \"source\": 1, \"fileName\": \"big$n.bmp\", \"file\": \"big$n.bmp\", \"users\": []},"
+    done
+    echo "{\"entries\": [ $entries {\"kind\": \"Cls\", \"colour\": {\"colour\": 255}} ]}" >"$work/scene/scene.json"
+    "$native_cli" from-json "$work/scene" "$work/big.ssd" >/dev/null
+    rm -f "$work"/scene/big*.bmp
+    [ "$(stat -c %s "$work/big.ssd")" -gt 300000000 ] || fail "the scene file is smaller than 300 MB"
+    "$native_cli" info "$work/big.ssd" >"$work/want" 2>&1
+    run32 "$bin/vistaloom-cli.exe" info "$(winpath "$work/big.ssd")" >"$work/got" 2>&1 ||
+      fail "the 32-bit tool could not read the 300 MB scene: $(cat "$work/got")"
+    cmp -s "$work/want" "$work/got" || { diff "$work/want" "$work/got" >&2; fail "info differs"; }
+    "$native_cli" resave "$work/big.ssd" "$work/native.ssd"
+    run32 "$bin/vistaloom-cli.exe" resave "$(winpath "$work/big.ssd")" "$(winpath "$work/run32.ssd")" ||
+      fail "the 32-bit tool could not write the 300 MB scene again"
+    cmp "$work/native.ssd" "$work/run32.ssd" >&2 || fail "the 32-bit tool wrote another scene file"
+    # 900 MB that no one looks at again.
+    rm -f "$work"/*.ssd
     ;;
   *) echo "unknown case $case" >&2; exit 2 ;;
 esac
