@@ -2,9 +2,8 @@
 # The 32-bit release run end to end: the i686 programs under the 32-bit Wine (emulated i386, see
 # scripts/setup) in the 32-bit prefix, looked at from outside Wine.
 #   run32_test.sh CASE WIN32_BIN NATIVE_CLI WORKDIR
-# CASE: glint_show, glint_settings, ferrule_install, builder_opens, cli_agrees, images_agree or
-# big_scene.
-# WIN32_BIN: build/win32/bin (build/win64/bin beside it).
+# CASE: glint_show, glint_preview, glint_settings, ferrule_install, builder_opens, cli_agrees,
+# images_agree or big_scene. WIN32_BIN: build/win32/bin (build/win64/bin beside it).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -14,6 +13,7 @@ source "$root/tests/screen/x_screen.sh"
 export WINEARCH=win32
 export WINEPREFIX="$root/build/wineprefix32"
 run32() { "$root/tools/wine-run" "$@"; }
+cli32() { run32 "$bin/vistaloom-cli.exe" "$@"; }
 winpath() { local p=$1; echo "Z:${p//\//\\}"; }
 
 # wait_until SECONDS COMMAND...: true once COMMAND succeeds, false at the deadline.
@@ -52,17 +52,22 @@ make_scene() {
    "motion": {"startX": 0, "startY": 700, "endX": 1000, "endY": 700}},
   {"kind": "Wait", "duration": {"milliseconds": 600000}} ]}
 JSON
-  run32 "$bin/vistaloom-cli.exe" from-json "$(winpath "$work/scene")" "$(winpath "$work/t.ssd")" >/dev/null ||
+  cli32 from-json "$(winpath "$work/scene")" "$(winpath "$work/t.ssd")" >/dev/null ||
     fail "the 32-bit vistaloom-cli could not make the scene file"
+}
+# The scene made into $work/Run32.scr by the 32-bit tool (its default architecture: x86).
+make_saver() {
+  cli32 make-scr "$(winpath "$work/t.ssd")" "$(winpath "$work/Run32.scr")" >/dev/null ||
+    fail "the 32-bit vistaloom-cli could not make the screen saver"
 }
 
 case $case in
   glint_show)
     make_scene
-    run32 "$bin/vistaloom-cli.exe" make-scr "$(winpath "$work/t.ssd")" "$(winpath "$work/Run32.scr")" >/dev/null ||
-      fail "the 32-bit vistaloom-cli could not make the screen saver"
-    # The default architecture: the screen saver is the 32-bit Glint.
-    [ "$(od -An -tx1 -j"$(( $(od -An -tu4 -j60 -N4 "$work/Run32.scr") + 4 ))" -N2 "$work/Run32.scr" | tr -d ' ')" = 4c01 ] ||
+    make_saver
+    # The default architecture: the screen saver is the 32-bit Glint (machine 0x14c after "PE\0\0").
+    pe=$(od -An -tu4 -j60 -N4 "$work/Run32.scr")
+    [ "$(od -An -tx1 -j$((pe + 4)) -N2 "$work/Run32.scr" | tr -d ' ')" = 4c01 ] ||
       fail "the screen saver made is not a 32-bit x86 program"
     run32 "$work/Run32.scr" /s </dev/null &
     glint=$!
@@ -84,7 +89,7 @@ case $case in
     ;;
   ferrule_install)
     make_scene
-    run32 "$bin/vistaloom-cli.exe" make-exe "$(winpath "$work/t.ssd")" "$(winpath "$work/Run32Saver.exe")" >/dev/null ||
+    cli32 make-exe "$(winpath "$work/t.ssd")" "$(winpath "$work/Run32Saver.exe")" >/dev/null ||
       fail "the 32-bit vistaloom-cli could not make the installer"
     system32="$WINEPREFIX/drive_c/windows/system32"
     installed="$system32/Run32Saver.scr"
@@ -98,9 +103,9 @@ case $case in
     xdotool windowfocus --sync "$(window_named "Vistaloom Installer")" key --delay 50 Return
     wait_until 30 ended "$ferrule" || fail "the installer did not end after Install"
     [ -f "$installed" ] || fail "nothing was installed into the 32-bit system folder"
-    run32 "$bin/vistaloom-cli.exe" describe "$(winpath "$installed")" >"$work/installed.txt" ||
+    cli32 describe "$(winpath "$installed")" >"$work/installed.txt" ||
       fail "the installed screen saver cannot be read"
-    run32 "$bin/vistaloom-cli.exe" describe "$(winpath "$work/t.ssd")" >"$work/scene.txt" && [ -s "$work/scene.txt" ] ||
+    cli32 describe "$(winpath "$work/t.ssd")" >"$work/scene.txt" && [ -s "$work/scene.txt" ] ||
       fail "the scene file cannot be described"
     diff "$work/scene.txt" "$work/installed.txt" >&2 || fail "the installed screen saver holds another scene"
     rm -f "$installed"
@@ -138,7 +143,7 @@ case $case in
       # shellcheck disable=SC2086
       "$native_cli" $command "$work/aurora.ssd" >"$work/want$n" 2>&1 && ws=0 || ws=$?
       # shellcheck disable=SC2086
-      run32 "$bin/vistaloom-cli.exe" $command "$(winpath "$work/aurora.ssd")" >"$work/got$n" 2>&1 &&
+      cli32 $command "$(winpath "$work/aurora.ssd")" >"$work/got$n" 2>&1 &&
         gs=0 || gs=$?
       [ -s "$work/want$n" ] || fail "the native tool printed nothing for $command"
       if ! cmp -s "$work/want$n" "$work/got$n" || [ $ws != $gs ]; then
@@ -147,10 +152,38 @@ case $case in
       fi
     done
     ;;
+  glint_preview)
+    make_scene
+    make_saver
+    i686-w64-mingw32-gcc -O2 -mwindows -o "$work/preview_host.exe" "$here/preview_host.c" ||
+      fail "the preview host could not be built"
+    run32 "$work/preview_host.exe" "$(winpath "$work/handle")" "$(winpath "$work/child")" \
+      "$(winpath "$work/quit")" </dev/null >/dev/null 2>&1 &
+    host=$!
+    pids+=("$host")
+    wait_until 60 test -s "$work/handle" || fail "the preview host showed no window"
+    run32 "$work/Run32.scr" /p "$(tr -d '\r\n' <"$work/handle")" </dev/null >/dev/null 2>&1 &
+    glint=$!
+    pids+=("$glint")
+    # Under Wine a child window of another process never reaches the screen, so the host reports
+    # the child it finds over its client area.
+    wait_until 60 test -s "$work/child" || fail "/p put no child window over the host window"
+    read -r width height left top child client_width client_height < <(tr -d '\r' <"$work/child")
+    [ "$width $height $left $top $child" = "$client_width $client_height 0 0 1" ] ||
+      fail "the preview is not a child filling the host's client area: $(cat "$work/child")"
+    sleep 1
+    ended "$glint" && fail "the preview ended by itself"
+    # The host's window going away ends the preview.
+    touch "$work/quit"
+    wait_until 30 ended "$host" || fail "the preview host did not end"
+    wait_until 30 ended "$glint" || fail "the preview did not end with its host window"
+    status=0
+    wait "$glint" || status=$?
+    [ $status = 0 ] || fail "the preview ended with status $status"
+    ;;
   glint_settings)
     make_scene
-    run32 "$bin/vistaloom-cli.exe" make-scr "$(winpath "$work/t.ssd")" "$(winpath "$work/Run32.scr")" >/dev/null ||
-      fail "the 32-bit vistaloom-cli could not make the screen saver"
+    make_saver
     run32 "$work/Run32.scr" /c </dev/null >/dev/null 2>&1 &
     glint=$!
     pids+=("$glint")
@@ -181,8 +214,8 @@ PY
     make_scene
     "$native_cli" make-scr --arch x86 "$work/t.ssd" "$work/native.scr" >/dev/null
     "$native_cli" make-exe --arch x86 "$work/t.ssd" "$work/native.exe" >/dev/null
-    run32 "$bin/vistaloom-cli.exe" make-scr "$(winpath "$work/t.ssd")" "$(winpath "$work/run32.scr")" >/dev/null
-    run32 "$bin/vistaloom-cli.exe" make-exe "$(winpath "$work/t.ssd")" "$(winpath "$work/run32.exe")" >/dev/null
+    cli32 make-scr "$(winpath "$work/t.ssd")" "$(winpath "$work/run32.scr")" >/dev/null
+    cli32 make-exe "$(winpath "$work/t.ssd")" "$(winpath "$work/run32.exe")" >/dev/null
     cmp "$work/native.scr" "$work/run32.scr" >&2 || fail "the screen savers differ"
     cmp "$work/native.exe" "$work/run32.exe" >&2 || fail "the installers differ"
     ;;
@@ -210,11 +243,11 @@ PY
     rm -f "$work"/scene/big*.bmp
     [ "$(stat -c %s "$work/big.ssd")" -gt 300000000 ] || fail "the scene file is smaller than 300 MB"
     "$native_cli" info "$work/big.ssd" >"$work/want" 2>&1
-    run32 "$bin/vistaloom-cli.exe" info "$(winpath "$work/big.ssd")" >"$work/got" 2>&1 ||
+    cli32 info "$(winpath "$work/big.ssd")" >"$work/got" 2>&1 ||
       fail "the 32-bit tool could not read the 300 MB scene: $(cat "$work/got")"
     cmp -s "$work/want" "$work/got" || { diff "$work/want" "$work/got" >&2; fail "info differs"; }
     "$native_cli" resave "$work/big.ssd" "$work/native.ssd"
-    run32 "$bin/vistaloom-cli.exe" resave "$(winpath "$work/big.ssd")" "$(winpath "$work/run32.ssd")" ||
+    cli32 resave "$(winpath "$work/big.ssd")" "$(winpath "$work/run32.ssd")" ||
       fail "the 32-bit tool could not write the 300 MB scene again"
     cmp "$work/native.ssd" "$work/run32.ssd" >&2 || fail "the 32-bit tool wrote another scene file"
     # 900 MB that no one looks at again.
