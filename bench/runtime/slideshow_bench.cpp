@@ -245,8 +245,10 @@ int main(int argc, char** argv) {
             return 1;
         }
         const Run run = PlayOnWhite(path, count, screen);
-        std::printf("%6d %10.3f s %12.3f s %13zu MB %13zu MB%s%s\n", count, run.firstFrame,
-                    run.worstDelay, run.peakWorkingSet >> 20, run.peakPrivate >> 20,
+        // SIZE_T is unsigned long on i686, not size_t: the megabytes fit an unsigned.
+        std::printf("%6d %10.3f s %12.3f s %13u MB %13u MB%s%s\n", count, run.firstFrame,
+                    run.worstDelay, static_cast<unsigned>(run.peakWorkingSet >> 20),
+                    static_cast<unsigned>(run.peakPrivate >> 20),
                     run.complete ? "" : "  (not every photo appeared)",
                     run.ended ? "" : "  (did not end)");
         if (!run.complete)
