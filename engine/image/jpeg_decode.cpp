@@ -19,6 +19,13 @@ void TakeColourMap(const jpeg_decompress_struct& info, SECImage& image) {
     }
 }
 
+// The screen saver's small decoder reads only 8-bit Huffman-coded pictures; the others are
+// refused everywhere, whatever this build's libjpeg could do, so every program agrees.
+bool HeaderAccepted(const jpeg_decompress_struct& info) {
+    return info.data_precision == 8 && !info.arith_code &&
+           PictureSizeAllowed(info.image_width, info.image_height);
+}
+
 // Only C frames (libjpeg's) lie between the setjmp here and any longjmp to it, and nothing
 // that needs destroying is created after the setjmp.
 bool Decode(jpeg_decompress_struct& info, const std::uint8_t* data, std::size_t size,
@@ -32,10 +39,7 @@ bool Decode(jpeg_decompress_struct& info, const std::uint8_t* data, std::size_t 
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
-    // The screen saver's small decoder reads only 8-bit Huffman-coded pictures; the others are
-    // refused here too, whatever this build's libjpeg could do, so every program agrees.
-    if (info.data_precision != 8 || info.arith_code ||
-        !PictureSizeAllowed(info.image_width, info.image_height)) {
+    if (!HeaderAccepted(info)) {
         jpeg_destroy_decompress(&info);
         return false;
     }
@@ -78,8 +82,7 @@ bool ReadHeader(jpeg_decompress_struct& info, const std::uint8_t* data, std::siz
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
-    const bool accepted = info.data_precision == 8 && !info.arith_code &&
-                          PictureSizeAllowed(info.image_width, info.image_height);
+    const bool accepted = HeaderAccepted(info);
     jpeg_destroy_decompress(&info);
     return accepted;
 }
