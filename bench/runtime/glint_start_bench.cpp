@@ -6,19 +6,19 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "bench_paths.h"
-#include "engine/image/jpeg_codec.h"
-#include "package/fixed_images.h"
-#include "scene/entries.h"
-#include "scene/scene_file.h"
-#include "engine/image/sec_dib.h"
+#include "saver_bench_support.h"
 
 namespace {
+
+using vl_bench::Near;
+using vl_bench::Pump;
+using vl_bench::TexturedJpeg;
+using vl_bench::WhiteScreen;
+using vl_bench::WindowsPath;
 
 constexpr int kWidth = 1600;
 constexpr int kHeight = 1250;
@@ -29,44 +29,14 @@ constexpr int kPatch = 48;
 const COLORREF kPatchColour = RGB(250, 120, 10);
 constexpr int kRuns = 7;
 
-std::string WindowsPath(std::string path) {
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return "Z:" + path;
-}
-
 // A picture with texture everywhere (so the decoder does real work) and the patch.
 std::vector<std::uint8_t> MakeJpeg() {
-    SECDib image;
-    image.Create(kWidth, kHeight, 24);
-    unsigned noise = 12345;
-    for (int row = 0; row < kHeight; ++row) {
-        const int y = kHeight - 1 - row;
-        std::uint8_t* pixel = image.Row(row);
-        for (int x = 0; x < kWidth; ++x, pixel += 3) {
-            noise = noise * 1103515245u + 12345u;
-            const bool patch = x >= kProbeX - kPatch / 2 && x < kProbeX + kPatch / 2 &&
-                               y >= kProbeY - kPatch / 2 && y < kProbeY + kPatch / 2;
-            if (patch) {
-                pixel[0] = GetBValue(kPatchColour);
-                pixel[1] = GetGValue(kPatchColour);
-                pixel[2] = GetRValue(kPatchColour);
-            } else {
-                pixel[0] = static_cast<std::uint8_t>((x + (noise >> 24)) & 0xFF);
-                pixel[1] = static_cast<std::uint8_t>((y / 3 + (noise >> 16)) & 0xFF);
-                pixel[2] = static_cast<std::uint8_t>(((x ^ y) + (noise >> 8)) & 0xFF);
-            }
-        }
-    }
-    std::vector<std::uint8_t> jpeg;
-    vl::EncodeJpeg(image, 85, jpeg);
-    return jpeg;
+    const RECT patch{kProbeX - kPatch / 2, kProbeY - kPatch / 2, kProbeX + kPatch / 2,
+                     kProbeY + kPatch / 2};
+    return TexturedJpeg(kWidth, kHeight, 12345u, patch, kPatchColour);
 }
 
 bool WriteSaver(const std::string& path, const std::vector<std::uint8_t>& jpeg) {
-    std::ifstream in(WindowsPath(VL_GLINT_PATH), std::ios::binary);
-    std::vector<std::uint8_t> file(std::istreambuf_iterator<char>(in), {});
-    if (file.size() != vl::kRuntimeImageSize)
-        return false;
     vl::EntryList entries;
     auto image = std::make_unique<vl::ImageEntry>();
     image->fileName = "large.jpg";
@@ -76,42 +46,7 @@ bool WriteSaver(const std::string& path, const std::vector<std::uint8_t>& jpeg) 
     auto show = std::make_unique<vl::ShowEntry>();
     show->SetObject(object);
     entries.Append(std::move(show));
-    const std::vector<std::uint8_t> scene = vl::SaveSceneFile(entries);
-    const std::uint8_t lead[4] = {1, 0, 0, 0};
-    file.insert(file.end(), lead, lead + 4);
-    file.insert(file.end(), scene.begin(), scene.end());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(file.data()),
-              static_cast<std::streamsize>(file.size()));
-    return static_cast<bool>(out);
-}
-
-bool Near(COLORREF a, COLORREF b) {
-    const auto close = [](int x, int y) { return x - y < 12 && y - x < 12; };
-    return close(GetRValue(a), GetRValue(b)) && close(GetGValue(a), GetGValue(b)) &&
-           close(GetBValue(a), GetBValue(b));
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-}
-
-// A white window over the screen, so that the patch colour can only come from the saver.
-HWND WhiteScreen() {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = "VlGlintBenchWhite";
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, "VlGlintBenchWhite", "", WS_POPUP | WS_VISIBLE, 0, 0,
-                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                  nullptr, nullptr, nullptr, nullptr);
-    UpdateWindow(window);
-    Pump();
-    return window;
+    return vl_bench::WriteSaver(path, entries);
 }
 
 struct Start {

@@ -10,19 +10,19 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "bench_paths.h"
-#include "engine/image/jpeg_codec.h"
-#include "engine/image/sec_dib.h"
-#include "package/fixed_images.h"
-#include "scene/entries.h"
-#include "scene/scene_file.h"
+#include "saver_bench_support.h"
 
 namespace {
+
+using vl_bench::Near;
+using vl_bench::Pump;
+using vl_bench::TexturedJpeg;
+using vl_bench::WhiteScreen;
+using vl_bench::WindowsPath;
 
 constexpr int kWidth = 4000;
 constexpr int kHeight = 3000;
@@ -38,45 +38,15 @@ COLORREF PatchColour(int k) {
     return RGB(level(k), level(k / 5), level(k / 25));
 }
 
-std::string WindowsPath(std::string path) {
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return "Z:" + path;
-}
-
 std::vector<std::uint8_t> MakePhoto(int k) {
-    SECDib image;
-    image.Create(kWidth, kHeight, 24);
-    const COLORREF patch = PatchColour(k);
-    unsigned noise = 12345u + static_cast<unsigned>(k);
-    for (int row = 0; row < kHeight; ++row) {
-        const int y = kHeight - 1 - row;
-        const bool patchRow = y >= (kHeight - kPatchHeight) / 2 && y < (kHeight + kPatchHeight) / 2;
-        std::uint8_t* pixel = image.Row(row);
-        for (int x = 0; x < kWidth; ++x, pixel += 3) {
-            noise = noise * 1103515245u + 12345u;
-            if (patchRow && x >= (kWidth - kPatchWidth) / 2 && x < (kWidth + kPatchWidth) / 2) {
-                pixel[0] = GetBValue(patch);
-                pixel[1] = GetGValue(patch);
-                pixel[2] = GetRValue(patch);
-            } else {
-                pixel[0] = static_cast<std::uint8_t>((x + (noise >> 24)) & 0xFF);
-                pixel[1] = static_cast<std::uint8_t>((y / 3 + (noise >> 16)) & 0xFF);
-                pixel[2] = static_cast<std::uint8_t>(((x ^ y) + (noise >> 8)) & 0xFF);
-            }
-        }
-    }
-    std::vector<std::uint8_t> jpeg;
-    vl::EncodeJpeg(image, 85, jpeg);
-    return jpeg;
+    const RECT patch{(kWidth - kPatchWidth) / 2, (kHeight - kPatchHeight) / 2,
+                     (kWidth + kPatchWidth) / 2, (kHeight + kPatchHeight) / 2};
+    return TexturedJpeg(kWidth, kHeight, 12345u + static_cast<unsigned>(k), patch, PatchColour(k));
 }
 
 // Images 1..N, then Show k (Stretch) and Wait for each photo in turn.
 bool WriteSaver(const std::string& path, const std::vector<std::vector<std::uint8_t>>& photos,
                 int count) {
-    std::ifstream in(WindowsPath(VL_GLINT_PATH), std::ios::binary);
-    std::vector<std::uint8_t> file(std::istreambuf_iterator<char>(in), {});
-    if (file.size() != vl::kRuntimeImageSize)
-        return false;
     vl::EntryList entries;
     std::vector<vl::ImageEntry*> objects;
     for (int k = 0; k < count; ++k) {
@@ -95,41 +65,7 @@ bool WriteSaver(const std::string& path, const std::vector<std::vector<std::uint
         wait->duration.milliseconds = kWaitMs;
         entries.Append(std::move(wait));
     }
-    const std::vector<std::uint8_t> scene = vl::SaveSceneFile(entries);
-    const std::uint8_t lead[4] = {1, 0, 0, 0};
-    file.insert(file.end(), lead, lead + 4);
-    file.insert(file.end(), scene.begin(), scene.end());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(file.data()),
-              static_cast<std::streamsize>(file.size()));
-    return static_cast<bool>(out);
-}
-
-bool Near(COLORREF a, COLORREF b) {
-    const auto close = [](int x, int y) { return x - y < 12 && y - x < 12; };
-    return close(GetRValue(a), GetRValue(b)) && close(GetGValue(a), GetGValue(b)) &&
-           close(GetBValue(a), GetBValue(b));
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&msg);
-}
-
-HWND WhiteScreen() {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = "VlSlideshowBenchWhite";
-    RegisterClassA(&windowClass);
-    HWND window = CreateWindowExA(0, "VlSlideshowBenchWhite", "", WS_POPUP | WS_VISIBLE, 0, 0,
-                                  GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                  nullptr, nullptr, nullptr, nullptr);
-    UpdateWindow(window);
-    Pump();
-    return window;
+    return vl_bench::WriteSaver(path, entries);
 }
 
 struct Run {
