@@ -173,33 +173,27 @@ TEST(Win32Prompt, WhileTheFrameHasAModalDialogTheBoxBelongsToTheDialog) {
     Win32Prompt prompt("Vistaloom Test");
     prompt.SetOwner(frame);
 
-    HWND boxOwner = nullptr;
-    std::thread user([&] {
-        HWND box = WaitForOwnDialog("Vistaloom Test");
-        if (!box)
-            return;
-        boxOwner = GetWindow(box, GW_OWNER);
-        PressButton(box, IDOK);
-    });
-    prompt.Message("Picture.bmp\ncannot be loaded.", MessageIcon::Stop, "");
-    user.join();
-    EXPECT_EQ(boxOwner, dialog);
+    // Shows a box and returns its owner, as the user pressing OK in it saw it.
+    const auto ownerOfBox = [&prompt](const std::string& text) {
+        HWND owner = nullptr;
+        std::thread user([&owner] {
+            HWND box = WaitForOwnDialog("Vistaloom Test");
+            if (!box)
+                return;
+            owner = GetWindow(box, GW_OWNER);
+            PressButton(box, IDOK);
+        });
+        prompt.Message(text, MessageIcon::Information, "");
+        user.join();
+        return owner;
+    };
+    EXPECT_EQ(ownerOfBox("Picture.bmp\ncannot be loaded."), dialog);
     EXPECT_FALSE(IsWindowEnabled(frame));
 
     // Without a dialog up, the frame owns the box.
     DestroyWindow(dialog);
     EnableWindow(frame, TRUE);
-    boxOwner = nullptr;
-    std::thread second([&] {
-        HWND box = WaitForOwnDialog("Vistaloom Test");
-        if (!box)
-            return;
-        boxOwner = GetWindow(box, GW_OWNER);
-        PressButton(box, IDOK);
-    });
-    prompt.Message("Done.", MessageIcon::Information, "");
-    second.join();
-    EXPECT_EQ(boxOwner, frame);
+    EXPECT_EQ(ownerOfBox("Done."), frame);
     DestroyWindow(frame);
 }
 
