@@ -29,7 +29,7 @@ int RunFullScreen() {
     vl::EntryList entries;
     vl::ScenePayload payload;
     std::uint32_t times = 0;
-    if (!vl::ReadScenePayload(vl::ReadPayloadBytes(vl::OwnProgramPath()), entries, payload))
+    if (!vl::ReadScenePayload(vl::MapPayloadBytes(vl::OwnProgramPath()), entries, payload))
         return 1;
 
     vl::RunWindow window;

@@ -6,13 +6,28 @@
 #include <memory>
 
 #include "framework/handles.h"
-#include "runtime/scene_payload.h"
+#include "package/fixed_images.h"
 
 namespace vl {
+namespace {
 
-SharedBytes ReadPayloadBytes(const std::string& path) {
+class MappedFile final : public ByteBuffer::Keeper {
+  public:
+    MappedFile(FileHandle file, KernelObject mapping, const void* view)
+        : file_(std::move(file)), mapping_(std::move(mapping)), view_(view) {}
+    ~MappedFile() override { UnmapViewOfFile(view_); }
+
+  private:
+    FileHandle file_;
+    KernelObject mapping_;
+    const void* view_;
+};
+
+}  // namespace
+
+SharedBytes MapPayloadBytes(const std::string& path) {
     FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file)
         return nullptr;
     LARGE_INTEGER size;
@@ -20,28 +35,20 @@ SharedBytes ReadPayloadBytes(const std::string& path) {
         static_cast<std::uint64_t>(size.QuadPart) <= kRuntimeImageSize) {
         return nullptr;
     }
-    const std::uint64_t remainder = static_cast<std::uint64_t>(size.QuadPart) - kRuntimeImageSize;
-    // A payload the address space cannot hold is no scene this program can play.
-    if (remainder > PTRDIFF_MAX / 2)
+    // A file the address space cannot hold is no scene this program can play.
+    if (static_cast<std::uint64_t>(size.QuadPart) > PTRDIFF_MAX / 2)
         return nullptr;
-    LARGE_INTEGER offset;
-    offset.QuadPart = static_cast<LONGLONG>(kRuntimeImageSize);
-    if (!SetFilePointerEx(file.Get(), offset, nullptr, FILE_BEGIN))
+    KernelObject mapping(CreateFileMappingA(file.Get(), nullptr, PAGE_READONLY, 0, 0, nullptr));
+    if (!mapping)
         return nullptr;
-
-    SharedBytes bytes = ByteBuffer::Allocate(static_cast<std::size_t>(remainder));
-    if (!bytes)
+    // The whole file: a view must start on the allocation granularity, the payload does not.
+    const void* view = MapViewOfFile(mapping.Get(), FILE_MAP_READ, 0, 0, 0);
+    if (!view)
         return nullptr;
-    std::size_t done = 0;
-    while (done < bytes->size()) {
-        const std::size_t left = bytes->size() - done;
-        const DWORD chunk = left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left);
-        DWORD read = 0;
-        if (!ReadFile(file.Get(), bytes->data() + done, chunk, &read, nullptr) || read == 0)
-            return nullptr;
-        done += read;
-    }
-    return bytes;
+    auto keeper = std::make_unique<MappedFile>(std::move(file), std::move(mapping), view);
+    return ByteBuffer::ReadOnly(static_cast<const std::uint8_t*>(view) + kRuntimeImageSize,
+                                static_cast<std::size_t>(size.QuadPart) - kRuntimeImageSize,
+                                std::move(keeper));
 }
 
 }  // namespace vl

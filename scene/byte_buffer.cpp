@@ -59,7 +59,21 @@ std::shared_ptr<ByteBuffer> ByteBuffer::Copy(const void* data, std::size_t size)
     return buffer;
 }
 
+std::shared_ptr<ByteBuffer> ByteBuffer::ReadOnly(const std::uint8_t* data, std::size_t size,
+                                                 std::unique_ptr<Keeper> keeper) {
+    std::shared_ptr<ByteBuffer> buffer(new ByteBuffer());
+    // Never written through: readers look at writable() first.
+    buffer->data_ = const_cast<std::uint8_t*>(data);
+    buffer->size_ = size;
+    buffer->readOnly_ = true;
+    buffer->keeper_ = std::move(keeper);
+    return buffer;
+}
+
 ByteBuffer::~ByteBuffer() {
+    if (readOnly_) {
+        return;  // the keeper gives the bytes back
+    }
 #if defined(__linux__)
     if (mapped_) {
         munmap(data_, size_);

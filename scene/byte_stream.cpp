@@ -49,6 +49,11 @@ void UnscrambleInPlace(std::uint8_t* bytes, std::size_t size) {
     AddToBytes(bytes, bytes, size, ScrambleShift(size));
 }
 
+void RestoreScrambled(const std::uint8_t* in, std::uint8_t* out, std::size_t count,
+                      std::size_t blockSize) {
+    AddToBytes(in, out, count, ScrambleShift(blockSize));
+}
+
 // ---- ByteReader ----
 
 ByteReader::ByteReader(SharedBytes buffer, std::size_t begin) : buffer_(std::move(buffer)) {
@@ -173,6 +178,15 @@ ByteBlock ByteReader::ReadScrambledBlock(std::size_t size) {
         return {};
     }
     std::uint8_t* bytes = buffer_->data() + pos_;
+    if (!buffer_->writable()) {
+        // Left where it lies until somebody reads it (see ByteBlock).
+        if (!Arrived(pos_ + size)) {
+            ok_ = false;
+            return {};
+        }
+        pos_ += size;
+        return ByteBlock::KeptScrambled(std::shared_ptr<const std::uint8_t>(buffer_, bytes), size);
+    }
     const std::uint8_t shift = ScrambleShift(size);
     // Piece by piece, each restored right after it arrived (see ByteSource).
     for (std::size_t done = 0; done < size;) {

@@ -23,6 +23,9 @@ inline std::uint8_t ScrambleShift(std::uint64_t size) {
 }
 void ScrambleInPlace(std::uint8_t* bytes, std::size_t size);
 void UnscrambleInPlace(std::uint8_t* bytes, std::size_t size);
+// Restores `count` bytes from the start of a scrambled block of `blockSize` bytes into out.
+void RestoreScrambled(const std::uint8_t* in, std::uint8_t* out, std::size_t count,
+                      std::size_t blockSize);
 
 // Fills a ByteReader's buffer while the reader works through it: the rest of a file, read as the
 // reader gets to it, so that a large scrambled block is restored while its bytes are still in the

@@ -162,7 +162,12 @@ void MultimediaEntry::ReadRecord(ByteReader& in) {
     if (MultimediaHasType(in.Version())) {
         mediaType = in.ReadInt();
     }
-    data = in.ReadScrambledBlock(size);
+    // The system reads a sound's bytes while it plays and a video is written out to a file:
+    // media are restored at once, whatever the buffer.
+    data = in.ReadScrambledBlock(size).Plain();
+    if (data.size() != size) {
+        in.Fail();
+    }
 }
 
 // ---- Show, Move, Hide ----

@@ -5,8 +5,9 @@
 namespace vl {
 
 PictureFormat DetectPictureFormat(const ByteBlock& bytes) {
-    const std::uint8_t* b = bytes.data();
-    const std::size_t size = bytes.size();
+    const ByteBlock head = bytes.PlainPrefix(4);
+    const std::uint8_t* b = head.data();
+    const std::size_t size = head.size();
     if (size >= 2 && b[0] == 'B' && b[1] == 'M') {
         return PictureFormat::kBitmap;
     }

@@ -54,20 +54,34 @@ inline std::vector<std::uint8_t> TexturedJpeg(int width, int height, unsigned se
     return jpeg;
 }
 
-// Glint's finished image followed by the scene, as the packager writes a screen saver.
+// Streams what a ByteWriter hands on into a file.
+class FileSink final : public vl::ByteSink {
+  public:
+    explicit FileSink(std::ofstream& out) : out_(out) {}
+    bool Put(const std::uint8_t* data, std::size_t size) override {
+        out_.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+        return static_cast<bool>(out_);
+    }
+
+  private:
+    std::ofstream& out_;
+};
+
+// Glint's finished image followed by the scene, as the packager writes a screen saver. The scene
+// is streamed: a 32-bit benchmark could not hold a large slideshow's file beside its photos.
 inline bool WriteSaver(const std::string& path, vl::EntryList& entries) {
     std::ifstream in(WindowsPath(VL_GLINT_PATH), std::ios::binary);
     std::vector<std::uint8_t> file(std::istreambuf_iterator<char>(in), {});
     if (file.size() != vl::kRuntimeImageSize)
         return false;
-    const std::vector<std::uint8_t> scene = vl::SaveSceneFile(entries);
     const std::uint8_t lead[4] = {1, 0, 0, 0};
     file.insert(file.end(), lead, lead + 4);
-    file.insert(file.end(), scene.begin(), scene.end());
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(file.data()),
               static_cast<std::streamsize>(file.size()));
-    return static_cast<bool>(out);
+    FileSink sink(out);
+    vl::ByteWriter writer(sink);
+    return vl::WriteSceneFile(entries, writer) && writer.Flush() && static_cast<bool>(out);
 }
 
 inline bool Near(COLORREF a, COLORREF b) {

@@ -3,7 +3,8 @@
 // "/s" and reports, read from the display: the time from CreateProcess to the first photo, and
 // the largest delay of a photo behind the end of the Wait before it (when photo k appears later
 // than photo k - 1 + the Wait); and, from the system, the peak memory of the Glint process.
-// Run: tools/wine-run build/win64/bin/slideshow_bench.exe [N ...]   (default 5 20 50)
+// Run: tools/wine-run build/win64/bin/slideshow_bench.exe [N ...]   (default 5 20 50 100); the
+// 32-bit one: WINEARCH=win32 tools/wine-run build/win32/bin/slideshow_bench.exe
 #include <windows.h>
 #include <psapi.h>
 
@@ -38,21 +39,21 @@ COLORREF PatchColour(int k) {
     return RGB(level(k), level(k / 5), level(k / 25));
 }
 
-std::vector<std::uint8_t> MakePhoto(int k) {
+vl::ByteBlock MakePhoto(int k) {
     const RECT patch{(kWidth - kPatchWidth) / 2, (kHeight - kPatchHeight) / 2,
                      (kWidth + kPatchWidth) / 2, (kHeight + kPatchHeight) / 2};
-    return TexturedJpeg(kWidth, kHeight, 12345u + static_cast<unsigned>(k), patch, PatchColour(k));
+    return vl::ByteBlock::Adopt(
+        TexturedJpeg(kWidth, kHeight, 12345u + static_cast<unsigned>(k), patch, PatchColour(k)));
 }
 
 // Images 1..N, then Show k (Stretch) and Wait for each photo in turn.
-bool WriteSaver(const std::string& path, const std::vector<std::vector<std::uint8_t>>& photos,
-                int count) {
+bool WriteSaver(const std::string& path, const std::vector<vl::ByteBlock>& photos, int count) {
     vl::EntryList entries;
     std::vector<vl::ImageEntry*> objects;
     for (int k = 0; k < count; ++k) {
         auto image = std::make_unique<vl::ImageEntry>();
         image->fileName = "photo" + std::to_string(k + 1) + ".jpg";
-        image->data = vl::ByteBlock::Copy(photos[k].data(), photos[k].size());
+        image->data = photos[k];  // shared, not copied
         objects.push_back(image.get());
         entries.Append(std::move(image));
     }
@@ -153,11 +154,11 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         counts.push_back(std::max(1, std::atoi(argv[i])));
     if (counts.empty())
-        counts = {5, 20, 50};
+        counts = {5, 20, 50, 100};
     const int most = *std::max_element(counts.begin(), counts.end());
     std::printf("making %d photos of %d x %d ...\n", most, kWidth, kHeight);
     std::fflush(stdout);
-    std::vector<std::vector<std::uint8_t>> photos;
+    std::vector<vl::ByteBlock> photos;
     std::size_t bytes = 0;
     for (int k = 0; k < most; ++k) {
         photos.push_back(MakePhoto(k));

@@ -58,8 +58,10 @@ bool SetIcon(PreparedPicture& picture, const DecodedPicture& decoded, const Byte
 }
 
 // screenWidth and screenHeight: 0, or the screen a picture larger than it is stretched over.
-bool LoadDecoded(PreparedPicture& picture, const ByteBlock& bytes, bool iconsOnly,
+bool LoadDecoded(PreparedPicture& picture, const ByteBlock& stored, bool iconsOnly,
                  int screenWidth = 0, int screenHeight = 0) {
+    // Held only while this picture is made.
+    const ByteBlock bytes = stored.Plain();
     WindowDc screen(nullptr);
     if (!screen)
         return false;

@@ -2,6 +2,8 @@
 // the JPEG kinds it refuses on every platform, and the check that the command-line tool runs.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,7 +15,9 @@
 #include "engine/image/jpeg_codec.h"
 #include "engine/image/sec_dib.h"
 #include "engine/image/sec_file_system.h"
+#include "scene/byte_stream.h"
 #include "scene/messages.h"
+#include "scene/portable_preparer.h"
 #include "tests/image/bmp_vectors.h"
 
 namespace {
@@ -206,6 +210,66 @@ TEST(PictureHeaderAccepted, AJpegIsJudgedByItsHeaderAndEveryOtherPictureWhole) {
     EXPECT_FALSE(vl::PictureHeaderAccepted(Block(shortBmp), vl::IconRequest()));
     EXPECT_FALSE(vl::PictureHeaderAccepted(Block({0x42, 0x4D, 1, 2, 3, 4}), vl::IconRequest()));
     EXPECT_FALSE(vl::PictureHeaderAccepted(vl::ByteBlock(), vl::IconRequest()));
+}
+
+// As a screen saver's mapped file holds it: scrambled, restored only where it is read.
+vl::ByteBlock Kept(const std::vector<std::uint8_t>& plain) {
+    auto stored = std::make_shared<std::vector<std::uint8_t>>(plain);
+    vl::ScrambleInPlace(stored->data(), stored->size());
+    const std::uint8_t* start = stored->data();
+    return vl::ByteBlock::KeptScrambled(std::shared_ptr<const std::uint8_t>(stored, start),
+                                        plain.size());
+}
+
+// The JPEG with `count` application segments of 65,000 bytes after its start, as cameras put
+// their EXIF data and colour profiles before the frame header.
+std::vector<std::uint8_t> WithLongHeader(const std::vector<std::uint8_t>& jpeg, int count) {
+    std::vector<std::uint8_t> out(jpeg.begin(), jpeg.begin() + 2);
+    for (int i = 0; i < count; ++i) {
+        const std::size_t length = 65000;
+        out.push_back(0xFF);
+        out.push_back(0xE1);
+        out.push_back(static_cast<std::uint8_t>(length >> 8));
+        out.push_back(static_cast<std::uint8_t>(length & 0xFF));
+        out.insert(out.end(), length - 2, static_cast<std::uint8_t>(0x20 + i));
+    }
+    out.insert(out.end(), jpeg.begin() + 2, jpeg.end());
+    return out;
+}
+
+TEST(PictureHeaderAccepted, ABlockKeptScrambledIsJudgedAndDecodedAsItsPlainBytes) {
+    const std::vector<std::uint8_t> jpeg = SmallJpeg();
+    vl::DecodedPicture plain;
+    ASSERT_TRUE(vl::DecodePicture(Block(jpeg), vl::IconRequest(), plain));
+    vl::DecodedPicture kept;
+    EXPECT_EQ(vl::DetectPictureFormat(Kept(jpeg)), vl::PictureFormat::kJpeg);
+    EXPECT_TRUE(vl::PictureHeaderAccepted(Kept(jpeg), vl::IconRequest()));
+    ASSERT_TRUE(vl::DecodePicture(Kept(jpeg), vl::IconRequest(), kept));
+    ASSERT_EQ(kept.image.Width(), plain.image.Width());
+    ASSERT_EQ(kept.image.Height(), plain.image.Height());
+    EXPECT_EQ(0, std::memcmp(kept.image.Row(0), plain.image.Row(0),
+                             static_cast<std::size_t>(plain.image.Width()) * 4));
+
+    // A header longer than the first bytes that are looked at: judged on the whole block.
+    const std::vector<std::uint8_t> longHeader = WithLongHeader(jpeg, 5);
+    EXPECT_TRUE(vl::PictureHeaderAccepted(Block(longHeader), vl::IconRequest()));
+    EXPECT_TRUE(vl::PictureHeaderAccepted(Kept(longHeader), vl::IconRequest()));
+    EXPECT_TRUE(vl::DecodePicture(Kept(longHeader), vl::IconRequest(), kept));
+    const std::vector<std::uint8_t> cutLong(longHeader.begin(), longHeader.end() - jpeg.size());
+    EXPECT_FALSE(vl::PictureHeaderAccepted(Kept(cutLong), vl::IconRequest()));
+
+    const std::size_t scan = StartOfScan(jpeg);
+    const std::vector<std::uint8_t> cut(jpeg.begin(), jpeg.begin() + static_cast<long>(scan));
+    EXPECT_FALSE(vl::PictureHeaderAccepted(Kept(cut), vl::IconRequest()));
+    EXPECT_FALSE(vl::PictureHeaderAccepted(Kept(Corpus("jpeg_decode", "libjpeg-testorig12.jpg")),
+                                           vl::IconRequest()));
+
+    EXPECT_TRUE(vl::PictureHeaderAccepted(Kept(kBmp24BottomUp), vl::IconRequest()));
+    const std::vector<std::uint8_t> shortBmp(kBmp24BottomUp.begin(), kBmp24BottomUp.end() - 4);
+    EXPECT_FALSE(vl::PictureHeaderAccepted(Kept(shortBmp), vl::IconRequest()));
+    EXPECT_TRUE(
+        vl::DecodePicture(Kept(Corpus("icon_reader", "4bit.ico")), vl::IconRequest(), kept));
+    EXPECT_EQ(kept.format, vl::PictureFormat::kIcon);
 }
 
 }  // namespace

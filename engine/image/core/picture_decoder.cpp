@@ -7,6 +7,9 @@
 namespace vl {
 namespace {
 
+// Camera photos carry their EXIF and colour profile before the frame header: 64 KB each at most.
+constexpr std::size_t kJpegHeaderLook = 256 * 1024;
+
 bool DecodeIconOrCursor(const std::uint8_t* data, std::size_t size, const IconRequest& request,
                         DecodedPicture& out) {
     bool isCursor = false;
@@ -26,8 +29,10 @@ bool DecodeIconOrCursor(const std::uint8_t* data, std::size_t size, const IconRe
 
 }  // namespace
 
-bool DecodePicture(const ByteBlock& bytes, const IconRequest& request, DecodedPicture& out) {
+bool DecodePicture(const ByteBlock& stored, const IconRequest& request, DecodedPicture& out) {
     out = DecodedPicture();
+    // Held only while this picture is decoded.
+    const ByteBlock bytes = stored.Plain();
     out.format = DetectPictureFormat(bytes);
     bool decoded = false;
     switch (out.format) {
@@ -52,8 +57,17 @@ bool DecodePicture(const ByteBlock& bytes, const IconRequest& request, DecodedPi
 }
 
 bool PictureHeaderAccepted(const ByteBlock& bytes, const IconRequest& request) {
-    if (DetectPictureFormat(bytes) == PictureFormat::kJpeg)
-        return JpegHeaderAccepted(bytes.data(), bytes.size());
+    if (DetectPictureFormat(bytes) == PictureFormat::kJpeg) {
+        // A photo's header is in its first bytes, however large the photo: a block kept
+        // scrambled in its file is restored only that far, unless the header runs on.
+        const ByteBlock head = bytes.PlainPrefix(kJpegHeaderLook);
+        if (JpegHeaderAccepted(head.data(), head.size()))
+            return true;
+        if (head.size() == bytes.size())
+            return false;
+        const ByteBlock whole = bytes.Plain();
+        return JpegHeaderAccepted(whole.data(), whole.size());
+    }
     DecodedPicture picture;
     return DecodePicture(bytes, request, picture);
 }
