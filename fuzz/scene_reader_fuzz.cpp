@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "scene/entries.h"
@@ -55,12 +56,29 @@ void ExpectSameWhenArriving(const std::uint8_t* data, std::size_t size,
     }
 }
 
+// The input as a screen saver's mapped file holds it: picture blocks stay scrambled in it, and
+// the scene read from it must still save to the same file.
+void ExpectSameWhenMapped(const std::uint8_t* data, std::size_t size,
+                          const vl::SceneReadResult& result, vl::EntryList& entries) {
+    vl::EntryList mapped;
+    const vl::SceneReadResult again = vl::ReadSceneFile(
+        vl::ByteBuffer::ReadOnly(data, size, std::make_unique<vl::ByteBuffer::Keeper>()), mapped);
+    if (again.status != result.status || again.message != result.message ||
+        mapped.Count() != entries.Count()) {
+        std::abort();
+    }
+    if (again.ok() && vl::SaveSceneFile(mapped) != vl::SaveSceneFile(entries)) {
+        std::abort();
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     vl::EntryList entries;
     const vl::SceneReadResult result = vl::ReadSceneFile(data, size, entries);
     ExpectSameWhenArriving(data, size, result, entries);
+    ExpectSameWhenMapped(data, size, result, entries);
     if (!result.ok()) {
         // Refused or malformed files leave nothing behind.
         if (!entries.Empty() || (result.status == vl::SceneReadStatus::kMalformed &&

@@ -109,6 +109,7 @@ class ByteWriter {
     ByteWriter& operator=(const ByteWriter&) = delete;
 
     bool ok() const { return ok_; }
+    void Fail() { ok_ = false; }
 
     void WriteDword(std::uint32_t value);
     void WriteInt(std::int32_t value) { WriteDword(static_cast<std::uint32_t>(value)); }

@@ -101,7 +101,13 @@ void ImageEntry::WriteRecord(ByteWriter& out) const {
     out.WriteDword(static_cast<std::uint32_t>(data.size()));
     if (!data.empty()) {
         out.WriteScrambledText(fileName);
-        out.WriteScrambledBlock(data.data(), data.size());
+        // A block still scrambled in a mapped file is restored for the while of the write.
+        const ByteBlock bytes = data.Plain();
+        if (bytes.size() != data.size()) {
+            out.Fail();
+            return;
+        }
+        out.WriteScrambledBlock(bytes.data(), bytes.size());
     }
 }
 

@@ -175,6 +175,9 @@ TEST(ReadOnlyScene, PicturesStayScrambledInTheFileMediaAndTextsAreRestored) {
     EXPECT_EQ(read.At(3).GetLinkedObject(), &read.At(0));
     EXPECT_EQ(read.At(4).GetLinkedObject(), &read.At(2));
 
+    // Saved again (as a copy and paste does), the restored bytes are written, not the stored.
+    EXPECT_EQ(SaveSceneFile(read), scene.file);
+
     // The mapped bytes are given back only with the last block that points into them.
     const ByteBlock picture = image.data;
     read.Clear();
