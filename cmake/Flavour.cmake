@@ -18,6 +18,11 @@ if(VL_WINDOWS)
                           __USE_MINGW_ANSI_STDIO=0)
   add_link_options(-static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections
                    -Wl,--no-insert-timestamp)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # On 64-bit Windows a 32-bit program then has 4 GB of addresses instead of 2: a screen saver
+    # maps its whole file, and a slideshow of a hundred camera photos is close to a gigabyte.
+    add_link_options(-Wl,--large-address-aware)
+  endif()
   set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_SOURCE_DIR}/resources")
   enable_language(RC)
   set(VL_JPEG_DIR "${VL_DEPS_DIR}/libjpeg-${CMAKE_SYSTEM_PROCESSOR}")

@@ -3,7 +3,7 @@
 # scripts/setup) in the 32-bit prefix, looked at from outside Wine.
 #   run32_test.sh CASE WIN32_BIN NATIVE_CLI WORKDIR
 # CASE: glint_show, glint_preview, glint_settings, ferrule_install, builder_opens, cli_agrees,
-# images_agree or big_scene. WIN32_BIN: build/win32/bin (build/win64/bin beside it).
+# images_agree, big_scene or glint_big_file. WIN32_BIN: build/win32/bin (build/win64/bin beside it).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -252,6 +252,38 @@ PY
     cmp "$work/native.ssd" "$work/run32.ssd" >&2 || fail "the 32-bit tool wrote another scene file"
     # 900 MB that no one looks at again.
     rm -f "$work"/*.ssd
+    ;;
+  glint_big_file)
+    # A screen saver of 0.9 GB (two photos of 450 MB that the scene never shows, as a long
+    # slideshow holds them) beside the picture it shows: the 32-bit Glint maps its whole file,
+    # which a 32-bit program finds room for only with the 4 GB of addresses it asks for.
+    convert -size 40x30 xc:'#0000ff' "BMP3:$work/scene/blue.bmp"
+    entries=""
+    for n in 0 1; do
+      convert -size 16x16 "xc:rgb($n,0,0)" "JPEG:$work/scene/big$n.jpg"
+      truncate -s 450M "$work/scene/big$n.jpg"  # past the picture's end, which no reader minds
+      entries+="{\"kind\": \"Image\", \"isText\": 0, \"source\": 1, \"fileName\": \"big$n.jpg\", \"file\": \"big$n.jpg\", \"users\": []},"
+    done
+    cat >"$work/scene/scene.json" <<JSON
+{"entries": [ $entries {"kind": "Cls", "colour": {"colour": 255}},
+  {"kind": "Image", "isText": 0, "source": 1, "fileName": "blue.bmp", "file": "blue.bmp", "users": [4]},
+  {"kind": "Show", "motion": {"startX": 100, "startY": 100}},
+  {"kind": "Wait", "duration": {"milliseconds": 600000}} ]}
+JSON
+    "$native_cli" from-json "$work/scene" "$work/big.ssd" >/dev/null
+    rm -f "$work"/scene/big*.jpg
+    "$native_cli" make-scr "$work/big.ssd" "$work/Big32.scr" >/dev/null ||
+      fail "the tool could not make the 0.9 GB screen saver"
+    rm -f "$work/big.ssd"
+    run32 "$work/Big32.scr" /s </dev/null &
+    glint=$!
+    pids+=("$glint")
+    wait_for_pixel 60 10 10 $red || fail "the 0.9 GB screen saver never showed its first frame"
+    shown() { [ "$(pixels 120,115 50,50)" = "$blue $red " ]; }
+    wait_until 30 shown || expect_pixels "after the picture" 120,115=$blue 50,50=$red
+    xdotool key --delay 50 space
+    wait_until 30 ended "$glint" || fail "a key did not end the screen saver"
+    rm -f "$work/Big32.scr"
     ;;
   *) echo "unknown case $case" >&2; exit 2 ;;
 esac
