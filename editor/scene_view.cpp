@@ -193,7 +193,7 @@ void CSceneView::Refresh() {
 }
 
 bool CSceneView::CheckScene() {
-    DecodingEnginePreparer preparer;
+    DecodingEnginePreparer preparer(&verifiedPictures_);
     const SceneCheckResult result = vl::CheckScene(services_.entries, preparer);
     if (result.ok)
         return true;
