@@ -51,6 +51,9 @@ class CSceneView final : public Control, private IDropHandler {
         std::function<void()> focused;
         // A refused paste or drop; none: the system's default sound.
         std::function<void()> beep;
+        // The pictures that decoded in this session, shared with the property dialogs (not
+        // owned); none: the view keeps its own.
+        VerifiedPictures* verifiedPictures = nullptr;
     };
 
     explicit CSceneView(Services services);
@@ -194,7 +197,7 @@ class CSceneView final : public Control, private IDropHandler {
     DragImageView dragImage_;  // while a drag with a readable image is over the list
     std::uint32_t times_ = 0;  // the speed calibration count, lent to every preview
     // Pictures the check has decoded: a second preview of the same scene starts without decoding.
-    VerifiedPictures verifiedPictures_;
+    VerifiedPictures ownVerifiedPictures_;
 };
 
 }  // namespace vl
