@@ -68,7 +68,8 @@ CMainFrame::CMainFrame(Services services)
                             services_.document.Store().Options(), times, services_.loop,
                             services_.settings});
           },
-          services_.openFile, [this] { router_.SetFocusedView(nullptr); }, nullptr}),
+          services_.openFile, [this] { router_.SetFocusedView(nullptr); }, nullptr,
+          services_.verifiedPictures}),
       statusBar_("Ready") {}
 
 CMainFrame::~CMainFrame() {

@@ -55,6 +55,8 @@ class CMainFrame final : public Window, private IMessageFilter, private IIdleHan
         // nothing.
         EntryEditor* entryEditor = nullptr;
         OptionsEditor* optionsEditor = nullptr;
+        // The pictures that decoded in this session (not owned); none: the scene list's own.
+        VerifiedPictures* verifiedPictures = nullptr;
     };
     explicit CMainFrame(Services services);
     ~CMainFrame() override;

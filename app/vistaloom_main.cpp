@@ -146,13 +146,16 @@ int Run(int show) {
     };
     // "New image" in a property dialog appends through the frame's scene list.
     CMainFrame* appendTo = nullptr;
+    // A picture chosen in a property dialog is not decoded again by the check before a preview.
+    VerifiedPictures verifiedPictures;
     PropertyDialogs propertyDialogs({document.Entries(), prompt, SystemStyleChooser(),
                                      [&appendTo](std::unique_ptr<SceneEntry> entry) -> SceneEntry* {
                                          return appendTo ? appendTo->AppendEntry(std::move(entry))
                                                          : nullptr;
-                                     }});
+                                     },
+                                     &verifiedPictures});
     CMainFrame frame({document, settings, packaging, loop, folders, options.paths.writePath,
-                      nullptr, &propertyDialogs, &optionsDialog});
+                      nullptr, &propertyDialogs, &optionsDialog, &verifiedPictures});
     appendTo = &frame;
     const WindowPlace place = FitWindowPlace(stored.windowPlace, WorkAreas(), screen);
     if (!frame.Create(place, stored))

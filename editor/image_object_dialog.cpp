@@ -196,6 +196,10 @@ void CImageObjectDialog::ChoosePicture() {
         prompt.Message(path + msg::kCannotBeLoadedSuffix, MessageIcon::Stop);
         return;
     }
+    // An icon was judged at the system's sizes, the check judges it at its own: only other
+    // pictures count as checked.
+    if (Context().verifiedPictures && !trial.Icon())
+        Context().verifiedPictures->Add(block);
     TakePictureFile(image_, path, std::move(block));
     SetCurrentDirectoryA(FolderOfPath(path).c_str());
     ShowName();

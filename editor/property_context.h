@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "editor/style_chooser.h"
+#include "engine/image/core/verified_pictures.h"
 #include "framework/prompt.h"
 #include "scene/entry.h"
 #include "scene/entry_list.h"
@@ -19,6 +20,9 @@ struct PropertyContext {
     // "New image": appends the entry at the end of the scene through the list view; returns it
     // (owned by the list), or nullptr when nothing could be appended.
     std::function<SceneEntry*(std::unique_ptr<SceneEntry>)> append;
+    // Where a chosen picture that decoded is remembered, so the check before the next preview
+    // need not decode it again; may be null.
+    VerifiedPictures* verifiedPictures = nullptr;
 };
 
 }  // namespace vl

@@ -193,7 +193,8 @@ void CSceneView::Refresh() {
 }
 
 bool CSceneView::CheckScene() {
-    DecodingEnginePreparer preparer;
+    DecodingEnginePreparer preparer(services_.verifiedPictures ? services_.verifiedPictures
+                                                               : &ownVerifiedPictures_);
     const SceneCheckResult result = vl::CheckScene(services_.entries, preparer);
     if (result.ok)
         return true;

@@ -17,6 +17,7 @@
 #include "editor/core/mouse_selection.h"
 #include "editor/entry_editor.h"
 #include "editor/scene_view_look.h"
+#include "engine/image/core/verified_pictures.h"
 #include "engine/player/calibration.h"
 #include "framework/control.h"
 #include "framework/handles.h"
@@ -50,6 +51,9 @@ class CSceneView final : public Control, private IDropHandler {
         std::function<void()> focused;
         // A refused paste or drop; none: the system's default sound.
         std::function<void()> beep;
+        // The pictures that decoded in this session, shared with the property dialogs (not
+        // owned); none: the view keeps its own.
+        VerifiedPictures* verifiedPictures = nullptr;
     };
 
     explicit CSceneView(Services services);
@@ -192,6 +196,8 @@ class CSceneView final : public Control, private IDropHandler {
     ComPtr<IDropTarget> dropTarget_;
     DragImageView dragImage_;  // while a drag with a readable image is over the list
     std::uint32_t times_ = 0;  // the speed calibration count, lent to every preview
+    // Pictures the check has decoded: a second preview of the same scene starts without decoding.
+    VerifiedPictures ownVerifiedPictures_;
 };
 
 }  // namespace vl

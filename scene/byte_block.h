@@ -44,6 +44,8 @@ class ByteBlock {
 
     // Compares the plain bytes.
     bool SameBytes(const ByteBlock& other) const;
+    // Follows the bytes without keeping them alive.
+    std::weak_ptr<const std::uint8_t> Watch() const { return data_; }
 
   private:
     std::shared_ptr<const std::uint8_t> data_;

@@ -13,11 +13,15 @@ class EngineObjectPreparer final : public ImagePreparer {
 };
 
 // The builder's check before a preview and before making a screen saver or an installer: texts
-// rendered as above, every picture decoded whole, as the player will decode it, then dropped. The
+// rendered as above, every picture decoded whole, as the player will decode it, then dropped; a
+// picture block that decoded before in this session is not decoded again. The
 // preview prepares the pictures again on its way (PictureLookAhead), so neither the check nor the
 // preview holds every picture of a slideshow at once.
 class DecodingEnginePreparer final : public ObjectPreparer {
   public:
+    // `verified`: the pictures that decoded earlier in this session, passed without decoding.
+    explicit DecodingEnginePreparer(VerifiedPictures* verified = nullptr) : pictures_(verified) {}
+
     Validation PrepareImage(ImageEntry& image) override {
         return image.IsTextObject() ? texts_.PrepareImage(image) : pictures_.PrepareImage(image);
     }

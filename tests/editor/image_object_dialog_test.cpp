@@ -111,8 +111,10 @@ struct Bench {
     EntryList scene;
     ScriptedPrompt prompt;
     FakeChooser chooser;
+    VerifiedPictures verified;
     PropertyContext context{scene, prompt, chooser,
-                            [](std::unique_ptr<SceneEntry>) -> SceneEntry* { return nullptr; }};
+                            [](std::unique_ptr<SceneEntry>) -> SceneEntry* { return nullptr; },
+                            &verified};
 
     // Runs the dialog on image with the script; true when it ended with OK.
     bool Play(DialogScript& script, ImageEntry& image) {
@@ -475,6 +477,30 @@ TEST(ImageObjectDialog, APictureThatCannotBeLoadedLeavesTheObjectAsItWas) {
     EXPECT_EQ(name, "grey.bmp");
     EXPECT_EQ(size, "8 x 4");
     ExpectSame(image, before);
+    EXPECT_EQ(bench.verified.LiveCount(), 0u);
+}
+
+TEST(ImageObjectDialog, AChosenPictureCountsAsCheckedAnIconIsLeftToTheCheck) {
+    test::ScratchFolder folder;
+    Bench bench;
+    const auto choose = [&](const std::string& name, const std::vector<std::uint8_t>& bytes,
+                            ImageEntry& image) {
+        MakePicture(image);
+        bench.prompt.AnswerFile(folder.Write(name, bytes));
+        DialogScript script;
+        script.Click(IDC_IMG_FONT_OR_IMAGE).Click(IDOK);
+        char previousFolder[MAX_PATH] = "";
+        GetCurrentDirectoryA(MAX_PATH, previousFolder);
+        EXPECT_TRUE(bench.Play(script, image));
+        SetCurrentDirectoryA(previousFolder);  // the scratch folder must be removable
+        EXPECT_EQ(image.fileName, name);
+    };
+    ImageEntry picture, icon;
+    choose("Sunset.bmp", GreyBitmapFile(12, 8), picture);
+    choose("half.ico", HalfRedIconFile(), icon);
+    EXPECT_TRUE(bench.verified.Contains(picture.data));
+    EXPECT_FALSE(bench.verified.Contains(icon.data));
+    EXPECT_EQ(bench.verified.LiveCount(), 1u);
 }
 
 TEST(ImageObjectDialog, DesktopAndWallpaperArePicturesMadeInMemory) {

@@ -7,10 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <thread>
@@ -262,6 +264,37 @@ TEST_F(SceneViewTest, TheCheckDecodesEveryPictureWholeAndKeepsNone) {
     ASSERT_EQ(prompt_.Shown().size(), 1u);
     EXPECT_EQ(prompt_.Shown()[0].text, "photo.jpg\ncannot be loaded.");
     EXPECT_EQ(view_.Selection(), std::vector<int>{0});
+}
+
+TEST_F(SceneViewTest, APictureBlockThatDecodedIsTrustedByLaterChecksAFailureNever) {
+    SECDib pixels;
+    pixels.Create(24, 16, 24);
+    std::vector<std::uint8_t> jpeg;
+    ASSERT_TRUE(EncodeJpeg(pixels, 90, jpeg));
+    // Bytes the test can damage behind the block's back: a scene's bytes never change, so only a
+    // check that decodes again would notice.
+    auto owner = std::make_shared<int>(0);
+    auto image = std::make_unique<ImageEntry>();
+    image->fileName = "photo.jpg";
+    image->data = ByteBlock(std::shared_ptr<const std::uint8_t>(owner, jpeg.data()), jpeg.size());
+    ImageEntry* photo = image.get();
+    entries_.Append(std::move(image));
+    auto show = std::make_unique<ShowEntry>();
+    show->SetObject(photo);
+    entries_.Append(std::move(show));
+    view_.Fill();
+    ASSERT_TRUE(view_.CheckScene());
+    const std::vector<std::uint8_t> good = jpeg;
+    std::fill(jpeg.begin() + 2, jpeg.end(), 0);
+    EXPECT_TRUE(view_.CheckScene());
+
+    // The same damaged bytes in a block of their own are decoded, refused, and refused again.
+    photo->data = ByteBlock::Copy(jpeg.data(), jpeg.size());
+    EXPECT_FALSE(view_.CheckScene());
+    EXPECT_FALSE(view_.CheckScene());
+    EXPECT_EQ(prompt_.Texts(), std::vector<std::string>(2, "photo.jpg\ncannot be loaded."));
+    photo->data = ByteBlock::Copy(good.data(), good.size());
+    EXPECT_TRUE(view_.CheckScene());
 }
 
 TEST_F(SceneViewTest, ExportWritesTheIndentedDescriptionsBesideTheScene) {
