@@ -353,6 +353,19 @@ void CMainFrame::OnIdle() {
         return ButtonState{update.enabled, update.checked};
     });
     statusBar_.UpdateIndicators();
+    OfferPictures();
+}
+
+void CMainFrame::OfferPictures() {
+    if (!services_.pictureVerifier)
+        return;
+    const EntryList& entries = services_.document.Entries();
+    const OfferedScene now{entries.Empty() ? nullptr : &entries.At(0), entries.Count(),
+                           services_.document.IsModified()};
+    if (now == offered_)
+        return;
+    offered_ = now;
+    services_.pictureVerifier->Offer(entries);
 }
 
 void CMainFrame::OnDropFiles(HDROP drop) {

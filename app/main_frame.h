@@ -22,6 +22,7 @@
 #include "editor/comm_view.h"
 #include "editor/options_editor.h"
 #include "editor/scene_view.h"
+#include "engine/image/core/picture_verifier.h"
 #include "engine/player/calibration.h"
 #include "framework/profile_settings.h"
 #include "framework/handles.h"
@@ -57,6 +58,9 @@ class CMainFrame final : public Window, private IMessageFilter, private IIdleHan
         OptionsEditor* optionsEditor = nullptr;
         // The pictures that decoded in this session (not owned); none: the scene list's own.
         VerifiedPictures* verifiedPictures = nullptr;
+        // Decodes the scene's pictures into verifiedPictures while the builder is idle (not
+        // owned); none: the check before a preview decodes them all.
+        PictureVerifier* pictureVerifier = nullptr;
     };
     explicit CMainFrame(Services services);
     ~CMainFrame() override;
@@ -83,6 +87,8 @@ class CMainFrame final : public Window, private IMessageFilter, private IIdleHan
   private:
     bool PreTranslate(MSG& msg) override;
     void OnIdle() override;
+    // Hands the scene's pictures to the background verifier when the scene has changed.
+    void OfferPictures();
 
     void OnSize();
     void OnCommand(int id);
@@ -132,6 +138,16 @@ class CMainFrame final : public Window, private IMessageFilter, private IIdleHan
     bool startDlg_ = false;
     bool reuse_ = false;
     bool closing_ = false;
+    // What the scene was when its pictures were last offered to the verifier: its first entry,
+    // its size and whether it was modified. Any open, paste, drop or edit changes one of them.
+    struct OfferedScene {
+        const SceneEntry* first = nullptr;
+        std::size_t count = 0;
+        bool modified = false;
+        bool operator==(const OfferedScene& o) const {
+            return first == o.first && count == o.count && modified == o.modified;
+        }
+    } offered_;
 };
 
 }  // namespace vl

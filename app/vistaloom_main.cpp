@@ -154,8 +154,13 @@ int Run(int show) {
                                                          : nullptr;
                                      },
                                      &verifiedPictures});
+    // Decodes the pictures of a scene just opened or pasted while the user looks at it, below
+    // the interface's priority, so that its first preview need not decode them all.
+    PictureVerifier pictureVerifier(
+        verifiedPictures, [] { SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST); });
     CMainFrame frame({document, settings, packaging, loop, folders, options.paths.writePath,
-                      nullptr, &propertyDialogs, &optionsDialog, &verifiedPictures});
+                      nullptr, &propertyDialogs, &optionsDialog, &verifiedPictures,
+                      &pictureVerifier});
     appendTo = &frame;
     const WindowPlace place = FitWindowPlace(stored.windowPlace, WorkAreas(), screen);
     if (!frame.Create(place, stored))

@@ -6,7 +6,11 @@
 // preview's own start), the largest delay of a photo behind the end of the Wait before it, and the
 // builder's peak private memory. Then it closes the preview and previews the same scene again in
 // the same builder, timed the same way.
-// Run: tools/wine-run build/win64/bin/preview_slideshow_bench.exe [N ...]   (default 5 20 50)
+// With --settle=S the first preview comes S seconds after the builder's window instead of half a
+// second: a user who looks at the scene first, while the builder checks its pictures in the
+// background.
+// Run: tools/wine-run build/win64/bin/preview_slideshow_bench.exe [--settle=S] [N ...]
+//      (default 5 20 50)
 #include <windows.h>
 
 #include <psapi.h>
@@ -15,6 +19,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -212,7 +217,8 @@ void PrintPreview(int count, const char* which, const Preview& run) {
 
 // Starts the builder on the scene, previews it `previews` times and closes it. Prints one line a
 // preview when `count` > 0; false when the builder's window did not come.
-bool PreviewInBuilder(const std::string& scene, int count, int previews, HDC screen) {
+bool PreviewInBuilder(const std::string& scene, int count, int previews, HDC screen,
+                      DWORD settleMs) {
     std::string commandLine = "\"" + WindowsPath(VL_VISTALOOM_PATH) + "\" \"" + scene + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -229,7 +235,7 @@ bool PreviewInBuilder(const std::string& scene, int count, int previews, HDC scr
     if (frame) {
         WaitForInputIdle(info.hProcess, 10000);
         // The builder's window settles (the list paints) before the command, as for a user.
-        Sleep(500);
+        Sleep(settleMs);
         PROCESS_MEMORY_COUNTERS memory = {};
         memory.cb = sizeof memory;
         if (count > 0 && GetProcessMemoryInfo(info.hProcess, &memory, sizeof memory)) {
@@ -257,8 +263,13 @@ bool PreviewInBuilder(const std::string& scene, int count, int previews, HDC scr
 
 int main(int argc, char** argv) {
     std::vector<int> counts;
-    for (int i = 1; i < argc; ++i)
-        counts.push_back(std::max(1, std::atoi(argv[i])));
+    DWORD settleMs = 500;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--settle=", 9) == 0)
+            settleMs = static_cast<DWORD>(std::atof(argv[i] + 9) * 1000);
+        else
+            counts.push_back(std::max(1, std::atoi(argv[i])));
+    }
     if (counts.empty())
         counts = {5, 20, 50};
     const int most = *std::max_element(counts.begin(), counts.end());
@@ -276,7 +287,7 @@ int main(int argc, char** argv) {
     PrepareSettings();
     HDC screen = GetDC(nullptr);
     // The first start measures and stores the speed calibration; not counted.
-    if (!WriteScene(path, photos, 1) || !PreviewInBuilder(path, 0, 1, screen)) {
+    if (!WriteScene(path, photos, 1) || !PreviewInBuilder(path, 0, 1, screen, 500)) {
         std::printf("cannot write the scene or start the builder\n");
         return 1;
     }
@@ -287,7 +298,7 @@ int main(int argc, char** argv) {
             std::printf("cannot write the scene\n");
             return 1;
         }
-        if (!PreviewInBuilder(path, count, 2, screen))
+        if (!PreviewInBuilder(path, count, 2, screen, settleMs))
             std::printf("%6d the builder did not show the scene\n", count);
     }
     ReleaseDC(nullptr, screen);

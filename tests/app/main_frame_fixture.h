@@ -40,7 +40,7 @@ class MainFrameTest : public ::testing::Test {
           packaging_(settings_, folders_),
           frame_({document_, settings_, packaging_, loop_, folders_, std::string(),
                   [this](const std::string& path) { opened_.push_back(path); }, nullptr,
-                  &optionsEditor_}) {}
+                  &optionsEditor_, &verified_, &verifier_}) {}
     void SetUp() override {
         RegDeleteTreeA(HKEY_CURRENT_USER, kTestSettings);
         ASSERT_TRUE(frame_.Create({0, 0, 640, 480}, BuilderSettings{}));
@@ -57,6 +57,8 @@ class MainFrameTest : public ::testing::Test {
     MessageLoop loop_;
     std::vector<std::string> opened_;
     ScriptedOptionsEditor optionsEditor_;
+    VerifiedPictures verified_;
+    PictureVerifier verifier_{verified_};
     CMainFrame frame_;
 };
 
