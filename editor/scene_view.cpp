@@ -9,6 +9,7 @@
 #include "engine/text/engine_preparer.h"
 #include "framework/clipboard.h"
 #include "framework/prompt.h"
+#include "framework/wait_cursor.h"
 #include "package/atomic_file.h"
 #include "scene/clipboard_blocks.h"
 #include "scene/nesting.h"
@@ -195,7 +196,11 @@ void CSceneView::Refresh() {
 bool CSceneView::CheckScene() {
     DecodingEnginePreparer preparer(services_.verifiedPictures ? services_.verifiedPictures
                                                                : &ownVerifiedPictures_);
-    const SceneCheckResult result = vl::CheckScene(services_.entries, preparer);
+    SceneCheckResult result;
+    {
+        const WaitCursor waiting;
+        result = vl::CheckScene(services_.entries, preparer);
+    }
     if (result.ok)
         return true;
     CurrentPrompt().Message(result.message, MessageIcon::Stop);

@@ -1,4 +1,5 @@
 #include "framework/handles.h"
+#include "framework/wait_cursor.h"
 
 #include <gtest/gtest.h>
 
@@ -221,4 +222,21 @@ TEST(Handles, WindowHandleDestroysItsWindow) {
 }
 
 }  // namespace
+// Nested waits (a check inside a longer job) end with the cursor each began with.
+TEST(WaitCursor, ShowsTheHourglassAndGivesTheCursorBackInOrder) {
+    const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+    const HCURSOR hourglass = LoadCursorA(nullptr, IDC_WAIT);
+    SetCursor(arrow);
+    {
+        const WaitCursor outer;
+        EXPECT_EQ(GetCursor(), hourglass);
+        {
+            const WaitCursor inner;
+            EXPECT_EQ(GetCursor(), hourglass);
+        }
+        EXPECT_EQ(GetCursor(), hourglass);
+    }
+    EXPECT_EQ(GetCursor(), arrow);
+}
+
 }  // namespace vl
