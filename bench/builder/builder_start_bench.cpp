@@ -7,43 +7,29 @@
 // time and the medians.
 #include <windows.h>
 
-#include <shlobj.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "bench/builder/builder_bench_support.h"
 #include "bench/support/long_scene.h"
 #include "bench_paths.h"
-#include "scene/editor_options.h"
 #include "scene/entries.h"
 #include "scene/scene_file.h"
 
 namespace {
 
+using vl_bench::Now;
+using vl_bench::QuietBuilderStart;
+using vl_bench::VisibleWindow;
+using vl_bench::WriteScene;
+
 constexpr int kRuns = 5;
-constexpr char kSettingsKey[] = "Software\\Quillmark\\Screen Saver\\Vistaloom\\Settings";
 
 std::string WindowsPath(std::string path) {
     std::replace(path.begin(), path.end(), '/', '\\');
     return "Z:" + path;
-}
-
-double Now() {
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-bool WriteScene(const std::string& path, vl::EntryList& entries) {
-    const std::vector<std::uint8_t> bytes = vl::SaveSceneFile(entries);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
 }
 
 // 10,000 entries and a few: blocks of five nested loops around one entry of every other kind.
@@ -70,47 +56,6 @@ bool WriteLargeScene(const std::string& path) {
         entries.Append(std::move(image));
     }
     return WriteScene(path, entries);
-}
-
-// No splash and no start window, as for a user who turned them off.
-void QuietStart() {
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &key, nullptr) == ERROR_SUCCESS) {
-        const DWORD one = 1;
-        RegSetValueExA(key, "StartDlg", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one),
-                       sizeof one);
-        RegCloseKey(key);
-    }
-    char appData[MAX_PATH] = "";
-    SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-    const std::string folder = std::string(appData) + "\\Quillmark\\Screen Saver\\Vistaloom";
-    SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
-    vl::EditorOptions options;
-    options.splash = 0;
-    const auto bytes = options.ToBytes();
-    std::ofstream out(folder + "\\vlo.opt", std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-}
-
-struct Found {
-    DWORD process;
-    const char* title;
-    HWND window = nullptr;
-};
-
-BOOL CALLBACK FindFrame(HWND window, LPARAM data) {
-    auto* found = reinterpret_cast<Found*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char title[256] = "";
-    GetWindowTextA(window, title, sizeof title);
-    if (process == found->process && IsWindowVisible(window) &&
-        std::string(title) == found->title) {
-        found->window = window;
-        return FALSE;
-    }
-    return TRUE;
 }
 
 struct ListSearch {
@@ -153,19 +98,19 @@ double TimeBuilderStart(const std::string& scene, const char* title, LRESULT lin
         return -1;
     }
     double seconds = -1;
-    Found found{info.dwProcessId, title};
+    HWND frame = nullptr;
     while (Now() - begin < 60) {
-        if (!found.window)
-            EnumWindows(FindFrame, reinterpret_cast<LPARAM>(&found));
-        if (found.window && Painted(found.window, lines)) {
+        if (!frame)
+            frame = VisibleWindow(info.dwProcessId, title);
+        if (frame && Painted(frame, lines)) {
             seconds = Now() - begin;
             break;
         }
         if (WaitForSingleObject(info.hProcess, 1) == WAIT_OBJECT_0)
             break;
     }
-    if (found.window)
-        PostMessageA(found.window, WM_CLOSE, 0, 0);
+    if (frame)
+        PostMessageA(frame, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(info.hProcess, 20000) != WAIT_OBJECT_0)
         TerminateProcess(info.hProcess, 1);
     CloseHandle(info.hThread);
@@ -232,7 +177,7 @@ int main() {
         std::fprintf(stderr, "cannot write the scenes in %s\n", folder.c_str());
         return 1;
     }
-    QuietStart();
+    QuietBuilderStart(false);
     // The first start measures and stores the calibration.
     if (TimeBuilderStart(longScene, "Long.ssd - Vistaloom", lines) < 0) {
         std::fprintf(stderr, "the builder did not show the scene\n");

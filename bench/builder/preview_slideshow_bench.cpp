@@ -14,138 +14,42 @@
 #include <windows.h>
 
 #include <psapi.h>
-#include <shlobj.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/resource.h"
-#include "bench/support/screen_photos.h"
+#include "bench/builder/builder_bench_support.h"
+#include "bench/support/photo_slideshow.h"
 #include "bench_paths.h"
-#include "scene/editor_options.h"
 #include "scene/entries.h"
 #include "scene/scene_file.h"
 
 namespace {
 
+using vl_bench::kSlideWaitMs;
+using vl_bench::MakePhoto;
 using vl_bench::Near;
+using vl_bench::Now;
+using vl_bench::PatchColour;
 using vl_bench::Pump;
+using vl_bench::VisibleWindow;
 using vl_bench::WindowsPath;
 
-constexpr int kWidth = 4000;
-constexpr int kHeight = 3000;
-constexpr int kWaitMs = 1000;
-constexpr int kPatchWidth = 1200;
-constexpr int kPatchHeight = 900;
-constexpr char kSettingsKey[] = "Software\\Quillmark\\Screen Saver\\Vistaloom\\Settings";
+// The slideshow as a scene file, sharing the photos' bytes.
+bool WriteSlideshow(const std::string& path, const std::vector<vl::ByteBlock>& photos, int count) {
+    vl::EntryList entries;
+    vl_bench::AppendSlideshow(entries, photos, count);
+    return vl_bench::WriteScene(path, entries);
+}
+
 constexpr char kSceneName[] = "Slides.ssd";
 constexpr char kPreviewClass[] = "SSTESTWND1.0";
-
-double Now() {
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Photo k's patch colour: five levels a channel, 40 apart, so no two photos look alike.
-COLORREF PatchColour(int k) {
-    const auto level = [](int value) { return static_cast<BYTE>(30 + 40 * (value % 5)); };
-    return RGB(level(k), level(k / 5), level(k / 25));
-}
-
-std::vector<std::uint8_t> MakePhoto(int k) {
-    const RECT patch{(kWidth - kPatchWidth) / 2, (kHeight - kPatchHeight) / 2,
-                     (kWidth + kPatchWidth) / 2, (kHeight + kPatchHeight) / 2};
-    return vl_bench::TexturedJpeg(kWidth, kHeight, 12345u + static_cast<unsigned>(k), patch,
-                                  PatchColour(k));
-}
-
-// Images 1..N, then Show k (Stretch) and Wait for each photo in turn.
-bool WriteScene(const std::string& path, const std::vector<std::vector<std::uint8_t>>& photos,
-                int count) {
-    vl::EntryList entries;
-    std::vector<vl::ImageEntry*> objects;
-    for (int k = 0; k < count; ++k) {
-        auto image = std::make_unique<vl::ImageEntry>();
-        image->fileName = "photo" + std::to_string(k + 1) + ".jpg";
-        image->data = vl::ByteBlock::Copy(photos[k].data(), photos[k].size());
-        objects.push_back(image.get());
-        entries.Append(std::move(image));
-    }
-    for (int k = 0; k < count; ++k) {
-        auto show = std::make_unique<vl::ShowEntry>();
-        show->SetObject(objects[k]);
-        show->params.motion.effect = vl::kEffectStretch;
-        entries.Append(std::move(show));
-        auto wait = std::make_unique<vl::WaitEntry>();
-        wait->duration.milliseconds = kWaitMs;
-        entries.Append(std::move(wait));
-    }
-    const std::vector<std::uint8_t> bytes = vl::SaveSceneFile(entries);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
-}
-
-// No splash and no start window; the preview starts playing by itself, as a user sets it who
-// previews often.
-void PrepareSettings() {
-    HKEY key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        &key, nullptr) == ERROR_SUCCESS) {
-        const DWORD one = 1;
-        RegSetValueExA(key, "StartDlg", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one),
-                       sizeof one);
-        RegCloseKey(key);
-    }
-    char appData[MAX_PATH] = "";
-    SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
-    const std::string folder = std::string(appData) + "\\Quillmark\\Screen Saver\\Vistaloom";
-    SHCreateDirectoryExA(nullptr, folder.c_str(), nullptr);
-    vl::EditorOptions options;
-    options.splash = 0;
-    options.previewAutoStart = 1;
-    const auto bytes = options.ToBytes();
-    std::ofstream out(folder + "\\vlo.opt", std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-}
-
-struct Found {
-    DWORD process;
-    std::string title;
-    const char* className;  // null: any
-    HWND window = nullptr;
-};
-
-BOOL CALLBACK FindWindowOf(HWND window, LPARAM data) {
-    auto* found = reinterpret_cast<Found*>(data);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char title[256] = "";
-    GetWindowTextA(window, title, sizeof title);
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    if (process == found->process && IsWindowVisible(window) && found->title == title &&
-        (!found->className || lstrcmpiA(name, found->className) == 0)) {
-        found->window = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND VisibleWindow(DWORD process, const std::string& title, const char* className = nullptr) {
-    Found found{process, title, className};
-    EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&found));
-    return found.window;
-}
 
 struct Preview {
     bool complete = false;   // every photo appeared
@@ -184,7 +88,7 @@ Preview RunPreview(HWND frame, HANDLE process, DWORD processId, int count, HDC s
         if (result.seen == 0)
             result.firstFrame = now - begin;
         else
-            result.worstDelay = std::max(result.worstDelay, now - previous - kWaitMs / 1000.0);
+            result.worstDelay = std::max(result.worstDelay, now - previous - kSlideWaitMs / 1000.0);
         previous = now;
         ++result.seen;
     }
@@ -273,28 +177,29 @@ int main(int argc, char** argv) {
     if (counts.empty())
         counts = {5, 20, 50};
     const int most = *std::max_element(counts.begin(), counts.end());
-    std::printf("making %d photos of %d x %d ...\n", most, kWidth, kHeight);
+    std::printf("making %d photos of %d x %d ...\n", most, vl_bench::kPhotoWidth,
+                vl_bench::kPhotoHeight);
     std::fflush(stdout);
-    std::vector<std::vector<std::uint8_t>> photos;
+    std::vector<vl::ByteBlock> photos;
     std::size_t bytes = 0;
     for (int k = 0; k < most; ++k) {
         photos.push_back(MakePhoto(k));
         bytes += photos.back().size();
     }
     std::printf("photos: %zu bytes on average; Wait %d ms after each Show\n", bytes / most,
-                kWaitMs);
+                kSlideWaitMs);
     const std::string path = WindowsPath(VL_BENCH_DIR) + "\\" + kSceneName;
-    PrepareSettings();
+    vl_bench::QuietBuilderStart(true);
     HDC screen = GetDC(nullptr);
     // The first start measures and stores the speed calibration; not counted.
-    if (!WriteScene(path, photos, 1) || !PreviewInBuilder(path, 0, 1, screen, 500)) {
+    if (!WriteSlideshow(path, photos, 1) || !PreviewInBuilder(path, 0, 1, screen, 500)) {
         std::printf("cannot write the scene or start the builder\n");
         return 1;
     }
     std::printf("%6s %-7s %11s %11s %11s %11s %12s\n", "N", "preview", "check", "own start",
                 "first photo", "worst delay", "peak private");
     for (const int count : counts) {
-        if (!WriteScene(path, photos, count)) {
+        if (!WriteSlideshow(path, photos, count)) {
             std::printf("cannot write the scene\n");
             return 1;
         }

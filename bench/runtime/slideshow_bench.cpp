@@ -15,57 +15,23 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/photo_slideshow.h"
 #include "saver_bench_support.h"
 
 namespace {
 
+using vl_bench::kSlideWaitMs;
+using vl_bench::MakePhoto;
 using vl_bench::Near;
+using vl_bench::PatchColour;
 using vl_bench::Pump;
-using vl_bench::TexturedJpeg;
 using vl_bench::WhiteScreen;
 using vl_bench::WindowsPath;
 
-constexpr int kWidth = 4000;
-constexpr int kHeight = 3000;
-constexpr int kWaitMs = 1000;
-// A uniform patch in the middle of every photo, so that the stretched photo shows its colour at
-// the centre of the screen whatever the screen's size.
-constexpr int kPatchWidth = 1200;
-constexpr int kPatchHeight = 900;
-
-// Photo k's patch colour: five levels a channel, 40 apart, so no two photos look alike.
-COLORREF PatchColour(int k) {
-    const auto level = [](int value) { return static_cast<BYTE>(30 + 40 * (value % 5)); };
-    return RGB(level(k), level(k / 5), level(k / 25));
-}
-
-vl::ByteBlock MakePhoto(int k) {
-    const RECT patch{(kWidth - kPatchWidth) / 2, (kHeight - kPatchHeight) / 2,
-                     (kWidth + kPatchWidth) / 2, (kHeight + kPatchHeight) / 2};
-    return vl::ByteBlock::Adopt(
-        TexturedJpeg(kWidth, kHeight, 12345u + static_cast<unsigned>(k), patch, PatchColour(k)));
-}
-
-// Images 1..N, then Show k (Stretch) and Wait for each photo in turn.
+// Glint's screen saver of the slideshow, sharing the photos' bytes.
 bool WriteSaver(const std::string& path, const std::vector<vl::ByteBlock>& photos, int count) {
     vl::EntryList entries;
-    std::vector<vl::ImageEntry*> objects;
-    for (int k = 0; k < count; ++k) {
-        auto image = std::make_unique<vl::ImageEntry>();
-        image->fileName = "photo" + std::to_string(k + 1) + ".jpg";
-        image->data = photos[k];  // shared, not copied
-        objects.push_back(image.get());
-        entries.Append(std::move(image));
-    }
-    for (int k = 0; k < count; ++k) {
-        auto show = std::make_unique<vl::ShowEntry>();
-        show->SetObject(objects[k]);
-        show->params.motion.effect = vl::kEffectStretch;
-        entries.Append(std::move(show));
-        auto wait = std::make_unique<vl::WaitEntry>();
-        wait->duration.milliseconds = kWaitMs;
-        entries.Append(std::move(wait));
-    }
+    vl_bench::AppendSlideshow(entries, photos, count);
     return vl_bench::WriteSaver(path, entries);
 }
 
@@ -106,7 +72,7 @@ Run PlayOnce(const std::string& path, int count, HDC screen) {
             if (result.seen == 0) {
                 result.firstFrame = Seconds(begin, now, frequency);
             } else {
-                const double late = Seconds(previous, now, frequency) - kWaitMs / 1000.0;
+                const double late = Seconds(previous, now, frequency) - kSlideWaitMs / 1000.0;
                 result.worstDelay = std::max(result.worstDelay, late);
             }
             previous = now;
@@ -156,7 +122,8 @@ int main(int argc, char** argv) {
     if (counts.empty())
         counts = {5, 20, 50, 100};
     const int most = *std::max_element(counts.begin(), counts.end());
-    std::printf("making %d photos of %d x %d ...\n", most, kWidth, kHeight);
+    std::printf("making %d photos of %d x %d ...\n", most, vl_bench::kPhotoWidth,
+                vl_bench::kPhotoHeight);
     std::fflush(stdout);
     std::vector<vl::ByteBlock> photos;
     std::size_t bytes = 0;
@@ -165,7 +132,7 @@ int main(int argc, char** argv) {
         bytes += photos.back().size();
     }
     std::printf("photos: %zu bytes on average; Wait %d ms after each Show\n", bytes / most,
-                kWaitMs);
+                kSlideWaitMs);
     const std::string path = WindowsPath(VL_BENCH_DIR) + "\\slideshow.scr";
     HDC screen = GetDC(nullptr);
     // The first start stores the calibration when it is missing; not counted.
