@@ -305,4 +305,14 @@ void ByteWriter::WriteScrambledBlock(const std::uint8_t* data, std::size_t size)
     }
 }
 
+void ByteWriter::WriteScrambledBlock(const ByteBlock& block) {
+    if (!block.Scrambled()) {
+        WriteScrambledBlock(block.data(), block.size());
+    } else if (static_cast<std::uint64_t>(block.size()) > kMaxLength) {
+        ok_ = false;
+    } else {
+        WriteBytes(block.data(), block.size());
+    }
+}
+
 }  // namespace vl

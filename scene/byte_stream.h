@@ -109,7 +109,6 @@ class ByteWriter {
     ByteWriter& operator=(const ByteWriter&) = delete;
 
     bool ok() const { return ok_; }
-    void Fail() { ok_ = false; }
 
     void WriteDword(std::uint32_t value);
     void WriteInt(std::int32_t value) { WriteDword(static_cast<std::uint32_t>(value)); }
@@ -118,6 +117,8 @@ class ByteWriter {
     void WriteText(std::string_view text);
     void WriteScrambledText(std::string_view text);
     void WriteScrambledBlock(const std::uint8_t* data, std::size_t size);
+    // A block kept scrambled (see ByteBlock) already holds the bytes to write: they are copied.
+    void WriteScrambledBlock(const ByteBlock& block);
 
     // Hands any buffered bytes to the sink; returns ok().
     bool Flush();

@@ -101,13 +101,7 @@ void ImageEntry::WriteRecord(ByteWriter& out) const {
     out.WriteDword(static_cast<std::uint32_t>(data.size()));
     if (!data.empty()) {
         out.WriteScrambledText(fileName);
-        // A block still scrambled in a mapped file is restored for the while of the write.
-        const ByteBlock bytes = data.Plain();
-        if (bytes.size() != data.size()) {
-            out.Fail();
-            return;
-        }
-        out.WriteScrambledBlock(bytes.data(), bytes.size());
+        out.WriteScrambledBlock(data);
     }
 }
 
@@ -155,7 +149,7 @@ void MultimediaEntry::WriteRecord(ByteWriter& out) const {
     if (!data.empty()) {
         out.WriteScrambledText(fileName);
         out.WriteInt(mediaType);
-        out.WriteScrambledBlock(data.data(), data.size());
+        out.WriteScrambledBlock(data);
     }
 }
 
