@@ -66,6 +66,19 @@ class SceneViewTest : public ::testing::Test {
         MoveWindow(view_.Handle(), 0, 0, 480, 360, TRUE);
     }
 
+    // "photo.jpg" holding data, and a Show of it; the list filled again.
+    ImageEntry* AppendShownPhoto(ByteBlock data) {
+        auto image = std::make_unique<ImageEntry>();
+        image->fileName = "photo.jpg";
+        image->data = std::move(data);
+        ImageEntry* photo = image.get();
+        entries_.Append(std::move(image));
+        auto show = std::make_unique<ShowEntry>();
+        show->SetObject(photo);
+        entries_.Append(std::move(show));
+        view_.Fill();
+        return photo;
+    }
     void Add(std::int32_t kind, bool disabled = false) {
         auto entry = CreateEntry(kind);
         entry->SetDisabled(disabled ? 1 : 0);
@@ -239,15 +252,7 @@ TEST_F(SceneViewTest, TheCheckDecodesEveryPictureWholeAndKeepsNone) {
     pixels.Create(24, 16, 24);
     std::vector<std::uint8_t> jpeg;
     ASSERT_TRUE(EncodeJpeg(pixels, 90, jpeg));
-    auto image = std::make_unique<ImageEntry>();
-    image->fileName = "photo.jpg";
-    image->data = ByteBlock::Copy(jpeg.data(), jpeg.size());
-    ImageEntry* photo = image.get();
-    entries_.Append(std::move(image));
-    auto show = std::make_unique<ShowEntry>();
-    show->SetObject(photo);
-    entries_.Append(std::move(show));
-    view_.Fill();
+    ImageEntry* photo = AppendShownPhoto(ByteBlock::Copy(jpeg.data(), jpeg.size()));
     EXPECT_TRUE(view_.CheckScene());
     // Nothing prepared stays behind: the preview prepares pictures on its way.
     EXPECT_EQ(photo->runtime, nullptr);
@@ -274,15 +279,8 @@ TEST_F(SceneViewTest, APictureBlockThatDecodedIsTrustedByLaterChecksAFailureNeve
     // Bytes the test can damage behind the block's back: a scene's bytes never change, so only a
     // check that decodes again would notice.
     auto owner = std::make_shared<int>(0);
-    auto image = std::make_unique<ImageEntry>();
-    image->fileName = "photo.jpg";
-    image->data = ByteBlock(std::shared_ptr<const std::uint8_t>(owner, jpeg.data()), jpeg.size());
-    ImageEntry* photo = image.get();
-    entries_.Append(std::move(image));
-    auto show = std::make_unique<ShowEntry>();
-    show->SetObject(photo);
-    entries_.Append(std::move(show));
-    view_.Fill();
+    ImageEntry* photo = AppendShownPhoto(
+        ByteBlock(std::shared_ptr<const std::uint8_t>(owner, jpeg.data()), jpeg.size()));
     ASSERT_TRUE(view_.CheckScene());
     const std::vector<std::uint8_t> good = jpeg;
     std::fill(jpeg.begin() + 2, jpeg.end(), 0);

@@ -28,6 +28,13 @@ wait_until() {
   return 1
 }
 ended() { ! kill -0 "$1" 2>/dev/null; }
+# expect_clean_end PID NAME WHY_NOT: PID must end within 30 s (else fail with WHY_NOT) with status 0.
+expect_clean_end() {
+  local status=0
+  wait_until 30 ended "$1" || fail "$3"
+  wait "$1" || status=$?
+  [ $status = 0 ] || fail "$2 ended with status $status"
+}
 # The X window of a top-level Wine window with exactly this title, if it is shown.
 window_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1; }
 has_window() { [ -n "$(window_named "$1")" ]; }
@@ -82,10 +89,7 @@ case $case in
     expect_pixels "while the scene waits" 120,115=$blue 500,700=$white 50,50=$red 139,129=$blue 140,130=$red
     ended "$glint" && fail "the screen saver ended by itself"
     xdotool key --delay 50 space
-    wait_until 30 ended "$glint" || fail "a key did not end the screen saver"
-    status=0
-    wait "$glint" || status=$?
-    [ $status = 0 ] || fail "the screen saver ended with status $status"
+    expect_clean_end "$glint" "the screen saver" "a key did not end the screen saver"
     ;;
   ferrule_install)
     make_scene
@@ -127,10 +131,7 @@ case $case in
     ended "$builder" && fail "the builder ended by itself"
     # Without /f, taskkill asks the program's windows to close, as a person closing them would.
     run32 taskkill /im Vistaloom.exe >/dev/null 2>&1 || fail "the builder's windows could not be asked to close"
-    wait_until 30 ended "$builder" || fail "the builder did not end after being asked to close"
-    status=0
-    wait "$builder" || status=$?
-    [ $status = 0 ] || fail "the builder ended with status $status"
+    expect_clean_end "$builder" "the builder" "the builder did not end after being asked to close"
     ;;
   cli_agrees)
     [ -x "$native_cli" ] || fail "no native vistaloom-cli at $native_cli"
@@ -176,10 +177,7 @@ case $case in
     # The host's window going away ends the preview.
     touch "$work/quit"
     wait_until 30 ended "$host" || fail "the preview host did not end"
-    wait_until 30 ended "$glint" || fail "the preview did not end with its host window"
-    status=0
-    wait "$glint" || status=$?
-    [ $status = 0 ] || fail "the preview ended with status $status"
+    expect_clean_end "$glint" "the preview" "the preview did not end with its host window"
     ;;
   glint_settings)
     make_scene
@@ -191,10 +189,7 @@ case $case in
     ended "$glint" && fail "the screen saver ended with its settings dialog"
     # Cancel: the dialog closes and the program ends.
     xdotool windowfocus --sync "$(window_named "Settings")" key --delay 50 Escape
-    wait_until 30 ended "$glint" || fail "the screen saver did not end when its settings were cancelled"
-    status=0
-    wait "$glint" || status=$?
-    [ $status = 0 ] || fail "the screen saver ended with status $status"
+    expect_clean_end "$glint" "the screen saver" "the screen saver did not end when its settings were cancelled"
     ;;
   images_agree)
     # The x86 Glint and Ferrule that the other programs carry are the i686 build's, byte for byte:
@@ -282,7 +277,7 @@ JSON
     shown() { [ "$(pixels 120,115 50,50)" = "$blue $red " ]; }
     wait_until 30 shown || expect_pixels "after the picture" 120,115=$blue 50,50=$red
     xdotool key --delay 50 space
-    wait_until 30 ended "$glint" || fail "a key did not end the screen saver"
+    expect_clean_end "$glint" "the screen saver" "a key did not end the screen saver"
     rm -f "$work/Big32.scr"
     ;;
   *) echo "unknown case $case" >&2; exit 2 ;;
