@@ -3,7 +3,8 @@
  * Writes its window handle to HANDLE_FILE; once a child window is over its client area, writes
  * "WIDTH HEIGHT LEFT TOP CHILD CLIENT_WIDTH CLIENT_HEIGHT" (the child's size, its place relative
  * to the client area, 1 when it has WS_CHILD) to CHILD_FILE; destroys its window when QUIT_FILE
- * exists, which is what ends a preview. Built by the test itself: the win32 flavour has no tests. */
+ * exists, which is what ends a preview. Built by the test itself: the win32 flavour has no tests.
+ */
 #include <windows.h>
 #include <stdio.h>
 
@@ -70,8 +71,8 @@ int main(int argc, char** argv) {
         return 1;
     AdjustWindowRect(&frame, WS_OVERLAPPEDWINDOW, FALSE);
     window = CreateWindowA("PreviewHost", "Preview host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                           300, 200, frame.right - frame.left, frame.bottom - frame.top, NULL,
-                           NULL, type.hInstance, NULL);
+                           300, 200, frame.right - frame.left, frame.bottom - frame.top, NULL, NULL,
+                           type.hInstance, NULL);
     if (!window)
         return 1;
     ShowWindow(window, SW_SHOWNOACTIVATE);
